@@ -1,0 +1,20 @@
+#pragma once
+// Text inside the program is code page 1251, one byte per character, as the
+// records store it. These convert at the boundary to and from UTF-8.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kestrelon {
+
+// A character that cp1251 cannot hold becomes '?'. Malformed UTF-8 bytes become '?' as well.
+std::string utf8ToCp1251(std::string_view utf8);
+std::string cp1251ToUtf8(std::string_view cp1251);
+
+// Russian literals in the core are written in UTF-8: "Дата"_cp is their cp1251 form.
+inline std::string operator""_cp(const char* text, std::size_t size) {
+    return utf8ToCp1251(std::string_view(text, size));
+}
+
+} // namespace kestrelon

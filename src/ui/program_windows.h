@@ -1,0 +1,23 @@
+#pragma once
+// Start-up after DataFolder is fixed: the tables are loaded, then every window is
+// created once, in the program's fixed order.
+
+#include "app_context.h"
+#include "tform_main.h"
+
+#include <memory>
+
+namespace kestrelon {
+
+// Loads the tables read before any window exists. On a file error shows the error with
+// the file's full name and returns false: the program must stop before any window.
+bool loadTablesAtStartup(DataStore& store, MessageSink& messages);
+
+struct ProgramWindows {
+    std::unique_ptr<TFormMain> FormMain;
+};
+
+// Creates the windows in start-up order, doing each window's creation work.
+std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context);
+
+} // namespace kestrelon
