@@ -3,6 +3,9 @@
 #include "store/io_error.h"
 #include "store/startup_load.h"
 
+#include <QApplication>
+#include <QTimer>
+
 namespace kestrelon {
 namespace {
 
@@ -39,6 +42,22 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
     windows->FormMain = std::make_unique<TFormMain>(context);
     loadAgentOnCreate(context);
     return windows;
+}
+
+int runProgram(const std::filesystem::path& executable, MessageSink& messages,
+               const std::function<void(ProgramWindows&)>& onShown) {
+    auto store = std::make_unique<DataStore>();
+    store->DataFolder = dataFolderFromExecutable(executable);
+    if (!loadTablesAtStartup(*store, messages)) {
+        return 1;
+    }
+    AppContext context{*store, messages};
+    const auto windows = createProgramWindows(context);
+    windows->FormMain->show();
+    if (onShown) {
+        QTimer::singleShot(0, windows->FormMain.get(), [&] { onShown(*windows); });
+    }
+    return QApplication::exec();
 }
 
 } // namespace kestrelon

@@ -5,6 +5,8 @@
 #include "app_context.h"
 #include "tform_main.h"
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace kestrelon {
@@ -19,5 +21,12 @@ struct ProgramWindows {
 
 // Creates the windows in start-up order, doing each window's creation work.
 std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context);
+
+// The whole run: fixes DataFolder from the executable's path, loads the tables, creates the
+// windows, shows the main window and runs the event loop until it closes. Returns the exit
+// code: non-zero when start-up stopped on a file error. `onShown` runs once the main window
+// is shown (tests and benchmarks use it to drive or close the window).
+int runProgram(const std::filesystem::path& executable, MessageSink& messages,
+               const std::function<void(ProgramWindows&)>& onShown = {});
 
 } // namespace kestrelon

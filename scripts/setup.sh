@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian or Ubuntu machine and builds Kestrelon into build/.
+# Safe to run again: packages already present are not touched, and the build is incremental.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    g++ cmake ninja-build pkg-config ccache
+    qt6-base-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation2 fontconfig
+    fp-utils
+    xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+
+build_type=${KESTRELON_BUILD_TYPE:-RelWithDebInfo}
+if [ ! -f build/build.ninja ]; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="$build_type"
+fi
+cmake --build build

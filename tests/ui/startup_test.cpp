@@ -1,0 +1,94 @@
+#include "recording_sink.h"
+#include "sample_logo.h"
+#include "support/temp_folder.h"
+#include "ui/program_windows.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace kestrelon {
+namespace {
+
+std::string asBytes(const LogoParams& p) {
+    return std::string(reinterpret_cast<const char*>(&p), sizeof p);
+}
+
+struct RunOutcome {
+    int exitCode = -1;
+    bool shown = false;
+    bool logoLaidOut = false;
+};
+
+// Runs the whole program as if its executable lay in `folder`, closing the main window as
+// soon as it is shown.
+RunOutcome runIn(const test::TempFolder& folder, MessageSink& sink) {
+    RunOutcome outcome;
+    outcome.exitCode = runProgram(folder.path() + "kestrelon", sink, [&](ProgramWindows& w) {
+        outcome.shown = w.FormMain->isVisible();
+        outcome.logoLaidOut = w.FormMain->logoLayout().has_value();
+        w.FormMain->close();
+    });
+    return outcome;
+}
+
+std::size_t fileCount(const std::string& folder) {
+    const std::filesystem::directory_iterator it(folder);
+    return static_cast<std::size_t>(std::distance(begin(it), end(it)));
+}
+
+TEST(Startup, FirstRunInAnEmptyFolderWritesNothing) {
+    test::TempFolder folder;
+    test::RecordingSink sink;
+    const RunOutcome outcome = runIn(folder, sink);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.shown);
+    EXPECT_FALSE(outcome.logoLaidOut);
+    EXPECT_TRUE(sink.messages.isEmpty());
+    EXPECT_EQ(fileCount(folder.path()), 0u);
+}
+
+TEST(Startup, AFirmsFileOneByteShortStopsBeforeAnyWindow) {
+    test::TempFolder folder;
+    folder.writeFile("Firms", 189823);
+    test::RecordingSink sink;
+    const RunOutcome outcome = runIn(folder, sink);
+    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_FALSE(outcome.shown);
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_EQ(sink.messages[0], QStringLiteral("Read beyond end of file\n%1Firms")
+                                    .arg(QString::fromStdString(folder.path())));
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    }
+}
+
+TEST(Startup, AShortAgentFileIsShownAndStartUpGoesOn) {
+    test::TempFolder folder;
+    folder.writeFile("Agent", 100);
+    test::RecordingSink sink;
+    const RunOutcome outcome = runIn(folder, sink);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.shown);
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].startsWith(QStringLiteral("Read beyond end of file\n")));
+}
+
+TEST(Startup, AnotherWorkingDirectoryReadsTheExecutablesFolder) {
+    test::TempFolder folder;
+    test::TempFolder elsewhere;
+    folder.writeFile("Tel", asBytes(test::sampleLogoParams()));
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(elsewhere.path());
+    test::RecordingSink sink;
+    const RunOutcome outcome = runIn(folder, sink);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.logoLaidOut) << "Tel was read from the executable's folder";
+    EXPECT_EQ(fileCount(elsewhere.path()), 0u);
+}
+
+} // namespace
+} // namespace kestrelon
