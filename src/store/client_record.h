@@ -26,8 +26,12 @@ static_assert(offsetof(ClientRecord, Phone) == 39);
 static_assert(offsetof(ClientRecord, Email) == 104);
 static_assert(offsetof(ClientRecord, Inactive) == 169);
 
-inline bool isPresent(const ClientRecord& r) { return !r.FirmInn.empty(); }
-inline void clearPresence(ClientRecord& r) { r.FirmInn.clear(); }
+inline bool isPresent(const ClientRecord& r) {
+    return !r.FirmInn.empty();
+}
+inline void clearPresence(ClientRecord& r) {
+    r.FirmInn.clear();
+}
 
 using ClientTable = std::array<ClientRecord, 64>;
 static_assert(sizeof(ClientTable) == 10880);

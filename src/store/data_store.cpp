@@ -4,16 +4,30 @@
 
 namespace kestrelon {
 
-void DataStore::SaveFileFirm() const { saveImage(DataFolder, files::kFirms, Firms); }
-void DataStore::SaveFileFirmDel() const { saveImage(DataFolder, files::kFirmsDeleted, FirmsDel); }
-void DataStore::SaveFileClient() const { saveImage(DataFolder, files::kClients, Clients); }
+void DataStore::SaveFileFirm() const {
+    saveImage(DataFolder, files::kFirms, Firms);
+}
+void DataStore::SaveFileFirmDel() const {
+    saveImage(DataFolder, files::kFirmsDeleted, FirmsDel);
+}
+void DataStore::SaveFileClient() const {
+    saveImage(DataFolder, files::kClients, Clients);
+}
 void DataStore::SaveFileClientDel() const {
     saveImage(DataFolder, files::kClientsDeleted, ClientsDel);
 }
-void DataStore::SaveFileAgent() const { saveImage(DataFolder, files::kAgent, Agent); }
-void DataStore::SaveFileForm() const { saveImage(DataFolder, files::kWindowState, FormW); }
-void DataStore::SaveFileCol() const { saveImage(DataFolder, files::kColumnWidths, ArCol); }
-void DataStore::SaveFileFunc() const { saveImage(DataFolder, files::kFunctions, Functions); }
+void DataStore::SaveFileAgent() const {
+    saveImage(DataFolder, files::kAgent, Agent);
+}
+void DataStore::SaveFileForm() const {
+    saveImage(DataFolder, files::kWindowState, FormW);
+}
+void DataStore::SaveFileCol() const {
+    saveImage(DataFolder, files::kColumnWidths, ArCol);
+}
+void DataStore::SaveFileFunc() const {
+    saveImage(DataFolder, files::kFunctions, Functions);
+}
 
 int DataStore::findFirmByInn(std::string_view inn) const {
     for (int k = 0; k < FirmCount && k < static_cast<int>(Firms.size()); ++k) {

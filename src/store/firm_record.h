@@ -75,8 +75,12 @@ static_assert(offsetof(FirmRecord, Okfs) == 2704);
 static_assert(offsetof(FirmRecord, Okved) == 2709);
 static_assert(offsetof(FirmRecord, SelectedBank) == 2965);
 
-inline bool isPresent(const FirmRecord& r) { return !r.Name.empty(); }
-inline void clearPresence(FirmRecord& r) { r.Name.clear(); }
+inline bool isPresent(const FirmRecord& r) {
+    return !r.Name.empty();
+}
+inline void clearPresence(FirmRecord& r) {
+    r.Name.clear();
+}
 
 using FirmTable = std::array<FirmRecord, 64>;
 static_assert(sizeof(FirmTable) == 189824);

@@ -11,7 +11,8 @@ namespace kestrelon {
 class IoError : public std::runtime_error {
 public:
     IoError(std::string message, std::string fileName)
-        : std::runtime_error(message), message_(std::move(message)), fileName_(std::move(fileName)) {}
+        : std::runtime_error(message), message_(std::move(message)),
+          fileName_(std::move(fileName)) {}
 
     const std::string& message() const { return message_; }
     const std::string& fileName() const { return fileName_; }

@@ -23,8 +23,12 @@ static_assert(offsetof(TariffFunction, CreatedTime) == 33);
 static_assert(offsetof(TariffFunction, Rates) == 44);
 static_assert(offsetof(TariffFunction, Thresholds) == 60);
 
-inline bool isPresent(const TariffFunction& f) { return !f.Name.empty(); }
-inline void clearPresence(TariffFunction& f) { f.Name.clear(); }
+inline bool isPresent(const TariffFunction& f) {
+    return !f.Name.empty();
+}
+inline void clearPresence(TariffFunction& f) {
+    f.Name.clear();
+}
 
 using FunctionTable = std::array<TariffFunction, 16>;
 static_assert(sizeof(FunctionTable) == 1472);

@@ -9,7 +9,9 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits == 64, "80-bit extended precision");
 
 // Round to nearest, halves to even.
-std::int32_t roundEven(long double value) { return static_cast<std::int32_t>(std::rintl(value)); }
+std::int32_t roundEven(long double value) {
+    return static_cast<std::int32_t>(std::rintl(value));
+}
 
 // Every length of the parameters passes through here: unchanged for the main telephone,
 // multiplied by S and rounded, term by term, for the small ones.
@@ -58,12 +60,18 @@ PhoneLayout phoneAt(std::int32_t X, std::int32_t Y, const LogoParams& p, Scale s
     return ph;
 }
 
-bool inRange(std::int32_t v) { return v >= 0 && v <= 65535; }
+bool inRange(std::int32_t v) {
+    return v >= 0 && v <= 65535;
+}
 bool inRange(const LogoRect& r) {
     return inRange(r.left) && inRange(r.top) && inRange(r.right) && inRange(r.bottom);
 }
-bool inRange(const LogoPoint& p) { return inRange(p.x) && inRange(p.y); }
-bool inRange(const LogoArc& a) { return inRange(a.ellipse) && inRange(a.from) && inRange(a.to); }
+bool inRange(const LogoPoint& p) {
+    return inRange(p.x) && inRange(p.y);
+}
+bool inRange(const LogoArc& a) {
+    return inRange(a.ellipse) && inRange(a.from) && inRange(a.to);
+}
 bool inRange(const PhoneLayout& ph) {
     bool ok = inRange(ph.body) && inRange(ph.leftNeck) && inRange(ph.rightNeck) &&
               inRange(ph.handset) && inRange(ph.leftEar) && inRange(ph.rightEar) &&
@@ -91,8 +99,7 @@ std::optional<LogoLayout> ComputeLogoLayout(const LogoParams& p) {
     L.mainCord = {{{X + W, midY}, {X + W + k, Y}, {L.CX - k, Y + H}, {L.CX, midY}}};
 
     const Scale small{static_cast<long double>(p.S.get()), true};
-    const std::array<LogoPoint, 3> origins = {
-        {{p.X2, p.Y2}, {p.X3, p.Y3}, {p.X4, p.Y4}}};
+    const std::array<LogoPoint, 3> origins = {{{p.X2, p.Y2}, {p.X3, p.Y3}, {p.X4, p.Y4}}};
     const long double radius = L.CD / 2.0L;
     const long double diagonal = std::cos(std::acos(-1.0L) / 4.0L) * radius;
     const std::array<LogoPoint, 3> starts = {{
@@ -105,10 +112,8 @@ std::optional<LogoLayout> ComputeLogoLayout(const LogoParams& p) {
         L.smallPhones[n] = phoneAt(o.x, o.y, p, small);
         const LogoPoint p0 = starts[n];
         const std::int32_t m = (o.x - p0.x) / 3;
-        L.smallCords[n] = {{p0,
-                            {p0.x + m, o.y},
-                            {o.x - m, o.y + small(H)},
-                            {o.x, o.y + small(H / 2.0L)}}};
+        L.smallCords[n] = {
+            {p0, {p0.x + m, o.y}, {o.x - m, o.y + small(H)}, {o.x, o.y + small(H / 2.0L)}}};
     }
 
     bool ok = inRange(L.mainPhone) && inRange(L.circle);

@@ -39,6 +39,8 @@ void LogoPaintBox::paintEvent(QPaintEvent*) {
 }
 
 // Clicking the picture has no effect.
-void LogoPaintBox::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void LogoPaintBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 } // namespace kestrelon

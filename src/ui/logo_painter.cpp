@@ -15,8 +15,12 @@ const QColor kMainCord(0, 153, 255);
 const std::array<QColor, 3> kSmallPhones = {QColor(255, 102, 255), QColor(170, 170, 0),
                                             QColor(0, 153, 255)};
 
-QRect toRect(const LogoRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
-QPointF toPoint(const LogoPoint& p) { return QPointF(p.x, p.y); }
+QRect toRect(const LogoRect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+QPointF toPoint(const LogoPoint& p) {
+    return QPointF(p.x, p.y);
+}
 
 // Angle of the ray from the ellipse's centre towards p, in Qt's 1/16 degree units,
 // counter-clockwise from three o'clock (y grows downwards on screen).

@@ -10,9 +10,9 @@ namespace kestrelon {
 namespace {
 
 QString describe(const IoError& error, const DataStore& store) {
-    return QStringLiteral("%1\n%2").arg(QString::fromStdString(error.message()),
-                                        QString::fromStdString(store.DataFolder +
-                                                               error.fileName()));
+    return QStringLiteral("%1\n%2").arg(
+        QString::fromStdString(error.message()),
+        QString::fromStdString(store.DataFolder + error.fileName()));
 }
 
 // The agent contract window loads "Agent" when it is created; a failure is shown and

@@ -19,8 +19,8 @@ TFormAbout::TFormAbout(QWidget* parent) : QDialog(parent) {
     name->setFont(big);
     name->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel(QStringLiteral("Версия %1").arg(QStringLiteral(KESTRELON_VERSION)),
-                               this);
+    auto* version =
+        new QLabel(QStringLiteral("Версия %1").arg(QStringLiteral(KESTRELON_VERSION)), this);
     version->setObjectName(QStringLiteral("LabelVersion"));
     version->setAlignment(Qt::AlignCenter);
 

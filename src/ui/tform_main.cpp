@@ -27,13 +27,14 @@ QRgb fromWindowsColour(std::uint32_t colour) {
     return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-std::uint16_t clampSize(int pixels) { return static_cast<std::uint16_t>(qBound(0, pixels, 65535)); }
+std::uint16_t clampSize(int pixels) {
+    return static_cast<std::uint16_t>(qBound(0, pixels, 65535));
+}
 
 } // namespace
 
 TFormMain::TFormMain(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context),
-      openDocument_([](const QString& path) {
+    : QWidget(parent), context_(context), openDocument_([](const QString& path) {
           return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
       }) {
     setObjectName(QStringLiteral("FormMain"));
@@ -49,9 +50,9 @@ TFormMain::TFormMain(AppContext& context, QWidget* parent)
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
 
-    const std::array<QString, 5> captions = {
-        QStringLiteral("Firms"), QStringLiteral("Agent"), QStringLiteral("Client"),
-        QStringLiteral("Tarif"), QStringLiteral("Report")};
+    const std::array<QString, 5> captions = {QStringLiteral("Firms"), QStringLiteral("Agent"),
+                                             QStringLiteral("Client"), QStringLiteral("Tarif"),
+                                             QStringLiteral("Report")};
     for (std::size_t i = 0; i < captions.size(); ++i) {
         QToolButton* button = addButton(captions[i], QStringLiteral("SpeedButton%1").arg(i + 1));
         button->setEnabled(false);
@@ -157,8 +158,8 @@ void TFormMain::Timer1Timer() {
 }
 
 void TFormMain::HelpClick() {
-    const QString path = QString::fromStdString(context_.store.DataFolder) +
-                         QStringLiteral("Kestrelon.chm");
+    const QString path =
+        QString::fromStdString(context_.store.DataFolder) + QStringLiteral("Kestrelon.chm");
     if (!QFileInfo::exists(path)) {
         context_.messages.showMessage(QStringLiteral("Файл справки не найден:\n%1").arg(path));
         return;
@@ -171,7 +172,9 @@ void TFormMain::HelpClick() {
     }
 }
 
-void TFormMain::AboutClick() { about_->exec(); }
+void TFormMain::AboutClick() {
+    about_->exec();
+}
 
 KeptWindowSizes TFormMain::currentWindowSizes() const {
     KeptWindowSizes sizes;

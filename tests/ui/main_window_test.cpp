@@ -22,9 +22,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() { store->DataFolder = folder.path(); }
 
-    std::unique_ptr<TFormMain> createWindow() {
-        return std::make_unique<TFormMain>(context);
-    }
+    std::unique_ptr<TFormMain> createWindow() { return std::make_unique<TFormMain>(context); }
 
     // A "Tel" and 32 globe points, point i at (20 + i, 30) relative to the circle: inside it,
     // clear of the name.

@@ -4,8 +4,8 @@
 #include "ui/program_windows.h"
 
 #include <QApplication>
-#include <gtest/gtest.h>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
 

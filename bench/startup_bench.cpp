@@ -1,0 +1,72 @@
+// Start-up figures with every table full: loading the tables alone, and the whole start
+// from loading to the main window shown on screen (offscreen platform).
+
+#include "full_data_folder.h"
+#include "store/startup_load.h"
+#include "ui/program_windows.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+class NullSink : public kestrelon::MessageSink {
+public:
+    void showMessage(const QString&) override {}
+};
+
+std::string benchFolder() {
+    static const std::string folder = [] {
+        const auto path = std::filesystem::temp_directory_path() / "kestrelon-bench-data";
+        std::filesystem::create_directories(path);
+        const std::string self = QCoreApplication::applicationDirPath().toStdString() + "/";
+        kestrelon::bench::writeFullDataFolder(path.string() + "/", self);
+        return path.string() + "/";
+    }();
+    return folder;
+}
+
+void BM_LoadAllTables(benchmark::State& state) {
+    const std::string folder = benchFolder();
+    for (auto _ : state) {
+        auto store = std::make_unique<kestrelon::DataStore>();
+        store->DataFolder = folder;
+        kestrelon::loadStartupTables(*store);
+        kestrelon::loadAgentContract(*store);
+        benchmark::DoNotOptimize(store->FirmCount);
+    }
+}
+BENCHMARK(BM_LoadAllTables)->Unit(benchmark::kMicrosecond);
+
+void BM_StartupToMainWindowShown(benchmark::State& state) {
+    const std::string folder = benchFolder();
+    NullSink sink;
+    for (auto _ : state) {
+        const int code =
+            kestrelon::runProgram(folder + "kestrelon", sink, [](kestrelon::ProgramWindows& w) {
+                (void)QTest::qWaitForWindowExposed(w.FormMain.get());
+                w.FormMain->close();
+            });
+        if (code != 0) {
+            state.SkipWithError("start-up failed");
+        }
+    }
+}
+BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
