@@ -40,7 +40,8 @@ int DataStore::findFirmByInn(std::string_view inn) const {
 
 void DataStore::refreshFirmIndexes() {
     PrincipalFirmIndex = findFirmByInn(PrincipalInn);
-    AgentFirmIndex = findFirmByInn(Agent.AgentInn.view());
+    // An agent contract without an INN names no organization, not one whose INN is empty.
+    AgentFirmIndex = Agent.AgentInn.empty() ? -1 : findFirmByInn(Agent.AgentInn.view());
 }
 
 void DataStore::rebuildClientFirmNames() {

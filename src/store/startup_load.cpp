@@ -27,7 +27,8 @@ std::string cutCharacters(const std::string& text, std::size_t limit) {
 
 std::string dataFolderFromExecutable(const std::filesystem::path& executable) {
     std::string folder = executable.parent_path().string();
-    if (folder.empty() || folder.back() != '/') {
+    // A bare file name has no folder part; adding a separator would make it the root folder.
+    if (!folder.empty() && folder.back() != '/') {
         folder += '/';
     }
     return cutCharacters(folder, kMaxDataFolderChars);
