@@ -1,0 +1,63 @@
+#pragma once
+// Money arithmetic: amounts are uint32 kopecks; amount texts are parsed the way the
+// bookkeepers type them; VAT at 18 % is converted in 80-bit extended precision.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrelon {
+
+// The outcome of splitting an amount text into rubles and kopecks.
+struct RubleKopek {
+    enum Status { Valid = 0, Malformed = 1, TooManyDigits = 2 };
+    std::string rubles;  // digits; "0" for a zero ruble part
+    std::string kopecks; // empty or two digits
+    Status status = Valid;
+    std::string text; // the text as normalised ("12.5" -> "12.50", "12," -> "12"), or empty
+};
+
+// Splits an amount text: digits, then at most one of ",", "-", "." and at most two digits.
+RubleKopek DivRubleKopek(std::string_view text);
+
+// The largest ruble part RubToKop accepts: rubles x 100 must fit a signed 32-bit integer.
+inline constexpr std::uint32_t kMaxRubles = 21474836;
+
+enum class AmountError { None, Malformed, TooLarge };
+
+struct KopecksOrError {
+    std::uint32_t kopecks = 0;
+    AmountError error = AmountError::None;
+    bool ok() const { return error == AmountError::None; }
+};
+
+// Rubles x 100 + kopecks. Both parts empty (a text DivRubleKopek rejected) is Malformed,
+// a ruble part above kMaxRubles is TooLarge: neither produces a value.
+KopecksOrError RubToKop(std::string_view rubles, std::string_view kopecks);
+
+// DivRubleKopek followed by RubToKop.
+KopecksOrError parseAmount(std::string_view text);
+
+// MoneyText: rubles, ".", two kopeck digits ("1500.00", "0.05").
+std::string KopToRub(std::uint32_t kopecks);
+
+// base - amount, refusing a base smaller than the amount (no unsigned wrap).
+std::optional<std::uint32_t> KopMinusRub(std::uint32_t base, std::uint32_t amount);
+
+// The six VAT conversions at 18 %, rounded half to even; nullopt when the result does not
+// fit 0..4294967295.
+enum class NdsMode {
+    VatFromNet = 0,     // x * 0.18
+    VatFromGross = 1,   // x * 18/118
+    GrossFromNet = 2,   // x * 0.18 + x
+    NetFromGross = 3,   // x / 1.18
+    NetFromVat = 4,     // x / 0.18
+    GrossFromVat = 5,   // x / 0.18 + x
+};
+std::optional<std::uint32_t> CalcNds(NdsMode mode, std::uint32_t kopecks);
+
+// Checked sum of kopecks; nullopt when it would pass 4294967295.
+std::optional<std::uint32_t> addKopecks(std::uint32_t a, std::uint32_t b);
+
+} // namespace kestrelon
