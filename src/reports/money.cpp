@@ -10,8 +10,12 @@ static_assert(std::numeric_limits<long double>::digits == 64,
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isSeparator(char c) { return c == ',' || c == '-' || c == '.'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isSeparator(char c) {
+    return c == ',' || c == '-' || c == '.';
+}
 
 RubleKopek rejected(RubleKopek::Status status) {
     RubleKopek r;

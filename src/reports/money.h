@@ -48,12 +48,12 @@ std::optional<std::uint32_t> KopMinusRub(std::uint32_t base, std::uint32_t amoun
 // The six VAT conversions at 18 %, rounded half to even; nullopt when the result does not
 // fit 0..4294967295.
 enum class NdsMode {
-    VatFromNet = 0,     // x * 0.18
-    VatFromGross = 1,   // x * 18/118
-    GrossFromNet = 2,   // x * 0.18 + x
-    NetFromGross = 3,   // x / 1.18
-    NetFromVat = 4,     // x / 0.18
-    GrossFromVat = 5,   // x / 0.18 + x
+    VatFromNet = 0,   // x * 0.18
+    VatFromGross = 1, // x * 18/118
+    GrossFromNet = 2, // x * 0.18 + x
+    NetFromGross = 3, // x / 1.18
+    NetFromVat = 4,   // x / 0.18
+    GrossFromVat = 5, // x / 0.18 + x
 };
 std::optional<std::uint32_t> CalcNds(NdsMode mode, std::uint32_t kopecks);
 

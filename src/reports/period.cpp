@@ -8,7 +8,8 @@ namespace kestrelon {
 namespace {
 
 std::string twoDigits(int value) {
-    return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+    return std::string{static_cast<char>('0' + value / 10 % 10),
+                       static_cast<char>('0' + value % 10)};
 }
 
 } // namespace
@@ -22,12 +23,16 @@ std::string monthName(int month) {
 
 std::string yearText(int year) {
     return year >= 0 && year < Period::kYearCount ? std::to_string(Period::kFirstYear + year)
-                                                   : std::string();
+                                                  : std::string();
 }
 
-std::string periodMM(const Period& p) { return twoDigits(p.month + 1); }
+std::string periodMM(const Period& p) {
+    return twoDigits(p.month + 1);
+}
 
-std::string periodYY(const Period& p) { return twoDigits(p.year + 10); }
+std::string periodYY(const Period& p) {
+    return twoDigits(p.year + 10);
+}
 
 std::string periodLastDay(const Period& p) {
     switch (p.month) {
