@@ -1,0 +1,28 @@
+#pragma once
+// The messages of the report computations that name what went wrong and where (cp1251).
+
+#include "money.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kestrelon {
+
+enum class AmountColumn { Net = 0, Vat = 1, Gross = 2 };
+
+namespace messages {
+
+// "Сумма", "НДС", "С НДС": the grid's captions of the three amount columns.
+std::string columnCaption(AmountColumn column);
+
+// A grid cell (row 1-based) that is not an amount, or is above the largest amount.
+std::string badCell(std::size_t row, AmountColumn column, std::string_view text, AmountError error);
+std::string badRemuneration(std::string_view text, AmountError error);
+// A VAT conversion of a row whose result does not fit an amount.
+std::string conversionOutOfRange(std::size_t row);
+std::string totalTooLarge(AmountColumn column);
+std::string remunerationAboveGross();
+
+} // namespace messages
+} // namespace kestrelon
