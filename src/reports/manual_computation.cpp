@@ -153,6 +153,16 @@ private:
     const VatQuestionHandler& ask_;
 };
 
+std::optional<AmountColumn> columnTooLargeForReport(const RowAmounts& a) {
+    const std::array<std::uint32_t, 3> values = {a.net, a.vat, a.gross};
+    for (std::size_t c = 0; c < 3; ++c) {
+        if (values[c] > kMaxStoredKopecks) {
+            return static_cast<AmountColumn>(c);
+        }
+    }
+    return std::nullopt;
+}
+
 // Step 3: the results as MoneyText; a row with all three amounts zero shows "0" in each.
 InvoiceRow storeResults(GridRow& row, const RowAmounts& a) {
     InvoiceRow out;
@@ -198,6 +208,10 @@ ComputationResult runManualComputation(GridRows& grid, const ManualInput& input,
     for (std::size_t r = 0; r < count; ++r) {
         if (!RowCompleter(grid[r], r, ask).complete(amounts[r])) {
             result.message = messages::conversionOutOfRange(r + 1);
+            return result;
+        }
+        if (auto column = columnTooLargeForReport(amounts[r])) {
+            result.message = messages::amountTooLargeForReport(r + 1, *column);
             return result;
         }
         computed.rows.push_back(storeResults(grid[r], amounts[r]));

@@ -2,6 +2,7 @@
 // Money arithmetic: amounts are uint32 kopecks; amount texts are parsed the way the
 // bookkeepers type them; VAT at 18 % is converted in 80-bit extended precision.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,11 @@ RubleKopek DivRubleKopek(std::string_view text);
 
 // The largest ruble part RubToKop accepts: rubles x 100 must fit a signed 32-bit integer.
 inline constexpr std::uint32_t kMaxRubles = 21474836;
+
+// A report keeps its amounts as texts of at most 10 characters: "9999999.99" is the largest
+// amount, or total, that a report file can hold without cutting digits off.
+inline constexpr std::size_t kMaxAmountTextLength = 10;
+inline constexpr std::uint32_t kMaxStoredKopecks = 999999999;
 
 enum class AmountError { None, Malformed, TooLarge };
 

@@ -15,7 +15,7 @@ bool computeTotals(RowSet& set, ComputationResult& result) {
         const std::array<std::uint32_t, 3> values = {row.AmountKop, row.VatKop, row.GrossKop};
         for (std::size_t c = 0; c < 3; ++c) {
             const auto sum = addKopecks(totals[c], values[c]);
-            if (!sum) {
+            if (!sum || *sum > kMaxStoredKopecks) {
                 result.message = messages::totalTooLarge(static_cast<AmountColumn>(c));
                 return false;
             }

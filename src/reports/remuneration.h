@@ -10,7 +10,7 @@
 namespace kestrelon {
 
 // Sums the rows' kopecks into the set's totals and their texts into the result. False (with
-// the message set) when a total would pass 4294967295 kopecks; the set is then unchanged.
+// the message set) when a total would not fit a report's field; the set is then unchanged.
 bool computeTotals(RowSet& set, ComputationResult& result);
 
 // With an empty remuneration text nothing happens. Otherwise the text is parsed; a

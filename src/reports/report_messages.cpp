@@ -47,7 +47,12 @@ std::string conversionOutOfRange(std::size_t row) {
 
 std::string totalTooLarge(AmountColumn column) {
     return "Итог по столбцу "_cp + quoted(columnCaption(column)) +
-           " больше 42949672.95 руб. Расчет не выполнен."_cp;
+           " больше 9999999.99 руб. и не помещается в отчет. Расчет не выполнен."_cp;
+}
+
+std::string amountTooLargeForReport(std::size_t row, AmountColumn column) {
+    return "Строка "_cp + std::to_string(row) + ", столбец "_cp + quoted(columnCaption(column)) +
+           ": сумма больше 9999999.99 руб. не помещается в отчет. Расчет не выполнен."_cp;
 }
 
 std::string remunerationAboveGross() {

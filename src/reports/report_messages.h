@@ -22,6 +22,8 @@ std::string badRemuneration(std::string_view text, AmountError error);
 // A VAT conversion of a row whose result does not fit an amount.
 std::string conversionOutOfRange(std::size_t row);
 std::string totalTooLarge(AmountColumn column);
+// A completed amount whose text would not fit a report's 10-character field.
+std::string amountTooLargeForReport(std::size_t row, AmountColumn column);
 std::string remunerationAboveGross();
 
 } // namespace messages

@@ -1,6 +1,7 @@
 #include "slk_computation.h"
 
 #include "remuneration.h"
+#include "slk_period.h"
 
 namespace kestrelon {
 
@@ -10,6 +11,21 @@ ComputationResult runSlkComputation(RowSet& slkSet, std::string_view remuneratio
         applyRemuneration(slkSet, remuneration, result);
     }
     return result;
+}
+
+SlkFill FillFromSlk(RowSet& slkSet, std::string_view remuneration) {
+    SlkFill fill;
+    const SlkPeriodResult period = periodFromFirstRow(slkSet);
+    fill.period = period.period;
+    fill.grid = slkGridRows(slkSet);
+    fill.computation = runSlkComputation(slkSet, remuneration);
+    if (!period.message.empty()) {
+        ComputationResult& c = fill.computation;
+        c.ready = false;
+        c.toPrincipal.clear();
+        c.message = c.message.empty() ? period.message : period.message + "\n" + c.message;
+    }
+    return fill;
 }
 
 } // namespace kestrelon

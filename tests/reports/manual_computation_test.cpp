@@ -204,14 +204,34 @@ TEST(ManualComputation, BadAmountsStopWithAMessageAndNothingReady) {
     }
 }
 
-TEST(ManualComputation, TotalsBeyondTheLargestAmountAreRefused) {
-    GridRows grid(3, amounts("", "", "21474836"));
-    RowSet set;
-    const auto result = runManualComputation(grid, marchInput(3, "1"), set, {});
-    EXPECT_FALSE(result.ready);
-    EXPECT_EQ(cp1251ToUtf8(result.message),
-              "Итог по столбцу «Сумма» больше 42949672.95 руб. Расчет не выполнен.");
-    EXPECT_TRUE(set.empty());
+TEST(ManualComputation, AmountsAndTotalsAReportCannotHoldAreRefused) {
+    {
+        GridRows grid(2, amounts("", "", "9999999"));
+        RowSet set;
+        const auto result = runManualComputation(grid, marchInput(2, "1"), set, {});
+        EXPECT_FALSE(result.ready);
+        EXPECT_EQ(cp1251ToUtf8(result.message),
+                  "Итог по столбцу «Сумма» больше 9999999.99 руб. и не помещается в отчет. "
+                  "Расчет не выполнен.");
+        EXPECT_TRUE(set.empty());
+    }
+    {
+        // 21474836 parses, but "21474836.00" would lose a digit in the report's field.
+        GridRows grid = {amounts("21474836", "", "")};
+        RowSet set;
+        const auto result = runManualComputation(grid, marchInput(1, "1"), set, {});
+        EXPECT_EQ(cp1251ToUtf8(result.message),
+                  "Строка 1, столбец «Сумма»: сумма больше 9999999.99 руб. не помещается в "
+                  "отчет. Расчет не выполнен.");
+    }
+    {
+        GridRows grid = {amounts("9999999.99", "", "")};
+        RowSet set;
+        const auto result = runManualComputation(grid, marchInput(1, "1"), set, {});
+        EXPECT_EQ(cp1251ToUtf8(result.message),
+                  "Строка 1, столбец «С НДС»: сумма больше 9999999.99 руб. не помещается в "
+                  "отчет. Расчет не выполнен.");
+    }
 }
 
 TEST(ManualComputation, OnlyRowsWithAnActiveClientAreComputed) {

@@ -52,7 +52,30 @@ TEST(SlkComputation, TotalsThatWouldWrapAreRefused) {
     EXPECT_FALSE(result.ready);
     EXPECT_FALSE(result.totalsShown);
     EXPECT_EQ(cp1251ToUtf8(result.message),
-              "Итог по столбцу «С НДС» больше 42949672.95 руб. Расчет не выполнен.");
+              "Итог по столбцу «С НДС» больше 9999999.99 руб. и не помещается в отчет. "
+              "Расчет не выполнен.");
+}
+
+TEST(FillFromSlk, PeriodGridAndTotalsFromTheImportedRows) {
+    RowSet set = importedRows({{10000, 1800, 11800}});
+    set.rows[0].InvoiceDate = "15.03.2013";
+    set.rows[0].GrossText = "118";
+    const SlkFill fill = FillFromSlk(set, "10");
+    EXPECT_EQ(fill.period, (Period{2, 3}));
+    ASSERT_EQ(fill.grid.size(), 1u);
+    EXPECT_EQ(fill.grid[0][5], "118");
+    EXPECT_TRUE(fill.computation.ready);
+}
+
+TEST(FillFromSlk, AFirstRowWithoutAValidPeriodLeavesTheReportNotReady) {
+    RowSet set = importedRows({{10000, 1800, 11800}});
+    set.rows[0].InvoiceDate = "15.13.2013";
+    const SlkFill fill = FillFromSlk(set, "10");
+    EXPECT_FALSE(fill.period);
+    EXPECT_FALSE(fill.computation.ready);
+    EXPECT_TRUE(fill.computation.toPrincipal.empty());
+    EXPECT_EQ(fill.computation.incomeTotal, "100.00") << "the totals are still shown";
+    EXPECT_NE(cp1251ToUtf8(fill.computation.message).find("«15.13.2013»"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#pragma once
+// What the imported rows give the report window: its period and its grid.
+
+#include "period.h"
+#include "report_values.h"
+#include "row_set.h"
+
+#include <optional>
+#include <string>
+
+namespace kestrelon {
+
+struct SlkPeriodResult {
+    std::optional<Period> period; // nullopt: the window keeps its period
+    std::string message;          // cp1251; why the first row gives no period
+};
+
+// The month (characters 4-5) and year (7-10) of the first row's DD.MM.YYYY invoice date. A date
+// that does not name a month of the year list gives no period and a message; no rows give
+// neither.
+SlkPeriodResult periodFromFirstRow(const RowSet& rows);
+
+// One grid row per invoice: contract, invoice number, date and the three amounts as imported.
+GridRows slkGridRows(const RowSet& rows);
+
+} // namespace kestrelon
