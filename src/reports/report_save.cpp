@@ -1,0 +1,70 @@
+#include "report_save.h"
+
+#include "fill_report.h"
+#include "report_files.h"
+#include "report_scan.h"
+#include "store/cp1251.h"
+
+#include <utility>
+
+namespace kestrelon {
+namespace {
+
+using Outcome = ReportSaveResult::Outcome;
+
+ReportSaveResult refused(Outcome outcome, std::string message) {
+    ReportSaveResult result;
+    result.outcome = outcome;
+    result.message = std::move(message);
+    return result;
+}
+
+ReportSaveResult fillAndSave(const ReportValues& values, const RowSet& rows, const DataStore& store,
+                             ReportRecord& record, ReportList& list, Outcome outcome) {
+    ReportSaveResult result;
+    result.outcome = outcome;
+    result.firstReport = list.empty();
+    result.fileName = FillReport(values, rows, store, record);
+    SaveReport(record, store.DataFolder, result.fileName);
+    list = FindFilesReport(store.DataFolder);
+    return result;
+}
+
+std::string periodWords(const ReportListEntry& e) {
+    return e.OffsetActNo.str() + " за "_cp + e.MonthName + " " + e.YearText + " г."_cp;
+}
+
+} // namespace
+
+ReportSaveResult SaveReportWithChecks(const ReportValues& values, const RowSet& rows,
+                                      const DataStore& store, ReportRecord& record,
+                                      ReportList& list, const AskReplace& askReplace) {
+    // Rows past what a report file holds would be lost without a word.
+    if (rows.count() > ReportRecord::kMaxRows) {
+        return refused(Outcome::TooManyRows, "Строк в отчете: "_cp + std::to_string(rows.count()) +
+                                                 ". В файл отчета помещается не более "_cp +
+                                                 std::to_string(ReportRecord::kMaxRows) +
+                                                 " строки. Отчет не сохранен."_cp);
+    }
+    if (list.empty()) {
+        return fillAndSave(values, rows, store, record, list, Outcome::Saved);
+    }
+    const auto duplicate = findDuplicate(list, values.OffsetActNo, values.period.month,
+                                         values.period.year, store.Agent.ContractNo.view());
+    if (duplicate) {
+        const std::string words = periodWords(list.entries[*duplicate]);
+        const bool replace = askReplace("Акт зачета № "_cp + words + " уже есть."_cp,
+                                        "Сохранить изменения в акте зачета № "_cp + words);
+        if (!replace) {
+            return refused(Outcome::NotReplaced, {});
+        }
+        return fillAndSave(values, rows, store, record, list, Outcome::Replaced);
+    }
+    if (list.full()) {
+        return refused(Outcome::LimitReached,
+                       "Может быть сохранено только 64 отчета в этой версии программы."_cp);
+    }
+    return fillAndSave(values, rows, store, record, list, Outcome::Saved);
+}
+
+} // namespace kestrelon
