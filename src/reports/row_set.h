@@ -39,4 +39,19 @@ struct RowSet {
 
 enum class ReportMode { Slk, Manual };
 
+// The two row sets of the report window and whether each was computed without objection.
+// SlkReady is reset by "New", by choosing manual mode, by a confirmed import and by any change
+// of the remuneration; ManualReady by "New" and by every manual computation.
+struct ReportSets {
+    RowSet SlkSet;
+    RowSet ManualSet;
+    bool SlkReady = false;
+    bool ManualReady = false;
+
+    const RowSet& current(ReportMode mode) const {
+        return mode == ReportMode::Slk ? SlkSet : ManualSet;
+    }
+    bool ready(ReportMode mode) const { return mode == ReportMode::Slk ? SlkReady : ManualReady; }
+};
+
 } // namespace kestrelon
