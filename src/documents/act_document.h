@@ -1,0 +1,19 @@
+#pragma once
+// The act of services ("АКТ"): one A4 page.
+
+#include "document_input.h"
+#include "document_text.h"
+#include "page_geometry.h"
+#include "placed_document.h"
+#include "text_metrics.h"
+
+namespace kestrelon {
+
+inline constexpr std::size_t kActTexts = 36; // items 0..28 are used
+
+DocumentText FillActSt(const DocumentInput& input);
+
+PlacedDocument FillActXY(const DocumentText& texts, const PageGeometry& geometry,
+                         const TextMetrics& metrics);
+
+} // namespace kestrelon

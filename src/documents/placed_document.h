@@ -1,0 +1,36 @@
+#pragma once
+// A laid-out document in device pixels: what painting, printing and PDF export draw.
+// Positions are relative to the page's own top-left corner (for a printer already
+// corrected by the printable area's offset).
+
+#include "text_metrics.h"
+
+#include <string>
+#include <vector>
+
+namespace kestrelon {
+
+struct PlacedText {
+    std::string text; // cp1251
+    int x = 0;        // top-left corner of the text cell
+    int y = 0;
+    FontSpec font;
+};
+
+struct PlacedLine {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int penWidth = 1;
+};
+
+struct PlacedPage {
+    std::vector<PlacedLine> lines;
+    std::vector<PlacedText> texts;
+};
+
+struct PlacedDocument {
+    int pageWidth = 0;
+    int pageHeight = 0;
+    std::vector<PlacedPage> pages;
+};
+
+} // namespace kestrelon
