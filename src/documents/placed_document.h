@@ -25,6 +25,8 @@ struct PlacedLine {
 struct PlacedPage {
     std::vector<PlacedLine> lines;
     std::vector<PlacedText> texts;
+    int tableRows = 0; // rows of a paginated table on this page
+    int tailCode = 0;  // which closing blocks the page carries (act of mutual offset)
 };
 
 struct PlacedDocument {
