@@ -5,6 +5,9 @@
 
 namespace kestrelon {
 
+// A name of at least five words whose first four are the legal form (each word in one of
+// its capitalised, lower-case or upper-case spellings) becomes "ООО" and the remaining words,
+// one blank apart, cut to 255 characters. Any other name comes back unchanged, spacing and all.
 std::string OOO(const std::string& name);
 
 } // namespace kestrelon

@@ -1,0 +1,52 @@
+#include "documents/legal_form.h"
+#include "store/cp1251.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrelon {
+namespace {
+
+struct Case {
+    const char* name; // UTF-8
+    const char* expected;
+};
+
+TEST(OOO, ShortensTheLegalFormInAnyOfItsSpellings) {
+    const Case cases[] = {
+        {"ОБЩЕСТВО С ОГРАНИЧЕННОЙ ОТВЕТСТВЕННОСТЬЮ РОМАШКА", "ООО РОМАШКА"},
+        {"Общество  с ограниченной ответственностью Х", "ООО Х"},
+        {"Общество С ОГРАНИЧЕННОЙ ответственностью Х", "ООО Х"},
+        {"общество с Ограниченной Ответственностью Х", "ООО Х"},
+        {"Общество с ограниченной ответственностью \"Тарвел\"", "ООО \"Тарвел\""},
+        {" Общество\tс ограниченной ответственностью  Торговый   дом ", "ООО Торговый дом"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(cp1251ToUtf8(OOO(utf8ToCp1251(c.name))), c.expected) << c.name;
+    }
+}
+
+TEST(OOO, LeavesOtherNamesAsTheyAre) {
+    for (const char* name : {
+             "Общество с ограниченной ответственностью",
+             "Обществос ограниченной ответственностью Х",
+             "Общество с ограниченной ответственности Х",
+             "ОбЩество с ограниченной ответственностью Х",
+             "Закрытое  акционерное общество  \"Ромашка\" ",
+             "",
+         }) {
+        EXPECT_EQ(cp1251ToUtf8(OOO(utf8ToCp1251(name))), name);
+    }
+}
+
+TEST(OOO, CutsTheShortNameTo255Characters) {
+    std::string name = "Общество с ограниченной ответственностью"_cp;
+    for (int i = 0; i < 60; ++i) {
+        name += " Слово"_cp;
+    }
+    const std::string shortName = OOO(name);
+    ASSERT_EQ(shortName.size(), 255u);
+    EXPECT_EQ(shortName.substr(0, 10), "ООО Слово "_cp);
+}
+
+} // namespace
+} // namespace kestrelon
