@@ -34,6 +34,13 @@ PlacedDocument FillActZXY(const OffsetActText& texts, const PageGeometry& geomet
                           const TextMetrics& metrics);
 
 // Tail codes: which closing blocks a page carries.
-enum class TailCode { None = 0, Block3 = 33, Blocks34 = 34, Blocks345 = 35, Blocks45 = 45, Block5 = 55 };
+enum class TailCode {
+    None = 0,
+    Block3 = 33,
+    Blocks34 = 34,
+    Blocks345 = 35,
+    Blocks45 = 45,
+    Block5 = 55
+};
 
 } // namespace kestrelon

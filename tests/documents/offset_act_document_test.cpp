@@ -1,0 +1,309 @@
+#include "documents/offset_act_document.h"
+
+#include "fake_metrics.h"
+#include "layout_dump.h"
+#include "sample_input.h"
+#include "store/cp1251.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace kestrelon {
+namespace {
+
+// The act at 4 pixels per millimetre with the fake metrics, worked out by hand: Times 4.86 mm
+// is 19 pixels high and 10 wide a character; Times 4.39 mm is 18 high, 9 wide (10 bold); the
+// inset of a 6 mm row is (24 - 18) / 2.
+constexpr PageScale kFour{4, 4};
+constexpr int kHb = 19, kHt = 18, kInset = 3, kRow = 24;
+constexpr int kLeft = 100, kRight = 780, kTop = 60, kClauseX = 120;
+constexpr int kBottom = 1188 - 60;      // the closing blocks end above this
+constexpr int kRowLimit = kBottom - 12; // a row lower than this ends its page
+constexpr int kHeader = 3 * kHt + 2 * kInset;
+// "wвзаимозачетаw" is 14 bold characters; the other 540 pixels make five columns of 108.
+constexpr std::array<int, 7> kColumns{100, 208, 316, 424, 532, 640, 780};
+
+const FakeMetrics kMetrics;
+
+PageGeometry screen(PageScale scale = kFour) {
+    return PageGeometry{scale, 0, 0, false};
+}
+
+// The y of the second table's header bottom for the line counts of the preamble and clauses.
+int rowsTop(const std::array<int, 6>& n) {
+    const int preamble = kTop + 3 * kHb + 2 * kHb;
+    const int firstTable = preamble + (n[0] + 1) * kHb + (n[1] + 1) * kHb;
+    const int clause2 = firstTable + kHeader + kHt + 2 * kInset + kHb;
+    return clause2 + (n[2] + 1) * kHb + kHeader;
+}
+
+// Every item names itself ("i44"), so a test finds where each one went.
+OffsetActText numberedAct(std::size_t rows, const std::array<int, 6>& lineCounts) {
+    OffsetActText act;
+    for (int i = 0; i < 64; ++i) {
+        act.items.push_back("i" + std::to_string(i));
+    }
+    act.lineCounts = lineCounts;
+    for (std::size_t r = 0; r < rows; ++r) {
+        act.cells.push_back({"N" + std::to_string(r), "d", "g", "v"});
+    }
+    return act;
+}
+
+// Where each text went: its pages and positions, in page order.
+std::multimap<std::string, std::pair<std::size_t, PlacedText>> textsOf(const PlacedDocument& d) {
+    std::multimap<std::string, std::pair<std::size_t, PlacedText>> all;
+    for (std::size_t p = 0; p < d.pages.size(); ++p) {
+        for (const PlacedText& t : d.pages[p].texts) {
+            all.emplace(t.text, std::make_pair(p, t));
+        }
+    }
+    return all;
+}
+
+std::vector<int> tails(const PlacedDocument& d) {
+    std::vector<int> codes;
+    for (const PlacedPage& p : d.pages) {
+        codes.push_back(p.tailCode);
+    }
+    return codes;
+}
+
+DocumentInput offsetInput() {
+    DocumentInput in = sampleInput();
+    in.offsetActNo = "12";
+    in.offsetActDate = "31.03.2011";
+    in.toPrincipal = "1000.00";
+    in.vatTotal = "152.54";
+    in.principalChiefAccountantGenitive = "Сидоровой С. С."_cp;
+    in.agentChiefAccountantGenitive = "Петровой П. П."_cp;
+    in.principalChiefAccountant = "Сидорова С. С."_cp;
+    return in;
+}
+
+// A page as wide as 20 pixels a millimetre with a 5-pixel font keeps every clause whole.
+OffsetActText unwrapped(const DocumentInput& in) {
+    return FillActZSt(in, screen(PageScale{20, 1}), kMetrics);
+}
+
+TEST(OffsetActText, ClausesNameTheAmountsInWords) {
+    const OffsetActText act = unwrapped(offsetInput());
+    EXPECT_EQ(act.lineCounts, (std::array<int, 6>{1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(act.items[44], "3.  На основании статьи 410 ГК РФ, стороны договорились опроведении "
+                             "зачета взаимных требований на сумму одна тысяча пятьсот рублей 00 "
+                             "копеек без учета НДС."_cp);
+    EXPECT_EQ(act.items[48], "4.  Остаток задолженности в сумме одна тысяча рублей 00 копеек в "
+                             "т.ч. НДС 18% - сто пятьдесят два рубля 54 копейки подлежит оплате "
+                             "на расчетный счет ООО \"Тарвел\"."_cp);
+    EXPECT_EQ(act.items[29], "2.  ООО \"Ромашка\" имеет задолженность перед ООО \"Тарвел\" за "
+                             "услуги связи ООО \"Тарвел\", оказанные Абонентам и Пользователям  "
+                             "за период Март 2011 г."_cp);
+    EXPECT_EQ(act.items[61], "____________________ / (Петрова П. П.)"_cp);
+    EXPECT_TRUE(act.items[45].empty()) << "a whole clause leaves the block's other items empty";
+
+    DocumentInput noAmount = offsetInput();
+    noAmount.remuneration.clear();
+    EXPECT_TRUE(unwrapped(noAmount).items[44].ends_with("на сумму  без учета НДС."_cp));
+}
+
+TEST(OffsetActText, DateLineShowsOnlyAFourDigitYear) {
+    const std::string withYear = "\"    \" ____________ 2011  г."_cp;
+    const std::string without = "\"    \" ____________   г."_cp;
+    for (const auto& [date, line] :
+         std::vector<std::pair<std::string, std::string>>{{"31.03.2011", withYear},
+                                                          {"..31.03.2011", withYear},
+                                                          {"31.03.11", without},
+                                                          {"31032011", without},
+                                                          {"31..2011", without},
+                                                          {"", without}}) {
+        DocumentInput in = offsetInput();
+        in.offsetActDate = date;
+        EXPECT_EQ(unwrapped(in).items[3], line) << date;
+    }
+}
+
+TEST(OffsetActText, AClauseExactlyAsWideAsItsColumnStaysWhole) {
+    // At 8 pixels a millimetre across the clause column is 1680 - 120 - 240 - 2 * 10 = 1300
+    // pixels: 130 characters of 10.
+    const PageGeometry wide = screen(PageScale{8, 4});
+    const std::string prefix = "5.  Настоящий Акт составлен в двух экземплярах, по одному для "
+                               "ООО \"Тарвел\" и "_cp;
+    DocumentInput in = offsetInput();
+    in.agent->name = std::string(130 - prefix.size(), 'R');
+    const OffsetActText exact = FillActZSt(in, wide, kMetrics);
+    EXPECT_EQ(exact.lineCounts[5], 1);
+    EXPECT_EQ(exact.items[52], prefix + in.agent->name);
+
+    in.agent->name += "R";
+    const OffsetActText over = FillActZSt(in, wide, kMetrics);
+    EXPECT_EQ(over.lineCounts[5], 2);
+    EXPECT_EQ(over.items[53], in.agent->name);
+    EXPECT_TRUE(over.items[54].empty());
+}
+
+TEST(OffsetActLayout, FirstPagePositions) {
+    const OffsetActText act = FillActZSt(offsetInput(), screen(), kMetrics);
+    const PlacedDocument doc = FillActZXY(act, screen(), kMetrics);
+    const auto at = textsOf(doc);
+    const auto pos = [&](const std::string& t) {
+        const PlacedText& p = at.find(t)->second.second;
+        return std::make_pair(p.x, p.y);
+    };
+    // 3 and 31 bold characters of 11 centred in 680 pixels from 100 (halves to even).
+    EXPECT_EQ(pos("АКТ"_cp), std::make_pair(424, kTop));
+    EXPECT_EQ(pos("ЗАЧЕТА ВЗАИМНЫХ ТРЕБОВАНИЙ № 12"_cp), std::make_pair(270, kTop + kHb));
+    EXPECT_EQ(pos("г. Москва"_cp), std::make_pair(kLeft, kTop + 3 * kHb));
+    EXPECT_EQ(pos(act.items[3]), std::make_pair(kRight - 28 * 10, kTop + 3 * kHb));
+    EXPECT_EQ(pos(act.items[4]), std::make_pair(kLeft, kTop + 5 * kHb));
+    EXPECT_EQ(pos(act.items[8]),
+              std::make_pair(kClauseX, kTop + 5 * kHb + (act.lineCounts[0] + 1) * kHb));
+    // The three-line header of the last column: 120 bold pixels in 140, the stack of 54
+    // centred in the 60-pixel header row.
+    const int firstTable = kTop + 5 * kHb + (act.lineCounts[0] + act.lineCounts[1] + 2) * kHb;
+    EXPECT_EQ(pos("взаимозачета"_cp), std::make_pair(650, firstTable + 3 + kHt));
+    EXPECT_EQ(pos("договора"_cp), std::make_pair(100 + 14, firstTable + 12 + kHt));
+}
+
+TEST(OffsetActLayout, RowsFillTheirOwnColumns) {
+    DocumentInput in = offsetInput();
+    in.rows = {{"N101", "01.03.2011", "118.00", "18.00"}, {"N102", "02.03.2011", "2.36", "0.36"}};
+    const OffsetActText act = FillActZSt(in, screen(), kMetrics);
+    const PlacedDocument doc = FillActZXY(act, screen(), kMetrics);
+    const int top = rowsTop(act.lineCounts);
+    const auto at = textsOf(doc);
+    const std::vector<std::tuple<std::string, int, int>> cells{{"N101", 244, top + 3},
+                                                               {"01.03.2011", 316 + 9, top + 3},
+                                                               {"118.00", 451, top + 3},
+                                                               {"18.00", 532 + 32, top + 3},
+                                                               {"2.36", 424 + 36, top + kRow + 3}};
+    for (const auto& [text, x, y] : cells) {
+        const PlacedText& t = at.find(text)->second.second;
+        EXPECT_EQ(std::make_pair(t.x, t.y), std::make_pair(x, y)) << text;
+    }
+    EXPECT_EQ(doc.pages[0].tableRows, 2);
+
+    in.rows.clear();
+    EXPECT_EQ(FillActZSt(in, screen(), kMetrics).cells,
+              (std::vector<std::array<std::string, 4>>{{}}));
+}
+
+TEST(OffsetActLayout, ClosingBlocksMoveWholeToTheNextPage) {
+    const std::array<int, 6> counts{1, 1, 1, 2, 2, 2};
+    const int top = rowsTop(counts);
+    const int t3 = 3 * kHb, t34 = 2 * kHb + t3, t345 = t3 + t34 + 9 * kHb + 140;
+    // The most rows under which each part of the closing text still fits.
+    const int fit345 = (kBottom - t345 - top) / kRow;
+    const int fit34 = (kBottom - t34 - top) / kRow;
+    const int fit3 = (kBottom - t3 - top) / kRow;
+    ASSERT_LT(fit345 + 1, fit34);
+    ASSERT_LE(fit34 + 1, fit3);
+    ASSERT_LE(top + (fit3 + 1) * kRow, kRowLimit + kRow) << "all cases keep one table page";
+    struct Case {
+        int rows;
+        std::vector<int> tails;
+        int firstBlockY; // y of the first closing line on the table's page, or on the next
+    };
+    const std::vector<Case> cases{{3, {35}, top + 3 * kRow + kHb},
+                                  {fit345, {35}, top + fit345 * kRow + kHb},
+                                  {fit345 + 1, {34, 55}, top + (fit345 + 1) * kRow + kHb},
+                                  {fit34, {34, 55}, top + fit34 * kRow + kHb},
+                                  {fit34 + 1, {33, 45}, top + (fit34 + 1) * kRow + kHb},
+                                  {fit3, {33, 45}, top + fit3 * kRow + kHb},
+                                  {fit3 + 1, {0, 35}, kTop}};
+    for (const Case& c : cases) {
+        const PlacedDocument doc =
+            FillActZXY(numberedAct(static_cast<std::size_t>(c.rows), counts), screen(), kMetrics);
+        EXPECT_EQ(tails(doc), c.tails) << c.rows << " rows";
+        EXPECT_EQ(textsOf(doc).find("i44")->second.second.y, c.firstBlockY) << c.rows << " rows";
+    }
+}
+
+TEST(OffsetActLayout, ABlockIsNeverDivided) {
+    const std::array<std::pair<int, int>, 4> blocks{{{44, 3}, {48, 4}, {52, 2}, {56, 6}}};
+    for (std::size_t rows = 1; rows <= 80; ++rows) {
+        const PlacedDocument doc =
+            FillActZXY(numberedAct(rows, {1, 1, 1, 3, 4, 2}), screen(), kMetrics);
+        const auto at = textsOf(doc);
+        std::size_t previous = 0;
+        for (const auto& [first, lines] : blocks) {
+            const std::size_t page = at.find("i" + std::to_string(first))->second.first;
+            for (int k = 0; k < lines; ++k) {
+                const std::string item = "i" + std::to_string(first + k);
+                ASSERT_EQ(at.count(item), 1u) << item << " with " << rows << " rows";
+                EXPECT_EQ(at.find(item)->second.first, page) << item << " with " << rows << " rows";
+            }
+            EXPECT_GE(page, previous);
+            previous = page;
+        }
+    }
+}
+
+TEST(OffsetActLayout, AFullReportRunsPastSixteenPagesAndKeepsEveryRow) {
+    DocumentInput in = offsetInput();
+    for (int r = 1; r <= 801; ++r) {
+        in.rows.push_back({"R" + std::to_string(r), "01.03.2011", "118.00", "18.00"});
+    }
+    const OffsetActText act = FillActZSt(in, screen(), kMetrics);
+    const PlacedDocument doc = FillActZXY(act, screen(), kMetrics);
+    const auto at = textsOf(doc);
+    for (int r = 1; r <= 801; ++r) {
+        ASSERT_EQ(at.count("R" + std::to_string(r)), 1u) << r;
+    }
+    // The first page takes rows until one ends below the limit, later pages from the margin.
+    const int first = (kRowLimit - rowsTop(act.lineCounts)) / kRow + 1;
+    const int later = (kRowLimit - kTop) / kRow + 1;
+    const std::size_t tablePages = 1 + static_cast<std::size_t>((801 - first + later - 1) / later);
+    ASSERT_GE(doc.pages.size(), tablePages);
+    EXPECT_GT(tablePages, 16u);
+    EXPECT_EQ(doc.pages[0].tableRows, first);
+    for (std::size_t p = 1; p + 1 < tablePages; ++p) {
+        EXPECT_EQ(doc.pages[p].tableRows, later) << p;
+        // The page's column lines run from its top margin down to its last row.
+        int columns = 0;
+        for (const PlacedLine& l : doc.pages[p].lines) {
+            columns += l.x1 == l.x2 && l.y1 == kTop && l.y2 == kTop + later * kRow;
+        }
+        EXPECT_EQ(columns, 7) << p;
+    }
+    EXPECT_EQ(at.count("А-17"_cp), tablePages + 1) << "the first table and once a table page";
+}
+
+TEST(OffsetActLayout, PrinterMovesEverythingByTheOffsetAndDrawsThickerLines) {
+    const PageScale scale{12, 12};
+    const OffsetActText act = FillActZSt(offsetInput(), screen(scale), kMetrics);
+    const PlacedDocument onScreen = FillActZXY(act, screen(scale), kMetrics);
+    const PlacedDocument printed = FillActZXY(act, PageGeometry{scale, 7, 11, true}, kMetrics);
+    ASSERT_EQ(printed.pages.size(), onScreen.pages.size());
+    for (std::size_t p = 0; p < printed.pages.size(); ++p) {
+        const PlacedPage& a = onScreen.pages[p];
+        const PlacedPage& b = printed.pages[p];
+        ASSERT_EQ(a.texts.size(), b.texts.size());
+        ASSERT_EQ(a.lines.size(), b.lines.size());
+        for (std::size_t i = 0; i < a.texts.size(); ++i) {
+            EXPECT_EQ(b.texts[i].x, a.texts[i].x - 7);
+            EXPECT_EQ(b.texts[i].y, a.texts[i].y - 11);
+        }
+        for (std::size_t i = 0; i < a.lines.size(); ++i) {
+            EXPECT_EQ(a.lines[i].penWidth, 1);
+            EXPECT_EQ(b.lines[i].penWidth, 3) << "a quarter millimetre at 12 pixels";
+            const PlacedLine& l = a.lines[i];
+            EXPECT_EQ(std::tie(b.lines[i].x1, b.lines[i].y1, b.lines[i].x2, b.lines[i].y2),
+                      std::make_tuple(l.x1 - 7, l.y1 - 11, l.x2 - 7, l.y2 - 11));
+        }
+    }
+}
+
+TEST(OffsetActLayout, SmallActMatchesItsGoldenLayout) {
+    DocumentInput in = offsetInput();
+    in.rows = {{"101", "01.03.2011", "118.00", "18.00"},
+               {"102", "15.03.2011", "236.00", "36.00"},
+               {"103", "31.03.2011", "1180.00", "180.00"}};
+    const OffsetActText act = FillActZSt(in, screen(), kMetrics);
+    expectGolden(dumpLayout(FillActZXY(act, screen(), kMetrics), kFour), "offset_act.txt");
+}
+
+} // namespace
+} // namespace kestrelon
