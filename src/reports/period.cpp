@@ -74,9 +74,4 @@ Period previousMonth(int calendarMonth, int calendarYear) {
     return *periodOf(month, year);
 }
 
-std::string shortDateText(int day, int calendarMonth, int calendarYear) {
-    return std::to_string(day) + "." + twoDigits(calendarMonth) + "." +
-           std::to_string(calendarYear);
-}
-
 } // namespace kestrelon

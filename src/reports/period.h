@@ -2,6 +2,8 @@
 // The report period: a month index (0 = January) and a year index (0 = 2010), and the
 // texts derived from them.
 
+#include "store/date_text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,8 +38,5 @@ std::optional<Period> periodOf(int calendarMonth, int calendarYear);
 // clamped into the year list.
 Period previousMonth(int calendarMonth, int calendarYear);
 
-// Today as the report window writes dates: day without a leading zero, two-digit month,
-// four-digit year ("7.01.2013").
-std::string shortDateText(int day, int calendarMonth, int calendarYear);
 
 } // namespace kestrelon
