@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2 fontconfig
     fp-utils
     xvfb xauth
+    cups cups-filters poppler-utils
 )
 
 missing=()

@@ -14,3 +14,5 @@ chmod 0700 "$XDG_RUNTIME_DIR"
 
 ./scripts/check-core-has-no-qt.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# Printing end to end through a private CUPS server.
+./scripts/print-test.sh

@@ -1,0 +1,28 @@
+#pragma once
+// The three documents of a report as one family: their texts, built once for the device
+// that wraps them, and their layout on any device.
+
+#include "document_kind.h"
+#include "documents/act_document.h"
+#include "documents/document_input.h"
+#include "documents/invoice_document.h"
+#include "documents/offset_act_document.h"
+
+namespace kestrelon {
+
+// The texts as the document tabs build them. Printing lays these out again on the printer
+// but keeps their wrapped lines.
+struct DocumentTexts {
+    DocumentText invoice;
+    DocumentText act;
+    OffsetActText offsetAct;
+};
+
+// The texts of one document (the others stay empty), wrapped with `metrics` on `geometry`.
+DocumentTexts buildDocumentTexts(DocumentKind kind, const DocumentInput& input,
+                                 const PageGeometry& geometry, const TextMetrics& metrics);
+
+PlacedDocument layoutDocument(DocumentKind kind, const DocumentTexts& texts,
+                              const PageGeometry& geometry, const TextMetrics& metrics);
+
+} // namespace kestrelon

@@ -1,0 +1,15 @@
+// The render tests draw on images, PDF writers and printers: the offscreen platform is chosen
+// before the application exists, so that the suite runs and lists without a display.
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

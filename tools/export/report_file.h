@@ -1,0 +1,15 @@
+#pragma once
+// Reading a report file given on the command line, where any file may turn up.
+
+#include "reports/report_record.h"
+
+#include <optional>
+#include <string>
+
+namespace kestrelon {
+
+// Reads the file into `record`. Returns why it cannot be used: missing, not a plain file, of
+// another size than a report, unreadable, or damaged (see damagedFields).
+std::optional<std::string> readReportFile(const std::string& path, ReportRecord& record);
+
+} // namespace kestrelon
