@@ -24,10 +24,14 @@ std::optional<DocumentFirm> firmAt(const DataStore& store, std::int32_t index) {
 }
 
 DocumentFirm storedFirm(const FirmBlock& b) {
-    return DocumentFirm{b.Name.str(),        b.LegalAddress.str(),
-                        b.Phone.str(),       b.Inn.str(),
-                        b.Kpp.str(),         b.SettlementAccount.str(),
-                        b.CorrAccount.str(), b.Bik.str(),
+    return DocumentFirm{b.Name.str(),
+                        b.LegalAddress.str(),
+                        b.Phone.str(),
+                        b.Inn.str(),
+                        b.Kpp.str(),
+                        b.SettlementAccount.str(),
+                        b.CorrAccount.str(),
+                        b.Bik.str(),
                         b.BankShortName.empty() ? b.BankFullName.str() : b.BankShortName.str()};
 }
 
@@ -52,15 +56,14 @@ DocumentInput documentInputFromReport(const ReportRecord& r) {
     in.period = Period{r.PeriodMonth, r.PeriodYear};
     in.director = r.AgentDirector.str();
     in.chiefSigns = r.ChiefSigns == 1;
-    in.signingAccountant =
-        in.chiefSigns ? r.AgentChiefAccountant.str() : r.AgentAccountant.str();
+    in.signingAccountant = in.chiefSigns ? r.AgentChiefAccountant.str() : r.AgentAccountant.str();
     in.agentChiefAccountantGenitive = r.AgentChiefAccountantGenitive.str();
     in.principalChiefAccountant = r.PrincipalChiefAccountant.str();
     in.principalChiefAccountantGenitive = r.PrincipalChiefAccountantGenitive.str();
     for (std::size_t i = 0; i < r.usedRows(); ++i) {
         const ReportRow& row = r.Rows[i];
-        in.rows.push_back({row.InvoiceNo.str(), row.InvoiceDate.str(), row.Gross.str(),
-                           row.Vat.str()});
+        in.rows.push_back(
+            {row.InvoiceNo.str(), row.InvoiceDate.str(), row.Gross.str(), row.Vat.str()});
     }
     return in;
 }
@@ -91,10 +94,17 @@ DocumentInput documentInputFromLive(const ReportValues& w, const DataStore& stor
     in.principalChiefAccountant = a.PrincipalChiefAccountant.str();
     in.principalChiefAccountantGenitive = a.PrincipalChiefAccountantGenitive.str();
     for (const InvoiceRow& row : currentRows.rows) {
-        in.rows.push_back({row.InvoiceNo.str(), row.InvoiceDate.str(), row.GrossText.str(),
-                           row.VatText.str()});
+        in.rows.push_back(
+            {row.InvoiceNo.str(), row.InvoiceDate.str(), row.GrossText.str(), row.VatText.str()});
     }
     return in;
+}
+
+DocumentInput documentInput(DocumentSource source, const ReportRecord& record,
+                            const ReportValues& window, const DataStore& store,
+                            const RowSet& currentRows) {
+    return source == DocumentSource::Stored ? documentInputFromReport(record)
+                                            : documentInputFromLive(window, store, currentRows);
 }
 
 } // namespace kestrelon

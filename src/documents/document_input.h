@@ -52,7 +52,7 @@ struct DocumentInput {
     Period period;
 
     std::string director;
-    std::string signingAccountant;    // chief accountant or accountant, whoever signs
+    std::string signingAccountant; // chief accountant or accountant, whoever signs
     bool chiefSigns = true;
     std::string agentChiefAccountantGenitive;
     std::string principalChiefAccountant;
@@ -61,6 +61,14 @@ struct DocumentInput {
     std::vector<OffsetActRow> rows;
 };
 
+// Where a document takes its data: the stored report that is open, or the window's live values
+// with the catalogues. The report window chooses by whether a stored report is open.
+enum class DocumentSource { Stored, Live };
+
+inline DocumentSource documentSource(bool storedReportOpen) {
+    return storedReportOpen ? DocumentSource::Stored : DocumentSource::Live;
+}
+
 // Stored source: everything from the report record.
 DocumentInput documentInputFromReport(const ReportRecord& record);
 
@@ -68,5 +76,10 @@ DocumentInput documentInputFromReport(const ReportRecord& record);
 // PrincipalFirmIndex, and the rows of the set the window's mode selects (when it has rows).
 DocumentInput documentInputFromLive(const ReportValues& window, const DataStore& store,
                                     const RowSet& currentRows);
+
+// The input of the chosen source.
+DocumentInput documentInput(DocumentSource source, const ReportRecord& record,
+                            const ReportValues& window, const DataStore& store,
+                            const RowSet& currentRows);
 
 } // namespace kestrelon

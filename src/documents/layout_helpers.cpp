@@ -28,8 +28,8 @@ PlacedLine placeLine(const RuleLine& line, int penWidth, const PageGeometry& g) 
     return placeLine(g.x(line.x), g.y(line.y), ruleEndX(line, g), ruleEndY(line, g), penWidth, g);
 }
 
-PlacedText placeText(std::string text, int x, int y, const FontSpec& font, const PageGeometry& g) {
-    return PlacedText{std::move(text), x - g.offsetX, y - g.offsetY, font};
+TextItem placeText(std::string text, int x, int y, const FontSpec& font, const PageGeometry& g) {
+    return TextItem{std::move(text), x - g.offsetX, y - g.offsetY, font};
 }
 
 } // namespace kestrelon

@@ -46,7 +46,7 @@ TextBox measure(const TextMetrics& metrics, const std::string& text, const FontS
 // printer puts them at the same place on the paper as the screen shows them on the page.
 PlacedLine placeLine(int x1, int y1, int x2, int y2, int penWidth, const PageGeometry& geometry);
 PlacedLine placeLine(const RuleLine& line, int penWidth, const PageGeometry& geometry);
-PlacedText placeText(std::string text, int x, int y, const FontSpec& font,
-                     const PageGeometry& geometry);
+TextItem placeText(std::string text, int x, int y, const FontSpec& font,
+                   const PageGeometry& geometry);
 
 } // namespace kestrelon

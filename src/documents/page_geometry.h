@@ -12,7 +12,9 @@ struct PageScale {
 };
 
 // Rounds to the nearest integer, halves to even.
-inline int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+inline int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 struct PageGeometry {
     static constexpr double kPaperWidthMm = 210.0;

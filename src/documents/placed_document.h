@@ -10,7 +10,7 @@
 
 namespace kestrelon {
 
-struct PlacedText {
+struct TextItem {
     std::string text; // cp1251
     int x = 0;        // top-left corner of the text cell
     int y = 0;
@@ -24,7 +24,7 @@ struct PlacedLine {
 
 struct PlacedPage {
     std::vector<PlacedLine> lines;
-    std::vector<PlacedText> texts;
+    std::vector<TextItem> texts;
     int tableRows = 0; // rows of a paginated table on this page
     int tailCode = 0;  // which closing blocks the page carries (act of mutual offset)
 };

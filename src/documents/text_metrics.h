@@ -7,8 +7,8 @@
 namespace kestrelon {
 
 struct FontSpec {
-    std::string family;    // "Arial" or "Times New Roman"
-    int pixelHeight = 0;   // height of the character cell in device pixels
+    std::string family;  // "Arial" or "Times New Roman"
+    int pixelHeight = 0; // height of the character cell in device pixels
     bool bold = false;
     bool operator==(const FontSpec&) const = default;
 };

@@ -80,7 +80,7 @@ TEST(ActContent, BadDatesAndAmountsLeaveTheirLinesEmpty) {
 TEST(ActLayout, PositionsFollowTheRuledLinesAndTheTextWidths) {
     const PlacedDocument doc = FillActXY(FillActSt(sampleInput()), kScreen, kMetrics);
     ASSERT_EQ(doc.pages.size(), 1u);
-    const std::vector<PlacedText>& texts = doc.pages[0].texts;
+    const std::vector<TextItem>& texts = doc.pages[0].texts;
     ASSERT_EQ(texts.size(), 29u);
     struct Case {
         std::size_t item;

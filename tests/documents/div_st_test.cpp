@@ -13,9 +13,7 @@ public:
     int width(const std::string& text, const FontSpec&) const override {
         return static_cast<int>(text.size()) * 10;
     }
-    int height(const std::string&, const FontSpec& font) const override {
-        return font.pixelHeight;
-    }
+    int height(const std::string&, const FontSpec& font) const override { return font.pixelHeight; }
 };
 
 WrappedText wrap(const std::string& text, int maxWidth) {

@@ -85,5 +85,17 @@ TEST(DocumentInput, TheStoredCopyWinsOverTheCurrentCard) {
     EXPECT_EQ(in.rows[0].vat, "18.00");
 }
 
+TEST(DocumentInput, TheSourceFollowsWhetherAStoredReportIsOpen) {
+    const auto store = liveStore();
+    auto record = std::make_unique<ReportRecord>();
+    record->InvoiceNo = "77";
+    ReportValues window;
+    window.InvoiceNo = "8";
+    EXPECT_EQ(documentInput(documentSource(true), *record, window, *store, RowSet{}).invoiceNo,
+              "77");
+    EXPECT_EQ(documentInput(documentSource(false), *record, window, *store, RowSet{}).invoiceNo,
+              "8");
+}
+
 } // namespace
 } // namespace kestrelon

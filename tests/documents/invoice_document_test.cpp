@@ -146,7 +146,7 @@ TEST(InvoiceLayout, PositionsFollowTheRuledLinesAndTheTextWidths) {
     EXPECT_EQ(doc.pageWidth, 840);
     EXPECT_EQ(doc.pageHeight, 1188);
     ASSERT_EQ(doc.pages.size(), 1u);
-    const std::vector<PlacedText>& texts = doc.pages[0].texts;
+    const std::vector<TextItem>& texts = doc.pages[0].texts;
     ASSERT_EQ(texts.size(), 48u);
     struct Case {
         std::size_t item;
@@ -216,7 +216,7 @@ TEST(InvoiceLayout, HorizontalAndVerticalUseTheirOwnScales) {
     const PageGeometry tall{PageScale{4, 6}};
     const PlacedDocument doc =
         FillBillXY(FillBillSt(sampleInput(), tall, kMetrics), tall, kMetrics);
-    const std::vector<PlacedText>& texts = doc.pages[0].texts;
+    const std::vector<TextItem>& texts = doc.pages[0].texts;
     // L = 24, a bold character 13: item 3 at x(20) + 13, y(40) + (276 - 240 - 24) / 2.
     EXPECT_EQ(texts[3].x, 93);
     EXPECT_EQ(texts[3].y, 246);

@@ -27,7 +27,7 @@ inline std::string dumpLayout(const PlacedDocument& doc, const PageScale& scale)
                 << l.x2 / scale.sx << ", " << l.y2 / scale.sy << ") pen " << l.penWidth << "\n";
         }
         for (std::size_t i = 0; i < page.texts.size(); ++i) {
-            const PlacedText& t = page.texts[i];
+            const TextItem& t = page.texts[i];
             out << "text " << i << " (" << t.x / scale.sx << ", " << t.y / scale.sy << ") "
                 << t.font.family << " " << t.font.pixelHeight / scale.sy
                 << (t.font.bold ? " bold" : "") << " \"" << cp1251ToUtf8(t.text) << "\"\n";

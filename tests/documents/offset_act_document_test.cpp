@@ -54,10 +54,10 @@ OffsetActText numberedAct(std::size_t rows, const std::array<int, 6>& lineCounts
 }
 
 // Where each text went: its pages and positions, in page order.
-std::multimap<std::string, std::pair<std::size_t, PlacedText>> textsOf(const PlacedDocument& d) {
-    std::multimap<std::string, std::pair<std::size_t, PlacedText>> all;
+std::multimap<std::string, std::pair<std::size_t, TextItem>> textsOf(const PlacedDocument& d) {
+    std::multimap<std::string, std::pair<std::size_t, TextItem>> all;
     for (std::size_t p = 0; p < d.pages.size(); ++p) {
-        for (const PlacedText& t : d.pages[p].texts) {
+        for (const TextItem& t : d.pages[p].texts) {
             all.emplace(t.text, std::make_pair(p, t));
         }
     }
@@ -149,7 +149,7 @@ TEST(OffsetActLayout, FirstPagePositions) {
     const PlacedDocument doc = FillActZXY(act, screen(), kMetrics);
     const auto at = textsOf(doc);
     const auto pos = [&](const std::string& t) {
-        const PlacedText& p = at.find(t)->second.second;
+        const TextItem& p = at.find(t)->second.second;
         return std::make_pair(p.x, p.y);
     };
     // 3 and 31 bold characters of 11 centred in 680 pixels from 100 (halves to even).
@@ -180,7 +180,7 @@ TEST(OffsetActLayout, RowsFillTheirOwnColumns) {
                                                                {"18.00", 532 + 32, top + 3},
                                                                {"2.36", 424 + 36, top + kRow + 3}};
     for (const auto& [text, x, y] : cells) {
-        const PlacedText& t = at.find(text)->second.second;
+        const TextItem& t = at.find(text)->second.second;
         EXPECT_EQ(std::make_pair(t.x, t.y), std::make_pair(x, y)) << text;
     }
     EXPECT_EQ(doc.pages[0].tableRows, 2);

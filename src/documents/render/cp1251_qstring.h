@@ -13,6 +13,8 @@ inline QString fromCp1251(std::string_view text) {
     return QString::fromStdString(cp1251ToUtf8(text));
 }
 
-inline std::string toCp1251(const QString& text) { return utf8ToCp1251(text.toStdString()); }
+inline std::string toCp1251(const QString& text) {
+    return utf8ToCp1251(text.toStdString());
+}
 
 } // namespace kestrelon

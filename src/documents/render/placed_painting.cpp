@@ -16,7 +16,7 @@ void paintPlacedPage(QPainter& painter, const PlacedPage& page, const QtTextMetr
         painter.drawLine(line.x1, line.y1 + top, line.x2, line.y2 + top);
     }
     painter.setPen(Qt::black);
-    for (const PlacedText& text : page.texts) {
+    for (const TextItem& text : page.texts) {
         if (text.text.empty()) {
             continue;
         }
