@@ -7,7 +7,7 @@ namespace kestrelon {
 void ColumnWidths::sanitise() {
     for (auto& slot : values) {
         if (slot.get() < 4) {
-            slot = 8;
+            slot = kNeverStored;
         }
     }
 }

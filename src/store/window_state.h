@@ -59,6 +59,8 @@ enum class GridBlock : std::size_t {
 
 struct ColumnWidths {
     static constexpr std::uint16_t kMinimumPixels = 24;
+    // What a width that was never stored (0 in the file) reads as after sanitising.
+    static constexpr std::uint16_t kNeverStored = 8;
     std::array<LeU16, 256> values{};
 
     // Widths below 4 come from damaged or never-written files; they load as 8.

@@ -2,6 +2,16 @@
 
 #include "store/io_error.h"
 #include "store/startup_load.h"
+#include "tform_add_agent.h"
+#include "tform_add_client.h"
+#include "tform_agent.h"
+#include "tform_bank.h"
+#include "tform_client.h"
+#include "tform_del_firm.h"
+#include "tform_del_firm1.h"
+#include "tform_firm.h"
+#include "tform_rekvizit.h"
+#include "tform_save.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -16,12 +26,13 @@ QString describe(const IoError& error, const DataStore& store) {
 }
 
 // The agent contract window loads "Agent" when it is created; a failure is shown and
-// start-up goes on with the contract as far as it was read.
-void loadAgentOnCreate(AppContext& context) {
+// start-up goes on with the contract as far as it was read. Returns whether the file existed.
+bool loadAgentOnCreate(AppContext& context) {
     try {
-        loadAgentContract(context.store);
+        return loadAgentContract(context.store);
     } catch (const IoError& error) {
         context.messages.showMessage(describe(error, context.store));
+        return true;
     }
 }
 
@@ -38,10 +49,36 @@ bool loadTablesAtStartup(DataStore& store, MessageSink& messages) {
 }
 
 std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
-    auto windows = std::make_unique<ProgramWindows>();
-    windows->FormMain = std::make_unique<TFormMain>(context);
-    loadAgentOnCreate(context);
-    return windows;
+    auto w = std::make_unique<ProgramWindows>();
+    w->FormMain = std::make_unique<TFormMain>(context);
+    TFormMain* main = w->FormMain.get();
+    w->FormFirm = new TFormFirm(context, main);
+    w->FormRekvizit = new TFormRekvizit(context, main);
+    w->FormBank = new TFormBank(context, main);
+    w->FormDelFirm = new TFormDelFirm(context, main);
+    w->FormSave = new TFormSave(context, main);
+    const bool agentFileFound = loadAgentOnCreate(context);
+    w->FormAgent = new TFormAgent(context, main);
+    if (!agentFileFound) {
+        w->FormAgent->applyAgentFileDefaults();
+    }
+    w->FormClient = new TFormClient(context, main);
+    w->FormAddClient = new TFormAddClient(context, main);
+    w->FormDelFirm1 = new TFormDelFirm1(context, main);
+    w->FormAddAgent = new TFormAddAgent(context, main);
+
+    w->FormFirm->setDialogs(w->FormRekvizit, w->FormDelFirm, w->FormDelFirm1);
+    w->FormRekvizit->setDialogs(w->FormBank, w->FormSave);
+    w->FormClient->setDialogs(w->FormAddClient, w->FormDelFirm);
+    w->FormAgent->setAgentCard(w->FormAddAgent);
+
+    main->attachWindow(TFormMain::Target::Firms, w->FormFirm);
+    main->attachWindow(TFormMain::Target::Agent, w->FormAgent);
+    main->attachWindow(TFormMain::Target::Client, w->FormClient);
+    main->attachSizedWindow(SizedWindow::Organizations, w->FormFirm);
+    main->attachSizedWindow(SizedWindow::OrganizationCard, w->FormRekvizit);
+    main->attachSizedWindow(SizedWindow::ClientContracts, w->FormClient);
+    return w;
 }
 
 int runProgram(const std::filesystem::path& executable, MessageSink& messages,

@@ -1,6 +1,6 @@
 #pragma once
 // Start-up after DataFolder is fixed: the tables are loaded, then every window is
-// created once, in the program's fixed order.
+// created once, in the program's fixed order, and the windows are joined to each other.
 
 #include "app_context.h"
 #include "tform_main.h"
@@ -11,12 +11,34 @@
 
 namespace kestrelon {
 
+class TFormAddAgent;
+class TFormAddClient;
+class TFormAgent;
+class TFormBank;
+class TFormClient;
+class TFormDelFirm;
+class TFormDelFirm1;
+class TFormFirm;
+class TFormRekvizit;
+class TFormSave;
+
 // Loads the tables read before any window exists. On a file error shows the error with
 // the file's full name and returns false: the program must stop before any window.
 bool loadTablesAtStartup(DataStore& store, MessageSink& messages);
 
+// The main window owns every other window (they are its Qt children).
 struct ProgramWindows {
     std::unique_ptr<TFormMain> FormMain;
+    TFormFirm* FormFirm = nullptr;
+    TFormRekvizit* FormRekvizit = nullptr;
+    TFormBank* FormBank = nullptr;
+    TFormDelFirm* FormDelFirm = nullptr;
+    TFormSave* FormSave = nullptr;
+    TFormAgent* FormAgent = nullptr;
+    TFormClient* FormClient = nullptr;
+    TFormAddClient* FormAddClient = nullptr;
+    TFormDelFirm1* FormDelFirm1 = nullptr;
+    TFormAddAgent* FormAddAgent = nullptr;
 };
 
 // Creates the windows in start-up order, doing each window's creation work.

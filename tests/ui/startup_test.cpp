@@ -39,7 +39,7 @@ std::size_t fileCount(const std::string& folder) {
     return static_cast<std::size_t>(std::distance(begin(it), end(it)));
 }
 
-TEST(Startup, FirstRunInAnEmptyFolderWritesNothing) {
+TEST(Startup, FirstRunInAnEmptyFolderWritesOnlyTheWindowSizes) {
     test::TempFolder folder;
     test::RecordingSink sink;
     const RunOutcome outcome = runIn(folder, sink);
@@ -47,7 +47,38 @@ TEST(Startup, FirstRunInAnEmptyFolderWritesNothing) {
     EXPECT_TRUE(outcome.shown);
     EXPECT_FALSE(outcome.logoLaidOut);
     EXPECT_TRUE(sink.messages.isEmpty());
-    EXPECT_EQ(fileCount(folder.path()), 0u);
+    // The windows' sizes differ from the zeros of a missing "FormW", so closing writes it, and
+    // nothing else: the agent contract's defaults stay in memory until the user saves them.
+    EXPECT_EQ(fileCount(folder.path()), 1u);
+    EXPECT_EQ(folder.readFile("FormW").size(), 128u);
+}
+
+TEST(Startup, ASecondRunWithTheSameSizesWritesNothing) {
+    test::TempFolder folder;
+    test::RecordingSink sink;
+    ASSERT_EQ(runIn(folder, sink).exitCode, 0);
+    const std::string first = folder.readFile("FormW");
+    std::remove((folder.path() + "FormW").c_str());
+    folder.writeFile("FormW", first);
+    const auto before = std::filesystem::last_write_time(folder.path() + "FormW");
+    ASSERT_EQ(runIn(folder, sink).exitCode, 0);
+    EXPECT_EQ(folder.readFile("FormW"), first);
+    EXPECT_EQ(std::filesystem::last_write_time(folder.path() + "FormW"), before);
+}
+
+TEST(Startup, TheMainWindowOpensTheCatalogueWindows) {
+    test::TempFolder folder;
+    test::RecordingSink sink;
+    bool firms = false, agent = false, client = false;
+    runProgram(folder.path() + "kestrelon", sink, [&](ProgramWindows& w) {
+        firms = w.FormMain->findChild<QWidget*>(QStringLiteral("SpeedButton1"))->isEnabled();
+        agent = w.FormMain->findChild<QWidget*>(QStringLiteral("SpeedButton2"))->isEnabled();
+        client = w.FormMain->findChild<QWidget*>(QStringLiteral("SpeedButton3"))->isEnabled();
+        w.FormMain->close();
+    });
+    EXPECT_TRUE(firms);
+    EXPECT_TRUE(agent);
+    EXPECT_TRUE(client);
 }
 
 TEST(Startup, AFirmsFileOneByteShortStopsBeforeAnyWindow) {

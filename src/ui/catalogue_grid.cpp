@@ -1,0 +1,156 @@
+#include "catalogue_grid.h"
+
+#include "store/io_error.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace kestrelon {
+namespace {
+
+const QColor kSelectedCell(175, 238, 238);
+constexpr int kTextLeft = 6;
+constexpr int kTextTop = 2;
+
+void drawCellText(QPainter* painter, const QRect& cell, const QString& text, QColor colour) {
+    painter->setPen(colour);
+    const QRect area = cell.adjusted(kTextLeft, kTextTop, 0, 0);
+    painter->drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+
+class GridHeader : public QHeaderView {
+public:
+    explicit GridHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(false);
+        setHighlightSections(false);
+        setDefaultAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        painter->save();
+        painter->fillRect(rect, palette().color(QPalette::Button));
+        painter->setPen(palette().color(QPalette::Dark));
+        painter->drawRect(rect.adjusted(1, 1, -2, -2));
+        const QString text = model()->headerData(section, orientation()).toString();
+        drawCellText(painter, rect, text, Qt::black);
+        painter->restore();
+    }
+};
+
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    GridCellDelegate(const CatalogueGrid& grid, QObject* parent)
+        : QStyledItemDelegate(parent), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        painter->fillRect(option.rect, selected ? kSelectedCell : QColor(Qt::white));
+        if (grid_.showsData()) {
+            drawCellText(painter, option.rect, index.data().toString(), grid_.dataTextColour());
+        }
+        painter->restore();
+    }
+
+private:
+    const CatalogueGrid& grid_;
+};
+
+} // namespace
+
+CatalogueGrid::CatalogueGrid(AppContext& context, GridBlock block, const QStringList& headers,
+                             QWidget* parent)
+    : QTableWidget(parent), context_(context), block_(block) {
+    setObjectName(QStringLiteral("StringGrid1"));
+    setColumnCount(static_cast<int>(headers.size()));
+    setHorizontalHeader(new GridHeader(this));
+    setHorizontalHeaderLabels(headers);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(4);
+    horizontalHeader()->setStretchLastSection(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(22);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new GridCellDelegate(*this, this));
+    for (int c = 0; c < columnCount(); ++c) {
+        setColumnWidth(c, context_.store.ArCol.applied(block_, static_cast<std::size_t>(c)));
+    }
+    horizontalHeader()->viewport()->installEventFilter(this);
+    viewport()->installEventFilter(this);
+    showNothing();
+}
+
+void CatalogueGrid::showRows(const std::vector<QStringList>& rows) {
+    showsData_ = !rows.empty();
+    clearContents();
+    setRowCount(showsData_ ? static_cast<int>(rows.size()) : kEmptyDataRows);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < columnCount() && c < rows[r].size(); ++c) {
+            setItem(r, c, new QTableWidgetItem(rows[r][c]));
+        }
+    }
+    viewport()->update();
+}
+
+void CatalogueGrid::setDataTextColour(QColor colour) {
+    textColour_ = colour;
+    viewport()->update();
+}
+
+void CatalogueGrid::setCurrentDataRow(int row) {
+    if (row >= 0 && row < rowCount()) {
+        setCurrentCell(row, 0);
+    }
+}
+
+void CatalogueGrid::setDesignedWidths(const std::vector<int>& widths) {
+    for (int c = 0; c < columnCount() && c < static_cast<int>(widths.size()); ++c) {
+        const auto slot = static_cast<std::size_t>(block_) + static_cast<std::size_t>(c);
+        if (context_.store.ArCol.values.at(slot).get() == ColumnWidths::kNeverStored) {
+            setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+        }
+    }
+}
+
+void CatalogueGrid::storeWidthsIfChanged() {
+    ColumnWidths& widths = context_.store.ArCol;
+    bool changed = false;
+    for (int c = 0; c < columnCount(); ++c) {
+        const auto slot = static_cast<std::size_t>(block_) + static_cast<std::size_t>(c);
+        changed = changed || widths.values.at(slot).get() != columnWidth(c);
+    }
+    if (!changed) {
+        return;
+    }
+    for (int c = 0; c < columnCount(); ++c) {
+        widths.store(block_, static_cast<std::size_t>(c),
+                     static_cast<std::uint16_t>(qBound(0, columnWidth(c), 65535)));
+    }
+    try {
+        context_.store.SaveFileCol();
+    } catch (const IoError& error) {
+        context_.messages.showMessage(QString::fromStdString(error.message()));
+    }
+}
+
+bool CatalogueGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == horizontalHeader()->viewport() || watched == viewport()) {
+        if (event->type() == QEvent::MouseMove &&
+            static_cast<QMouseEvent*>(event)->buttons().testFlag(Qt::LeftButton)) {
+            resizeNoted_ = true;
+        } else if (event->type() == QEvent::MouseButtonRelease && resizeNoted_) {
+            resizeNoted_ = false;
+            storeWidthsIfChanged();
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+} // namespace kestrelon

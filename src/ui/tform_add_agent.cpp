@@ -1,0 +1,192 @@
+#include "tform_add_agent.h"
+
+#include "qt_text.h"
+#include "tform_add_client.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+namespace {
+
+void addRow(QGridLayout& grid, int row, const QString& caption, QLineEdit* edit,
+            QRadioButton* signer = nullptr) {
+    grid.addWidget(new QLabel(caption, grid.parentWidget()), row, 0);
+    grid.addWidget(edit, row, 1);
+    if (signer != nullptr) {
+        grid.addWidget(signer, row, 2);
+    }
+}
+
+} // namespace
+
+TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("FormAddAgent"));
+    setWindowTitle(QStringLiteral("FormAddAgent"));
+    resize(520, 0);
+
+    comboBox1_ = new QComboBox(this);
+    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    // Only a choice by the user fills the contact fields, not the list being filled.
+    connect(comboBox1_, &QComboBox::activated, this, &TFormAddAgent::ComboBox1Change);
+    edit4_ = addEdit("Edit4");
+    edit1_ = addEdit("Edit1");
+    edit2_ = addEdit("Edit2");
+    edit3_ = addEdit("Edit3");
+
+    pageControl1_ = new QTabWidget(this);
+    pageControl1_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl1_->addTab(createAgentTab(), QStringLiteral("Агент"));
+    pageControl1_->addTab(createPrincipalTab(), QStringLiteral("Тарвел"));
+    connect(pageControl1_, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+    actGroup_ = captionedGroup(QStringLiteral("Для акта взаимозачета "), pageControl1_, this);
+    actGroup_->setObjectName(QStringLiteral("GroupBoxAct"));
+
+    auto* numberAndDate = new QHBoxLayout;
+    numberAndDate->addWidget(captionedGroup(QStringLiteral("№ Договора "), edit4_, this));
+    numberAndDate->addWidget(captionedGroup(QStringLiteral("Дата "), edit1_, this));
+    auto* contacts = new QHBoxLayout;
+    contacts->addWidget(captionedGroup(QStringLiteral("Телефон "), edit2_, this));
+    contacts->addWidget(captionedGroup(QStringLiteral("E-Mail  "), edit3_, this));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    connect(ok, &QPushButton::clicked, this, &TFormAddAgent::ButtonOKClick);
+    connect(cancel, &QPushButton::clicked, this, &TFormAddAgent::ButtonCancelClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(captionedGroup(QStringLiteral("Организация"), comboBox1_, this));
+    layout->addLayout(numberAndDate);
+    layout->addLayout(contacts);
+    layout->addWidget(actGroup_);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+QLineEdit* TFormAddAgent::addEdit(const char* name) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(name));
+    return edit;
+}
+
+QWidget* TFormAddAgent::createAgentTab() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    edit5_ = addEdit("Edit5");
+    edit6_ = addEdit("Edit6");
+    edit7_ = addEdit("Edit7");
+    edit8_ = addEdit("Edit8");
+    radioButton1_ = new QRadioButton(page);
+    radioButton1_->setObjectName(QStringLiteral("RadioButton1"));
+    radioButton2_ = new QRadioButton(page);
+    radioButton2_->setObjectName(QStringLiteral("RadioButton2"));
+    auto* signer = new QButtonGroup(page);
+    signer->addButton(radioButton1_);
+    signer->addButton(radioButton2_);
+
+    auto* grid = new QGridLayout(page);
+    addRow(*grid, 0, QStringLiteral("Руководитель предприятия"), edit5_);
+    addRow(*grid, 1, QStringLiteral("Главный бухгалтер"), edit6_, radioButton1_);
+    addRow(*grid, 2, QStringLiteral("Бухгалтер"), edit7_, radioButton2_);
+    addRow(*grid, 3, QStringLiteral("В лице главного бухгалтера"), edit8_);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(4, 1);
+    return page;
+}
+
+QWidget* TFormAddAgent::createPrincipalTab() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    edit9_ = addEdit("Edit9");
+    edit10_ = addEdit("Edit10");
+    auto* grid = new QGridLayout(page);
+    addRow(*grid, 0, QStringLiteral("Главный бухгалтер"), edit9_);
+    addRow(*grid, 1, QStringLiteral("В лице главного бухгалтера"), edit10_);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    return page;
+}
+
+bool TFormAddAgent::openCard(const AgentCardFields& f) {
+    confirmed_ = false;
+    fillOrganizationList(*comboBox1_, context_.store);
+    comboBox1_->setCurrentIndex(f.chosenFirm);
+    edit4_->setText(fromCp1251(f.ContractNo));
+    edit1_->setText(fromCp1251(f.ContractDate));
+    edit2_->setText(fromCp1251(f.Phone));
+    edit3_->setText(fromCp1251(f.Email));
+    edit5_->setText(fromCp1251(f.AgentDirector));
+    edit6_->setText(fromCp1251(f.AgentChiefAccountant));
+    edit7_->setText(fromCp1251(f.AgentAccountant));
+    edit8_->setText(fromCp1251(f.AgentChiefAccountantGenitive));
+    edit9_->setText(fromCp1251(f.PrincipalChiefAccountant));
+    edit10_->setText(fromCp1251(f.PrincipalChiefAccountantGenitive));
+    (f.accountantSigns ? radioButton2_ : radioButton1_)->setChecked(true);
+    exec();
+    return confirmed_;
+}
+
+AgentCardFields TFormAddAgent::fields() const {
+    AgentCardFields f;
+    f.chosenFirm = comboBox1_->currentIndex();
+    f.ContractNo = toCp1251(edit4_->text());
+    f.ContractDate = toCp1251(edit1_->text());
+    f.Phone = toCp1251(edit2_->text());
+    f.Email = toCp1251(edit3_->text());
+    f.AgentDirector = toCp1251(edit5_->text());
+    f.AgentChiefAccountant = toCp1251(edit6_->text());
+    f.AgentAccountant = toCp1251(edit7_->text());
+    f.AgentChiefAccountantGenitive = toCp1251(edit8_->text());
+    f.PrincipalChiefAccountant = toCp1251(edit9_->text());
+    f.PrincipalChiefAccountantGenitive = toCp1251(edit10_->text());
+    f.accountantSigns = !radioButton1_->isChecked();
+    return f;
+}
+
+void TFormAddAgent::ComboBox1Change(int index) {
+    const DataStore& store = context_.store;
+    if (index < 0 || index >= store.FirmCount) {
+        return;
+    }
+    const FirmRecord& firm = store.Firms[static_cast<std::size_t>(index)];
+    edit2_->setText(fromCp1251(firm.Phone.view()));
+    edit3_->setText(fromCp1251(firm.Email.view()));
+}
+
+void TFormAddAgent::PageControl1Change() {
+    actGroup_->setTitle(QStringLiteral("Для акта взаимозачета"));
+    actGroup_->setStyleSheet(QStringLiteral("QGroupBox#GroupBoxAct::title { color: navy; }"));
+}
+
+void TFormAddAgent::ButtonOKClick() {
+    const std::string refusal = checkAgentCard(fields());
+    if (!refusal.empty()) {
+        context_.messages.showMessage(fromCp1251(refusal));
+        return;
+    }
+    confirmed_ = true;
+    accept();
+}
+
+void TFormAddAgent::ButtonCancelClick() {
+    reject();
+}
+
+} // namespace kestrelon

@@ -1,0 +1,140 @@
+#include "tform_add_client.h"
+
+#include "file_error.h"
+#include "qt_text.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+
+QGroupBox* captionedGroup(const QString& caption, QWidget* field, QWidget* parent) {
+    auto* group = new QGroupBox(caption, parent);
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->addWidget(field);
+    return group;
+}
+
+void fillOrganizationList(QComboBox& list, const DataStore& store) {
+    list.clear();
+    for (std::size_t k = 0; k < store.FirmCount; ++k) {
+        list.addItem(fromCp1251(store.Firms[k].Name.view()));
+    }
+    list.setCurrentIndex(-1);
+}
+
+TFormAddClient::TFormAddClient(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("FormAddClient"));
+    setWindowTitle(QStringLiteral("Новый клиент"));
+    resize(440, 0);
+
+    comboBox1_ = new QComboBox(this);
+    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    const auto lineEdit = [this](const char* name) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        return edit;
+    };
+    edit8_ = lineEdit("Edit8");
+    edit1_ = lineEdit("Edit1");
+    edit2_ = lineEdit("Edit2");
+    edit3_ = lineEdit("Edit3");
+
+    auto* numberAndDate = new QHBoxLayout;
+    numberAndDate->addWidget(captionedGroup(QStringLiteral("№ Договора "), edit8_, this));
+    numberAndDate->addWidget(captionedGroup(QStringLiteral("Дата "), edit1_, this));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    connect(ok, &QPushButton::clicked, this, &TFormAddClient::ButtonOKClick);
+    connect(cancel, &QPushButton::clicked, this, &TFormAddClient::ButtonCancelClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(captionedGroup(QStringLiteral("Организация"), comboBox1_, this));
+    layout->addLayout(numberAndDate);
+    layout->addWidget(captionedGroup(QStringLiteral("Телефон "), edit2_, this));
+    layout->addWidget(captionedGroup(QStringLiteral("E-Mail  "), edit3_, this));
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+bool TFormAddClient::openCard(CardMode mode) {
+    mode_ = mode;
+    confirmed_ = false;
+    setWindowTitle(mode == CardMode::New ? QStringLiteral("Новый клиент")
+                                         : QStringLiteral("Редактирование"));
+    FormShow();
+    exec();
+    return confirmed_;
+}
+
+void TFormAddClient::FormShow() {
+    const DataStore& store = context_.store;
+    // Organizations added since the last showing are offered as well.
+    fillOrganizationList(*comboBox1_, store);
+    const auto slot = static_cast<std::size_t>(context_.catalogues.clients.SelectedClient);
+    const bool editing = mode_ == CardMode::Edit && slot < store.ClientCount;
+    const ClientCardFields fields =
+        editing ? readClientCard(store.Clients[slot]) : ClientCardFields{};
+    if (editing) {
+        // A contract stays with its organization; the list only shows which one it is.
+        comboBox1_->setCurrentIndex(store.findFirmByInn(store.Clients[slot].FirmInn.view()));
+    }
+    comboBox1_->setEnabled(!editing);
+    edit8_->setText(fromCp1251(fields.ContractNo));
+    edit1_->setText(fromCp1251(fields.ContractDate));
+    edit2_->setText(fromCp1251(fields.Phone));
+    edit3_->setText(fromCp1251(fields.Email));
+    edit8_->setFocus();
+}
+
+ClientCardFields TFormAddClient::enteredFields() const {
+    return {toCp1251(edit8_->text()), toCp1251(edit1_->text()), toCp1251(edit2_->text()),
+            toCp1251(edit3_->text())};
+}
+
+void TFormAddClient::ButtonOKClick() {
+    DataStore& store = context_.store;
+    ClientSelection& selection = context_.catalogues.clients;
+    const ClientCardFields fields = enteredFields();
+    const int chosen = comboBox1_->currentIndex();
+    const auto slot = static_cast<std::size_t>(selection.SelectedClient);
+    const std::string refusal = mode_ == CardMode::New ? checkNewClient(store, chosen, fields)
+                                                       : checkEditedClient(store, slot, fields);
+    if (!refusal.empty()) {
+        context_.messages.showMessage(fromCp1251(refusal));
+        return;
+    }
+    // A failed save leaves the change in memory for the next save of the table, so the card
+    // still counts as confirmed.
+    try {
+        if (mode_ == CardMode::New) {
+            addClient(store, selection, chosen, fields);
+        } else {
+            editClient(store, slot, fields);
+        }
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+    }
+    confirmed_ = true;
+    accept();
+}
+
+void TFormAddClient::ButtonCancelClick() {
+    reject();
+}
+
+} // namespace kestrelon

@@ -1,0 +1,113 @@
+#include "tform_agent.h"
+
+#include "file_error.h"
+#include "qt_text.h"
+#include "store/date_text.h"
+#include "tform_add_agent.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+namespace {
+
+std::string todayText() {
+    const QDate today = QDate::currentDate();
+    return shortDateText(today.day(), today.month(), today.year());
+}
+
+} // namespace
+
+TFormAgent::TFormAgent(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("FormAgent"));
+    setWindowTitle(QStringLiteral("Agent"));
+    resize(420, 150);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label2_ = new QLabel(this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    panel1_ = new QLabel(this);
+    panel1_->setObjectName(QStringLiteral("Panel1"));
+    panel1_->setFrameShape(QFrame::Panel);
+    panel1_->setFrameShadow(QFrame::Sunken);
+    panel1_->setAlignment(Qt::AlignCenter);
+    panel1_->setWordWrap(true);
+    panel1_->setMinimumHeight(40);
+
+    const auto addButton = [this](const QString& caption, const char* name) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAutoDefault(false);
+        return button;
+    };
+    QPushButton* ok = addButton(QStringLiteral("OK"), "ButtonOK");
+    QPushButton* edit = addButton(QStringLiteral("Edit"), "ButtonEdit");
+    QPushButton* cancel = addButton(QStringLiteral("Cancel"), "ButtonCancel");
+    connect(ok, &QPushButton::clicked, this, &TFormAgent::ButtonOKClick);
+    connect(edit, &QPushButton::clicked, this, &TFormAgent::ButtonEditClick);
+    connect(cancel, &QPushButton::clicked, this, &TFormAgent::ButtonCancelClick);
+
+    auto* contract = new QHBoxLayout;
+    contract->addWidget(label1_);
+    contract->addStretch(1);
+    contract->addWidget(label2_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(edit);
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(contract);
+    layout->addWidget(panel1_);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    refreshLabels();
+}
+
+void TFormAgent::applyAgentFileDefaults() {
+    applyAgentDefaults(context_.store.Agent);
+    refreshLabels();
+}
+
+void TFormAgent::refreshLabels() {
+    const DataStore& store = context_.store;
+    label1_->setText(fromCp1251(store.Agent.ContractNo.view()));
+    label2_->setText(fromCp1251(store.Agent.ContractDate.view()));
+    panel1_->setText(fromCp1251(agentPanelText(store)));
+}
+
+void TFormAgent::ButtonEditClick() {
+    if (card_ == nullptr) {
+        return;
+    }
+    AgentContractEditor& editor = context_.catalogues.agent;
+    editor.beginEdit(context_.store.Agent);
+    if (card_->openCard(prepareAgentCard(context_.store, todayText()))) {
+        editor.confirm(context_.store, card_->fields());
+        refreshLabels();
+    }
+}
+
+void TFormAgent::ButtonOKClick() {
+    // A failed save keeps the change pending, so that a later "OK" tries again.
+    try {
+        context_.catalogues.agent.ok(context_.store);
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+    }
+    accept();
+}
+
+void TFormAgent::ButtonCancelClick() {
+    context_.catalogues.agent.cancel(context_.store);
+    refreshLabels();
+    reject();
+}
+
+} // namespace kestrelon

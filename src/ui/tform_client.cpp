@@ -1,0 +1,195 @@
+#include "tform_client.h"
+
+#include "catalogue_grid.h"
+#include "file_error.h"
+#include "qt_text.h"
+#include "tform_add_client.h"
+#include "tform_del_firm.h"
+#include "window_size.h"
+
+#include <QHBoxLayout>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+namespace {
+
+constexpr int kActiveColumn = 5;
+constexpr std::size_t kMaxContracts = 64;
+
+} // namespace
+
+TFormClient::TFormClient(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("FormClient"));
+    setWindowTitle(QStringLiteral("Клиенты"));
+    resize(kDesignedSize);
+
+    speedButton1_ =
+        addButton(QStringLiteral("New"), QStringLiteral("Новый клиент"), "SpeedButton1");
+    speedButton2_ =
+        addButton(QStringLiteral("Edit"), QStringLiteral("Редактировать"), "SpeedButton2");
+    speedButton3_ = addButton(QStringLiteral("Del"), QStringLiteral("Удалить"), "SpeedButton3");
+    connect(speedButton1_, &QToolButton::clicked, this, &TFormClient::SpeedButton1Click);
+    connect(speedButton2_, &QToolButton::clicked, this, &TFormClient::SpeedButton2Click);
+    connect(speedButton3_, &QToolButton::clicked, this, &TFormClient::SpeedButton3Click);
+    auto* toolbar = new QHBoxLayout;
+    toolbar->setSpacing(2);
+    toolbar->addWidget(speedButton1_);
+    toolbar->addWidget(speedButton2_);
+    toolbar->addWidget(speedButton3_);
+    toolbar->addStretch(1);
+
+    grid_ = new CatalogueGrid(context_, GridBlock::ClientContracts,
+                              {QStringLiteral("Договор"), QStringLiteral("Организация"),
+                               QStringLiteral("Телефон"), QStringLiteral("E-Mail"),
+                               QStringLiteral("Дата"), QStringLiteral("Актив.")},
+                              this);
+    grid_->setDesignedWidths({90, 220, 110, 120, 80, 56});
+    connect(grid_, &QTableWidget::cellClicked, this, &TFormClient::StringGrid1Click);
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { StringGrid1SelectCell(row); });
+    connect(grid_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row) { StringGrid1DblClick(row); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(toolbar);
+    layout->addWidget(grid_, 1);
+
+    // Creation work, done once per run.
+    applyStoredSize(*this, context_.store.FormW.size(SizedWindow::ClientContracts));
+    context_.store.rebuildClientFirmNames();
+    context_.catalogues.clients.SelectedClient = 0;
+    showContracts();
+    updateButtons();
+}
+
+void TFormClient::setDialogs(TFormAddClient* card, TFormDelFirm* deleteDialog) {
+    card_ = card;
+    deleteDialog_ = deleteDialog;
+}
+
+QToolButton* TFormClient::addButton(const QString& caption, const QString& hint,
+                                    const QString& name) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setMinimumWidth(56);
+    return button;
+}
+
+void TFormClient::showContracts() {
+    const DataStore& store = context_.store;
+    std::vector<QStringList> rows;
+    for (std::size_t k = 0; k < store.ClientCount; ++k) {
+        QStringList row;
+        for (const std::string& text : clientGridRow(store, k)) {
+            row.append(fromCp1251(text));
+        }
+        rows.push_back(row);
+    }
+    // Refilling the grid moves its current cell about; the selection is not the user's doing.
+    const QSignalBlocker blocker(grid_);
+    const int column = std::max(grid_->currentColumn(), 0);
+    grid_->showRows(rows);
+    if (!rows.empty()) {
+        grid_->setCurrentCell(context_.catalogues.clients.SelectedClient, column);
+    }
+}
+
+void TFormClient::updateButtons() {
+    const std::size_t count = context_.store.ClientCount;
+    speedButton1_->setEnabled(count < kMaxContracts);
+    speedButton2_->setEnabled(count > 0);
+    speedButton3_->setEnabled(count > 0);
+}
+
+void TFormClient::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TFormClient::FormShow() {
+    snapshot_.take(context_.store);
+}
+
+void TFormClient::done(int result) {
+    if (isVisible()) {
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TFormClient::FormClose() {
+    // The active marks are written once, on closing, and only when one of them changed.
+    if (!snapshot_.changed(context_.store)) {
+        return;
+    }
+    try {
+        context_.store.SaveFileClient();
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+    }
+}
+
+void TFormClient::StringGrid1Click(int row, int column) {
+    context_.catalogues.clients.SelectedClient = static_cast<std::int16_t>(row);
+    if (column == kActiveColumn && grid_->showsData() && row >= 0 &&
+        static_cast<std::size_t>(row) < context_.store.ClientCount) {
+        toggleActive(context_.store, static_cast<std::size_t>(row));
+        showContracts();
+    }
+}
+
+void TFormClient::StringGrid1SelectCell(int row) {
+    if (grid_->showsData() && row >= 0) {
+        context_.catalogues.clients.SelectedClient = static_cast<std::int16_t>(row);
+    }
+}
+
+void TFormClient::StringGrid1DblClick(int row) {
+    if (grid_->showsData() && row >= 0 &&
+        static_cast<std::size_t>(row) < context_.store.ClientCount) {
+        SpeedButton2Click();
+    }
+}
+
+void TFormClient::SpeedButton1Click() {
+    if (card_ == nullptr || context_.store.ClientCount >= kMaxContracts) {
+        return;
+    }
+    if (card_->openCard(CardMode::New)) {
+        // The card stored and saved the contract and selected it.
+        showContracts();
+        updateButtons();
+    }
+}
+
+void TFormClient::SpeedButton2Click() {
+    if (card_ == nullptr || context_.store.ClientCount == 0) {
+        return;
+    }
+    if (card_->openCard(CardMode::Edit)) {
+        showContracts();
+    }
+}
+
+void TFormClient::SpeedButton3Click() {
+    if (deleteDialog_ == nullptr || context_.store.ClientCount == 0) {
+        return;
+    }
+    // "Yes" removes the contract, rebuilds the names and saves.
+    if (deleteDialog_->askClientContract()) {
+        showContracts();
+        updateButtons();
+    }
+}
+
+} // namespace kestrelon

@@ -1,0 +1,318 @@
+#include "tform_rekvizit.h"
+
+#include "inn_line_edit.h"
+#include "qt_text.h"
+#include "tform_bank.h"
+#include "tform_save.h"
+#include "window_size.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+namespace {
+
+// Which record field each of the card's own fields edits (the bank group is not among them).
+struct FieldBinding {
+    int edit;
+    std::string FirmCardFields::*field;
+};
+
+const std::array<FieldBinding, 19> kBindings = {{
+    {1, &FirmCardFields::Name},         {2, &FirmCardFields::CertSeries},
+    {3, &FirmCardFields::CertNumber},   {4, &FirmCardFields::CertDate},
+    {5, &FirmCardFields::CertIssuedBy}, {6, &FirmCardFields::Ogrn},
+    {7, &FirmCardFields::LegalAddress}, {8, &FirmCardFields::PostalAddress},
+    {9, &FirmCardFields::Phone},        {10, &FirmCardFields::Fax},
+    {11, &FirmCardFields::Email},       {17, &FirmCardFields::Inn},
+    {18, &FirmCardFields::Kpp},         {19, &FirmCardFields::Okato},
+    {20, &FirmCardFields::Okpo},        {21, &FirmCardFields::Okogu},
+    {22, &FirmCardFields::Okopf},       {23, &FirmCardFields::Okfs},
+    {24, &FirmCardFields::Okved},
+}};
+
+constexpr int kInnEdit = 17;
+constexpr int kFirstBankEdit = 12;
+constexpr int kAccountDigits = 20;
+constexpr int kBikDigits = 10;
+constexpr int kCodeDigits = 12;
+constexpr int kBankEditCount = 5;
+
+bool isBankEdit(int number) {
+    return number >= kFirstBankEdit && number < kFirstBankEdit + kBankEditCount;
+}
+
+// A long name or address shows its beginning.
+void showText(QLineEdit* field, const std::string& cp1251) {
+    field->setText(fromCp1251(cp1251));
+    field->setCursorPosition(0);
+}
+
+// Lays out the fields in screen order, so that the tab order follows Edit1..Edit24.
+class CardBuilder {
+public:
+    CardBuilder(QWidget* owner, std::array<QLineEdit*, TFormRekvizit::kFieldCount>& edits)
+        : owner_(owner), edits_(edits) {}
+
+    QGroupBox* group(const QString& caption = {}) {
+        auto* box = new QGroupBox(caption, owner_);
+        box->setObjectName(QStringLiteral("GroupBox%1").arg(++groups_));
+        grid_ = new QGridLayout(box);
+        return box;
+    }
+    // A labelled field at (row, column pair) of the current group; `span` columns wide.
+    // `fitChars` > 0: the field is never narrower than that many digits, so that an
+    // account or code is seen whole.
+    void field(const QString& label, int row, int column, int span = 1, int fitChars = 0) {
+        auto* text = new QLabel(label, owner_);
+        QLineEdit* edit = next();
+        if (fitChars > 0) {
+            const int digits = edit->fontMetrics().horizontalAdvance(QString(fitChars, u'0'));
+            edit->setMinimumWidth(digits + 2 * edit->fontMetrics().averageCharWidth());
+        }
+        text->setBuddy(edit);
+        grid_->addWidget(text, row, 2 * column);
+        grid_->addWidget(edit, row, 2 * column + 1, 1, 2 * span - 1);
+    }
+    void bare(int row) { grid_->addWidget(next(), row, 0, 1, -1); }
+    void stretchColumns(std::initializer_list<int> columns) {
+        for (int c : columns) {
+            grid_->setColumnStretch(2 * c + 1, 1);
+        }
+    }
+
+private:
+    QLineEdit* next() {
+        const int number = ++count_;
+        QLineEdit* edit = number == kInnEdit ? new InnLineEdit(owner_) : new QLineEdit(owner_);
+        edit->setObjectName(QStringLiteral("Edit%1").arg(number));
+        edits_[static_cast<std::size_t>(number - 1)] = edit;
+        return edit;
+    }
+
+    QWidget* owner_;
+    std::array<QLineEdit*, TFormRekvizit::kFieldCount>& edits_;
+    QGridLayout* grid_ = nullptr;
+    int count_ = 0;
+    int groups_ = 0;
+};
+
+QPushButton* addButton(QWidget* owner, const QString& caption, const QString& name) {
+    auto* button = new QPushButton(caption, owner);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("FormRekvizit"));
+    setWindowTitle(QStringLiteral("Реквизиты"));
+
+    CardBuilder card(this, edits_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(card.group(QStringLiteral("Название организации")));
+    card.bare(0);
+
+    layout->addWidget(card.group(QStringLiteral("Свидетельство о регистрации")));
+    card.field(QStringLiteral("Серия"), 0, 0);
+    card.field(QStringLiteral("Номер"), 0, 1);
+    card.field(QStringLiteral("Дата"), 0, 2);
+    card.field(QStringLiteral("Выдано"), 1, 0, 3);
+    card.field(QStringLiteral("ОГРН"), 2, 0, 2);
+    card.stretchColumns({0, 1, 2});
+
+    layout->addWidget(card.group(QStringLiteral("Юридический адрес ")));
+    card.bare(0);
+    layout->addWidget(card.group(QStringLiteral("Почтовый адрес ")));
+    card.bare(0);
+
+    layout->addWidget(card.group());
+    card.field(QStringLiteral("Телефон"), 0, 0);
+    card.field(QStringLiteral("Факс"), 0, 1);
+    card.field(QStringLiteral("E-Mail "), 0, 2);
+    card.stretchColumns({0, 1, 2});
+
+    layout->addWidget(card.group(QStringLiteral("Банк")));
+    card.field(QStringLiteral("Р/Сч."), 0, 0, 1, kAccountDigits);
+    card.field(QStringLiteral("К/Сч."), 0, 1, 1, kAccountDigits);
+    card.field(QStringLiteral("БИК"), 0, 2, 1, kBikDigits);
+    card.field(QStringLiteral("Сокр. название"), 1, 0, 3);
+    card.field(QStringLiteral("Полн. название"), 2, 0, 3);
+    card.stretchColumns({0, 1, 2});
+
+    layout->addWidget(card.group());
+    card.field(QStringLiteral("ИНН"), 0, 0, 1, kCodeDigits);
+    card.field(QStringLiteral("КПП"), 0, 1, 1, kCodeDigits);
+    card.field(QStringLiteral("ОКАТО"), 0, 2, 1, kCodeDigits);
+    card.field(QStringLiteral("ОКПО"), 0, 3, 1, kCodeDigits);
+    card.field(QStringLiteral("ОКОГУ"), 1, 0);
+    card.field(QStringLiteral("ОКОПФ"), 1, 1);
+    card.field(QStringLiteral("ОКФС"), 1, 2);
+    card.field(QStringLiteral("ОКВЭД"), 2, 0, 4);
+    card.stretchColumns({0, 1, 2, 3});
+
+    for (int number = kFirstBankEdit; number < kFirstBankEdit + kBankEditCount; ++number) {
+        edit(number)->setReadOnly(true);
+    }
+
+    QPushButton* text = addButton(this, QStringLiteral("Text"), QStringLiteral("ButtonText"));
+    QPushButton* bank = addButton(this, QStringLiteral("Банк"), QStringLiteral("ButtonBank"));
+    QPushButton* no = addButton(this, QStringLiteral("No"), QStringLiteral("ButtonNo"));
+    QPushButton* ok = addButton(this, QStringLiteral("OK"), QStringLiteral("ButtonOK"));
+    ok->setDefault(true);
+    connect(text, &QPushButton::clicked, this, &TFormRekvizit::ButtonTextClick);
+    connect(bank, &QPushButton::clicked, this, &TFormRekvizit::ButtonBankClick);
+    connect(no, &QPushButton::clicked, this, &TFormRekvizit::ButtonNoClick);
+    connect(ok, &QPushButton::clicked, this, &TFormRekvizit::ButtonOKClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(text);
+    buttons->addWidget(bank);
+    buttons->addStretch(1);
+    buttons->addWidget(no);
+    buttons->addWidget(ok);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    resize(sizeHint().expandedTo(QSize(720, 0)));
+    applyStoredSize(*this, context_.store.FormW.size(SizedWindow::OrganizationCard));
+}
+
+void TFormRekvizit::setDialogs(TFormBank* bank, TFormSave* textCard) {
+    bank_ = bank;
+    textCard_ = textCard;
+}
+
+bool TFormRekvizit::openCard(CardMode mode) {
+    mode_ = mode;
+    stored_ = false;
+    if (mode == CardMode::New && context_.store.FirmCount >= context_.store.Firms.size()) {
+        return false; // no free slot: "New" is off at 64 organizations
+    }
+    exec();
+    return stored_;
+}
+
+FirmRecord* TFormRekvizit::targetFirm() const {
+    DataStore& store = context_.store;
+    const int slot =
+        mode_ == CardMode::New ? store.FirmCount : context_.catalogues.firms.SelectedFirm;
+    if (slot < 0 || slot >= static_cast<int>(store.Firms.size())) {
+        return nullptr;
+    }
+    return &store.Firms[static_cast<std::size_t>(slot)];
+}
+
+void TFormRekvizit::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TFormRekvizit::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TFormRekvizit::FormShow() {
+    if (mode_ == CardMode::New) {
+        clearNewFirmSlot(context_.store);
+        for (QLineEdit* field : edits_) {
+            field->clear();
+        }
+        return;
+    }
+    if (const FirmRecord* firm = targetFirm()) {
+        FillEdit(*firm);
+    }
+    if (mode_ == CardMode::View) {
+        setEditable(false);
+    }
+}
+
+void TFormRekvizit::FormClose() {
+    setEditable(true);
+}
+
+void TFormRekvizit::FillEdit(const FirmRecord& firm) {
+    const FirmCardFields fields = readFirmCard(firm);
+    for (const FieldBinding& binding : kBindings) {
+        showText(edit(binding.edit), fields.*binding.field);
+    }
+    FillEditBank(firm);
+}
+
+void TFormRekvizit::FillEditBank(const FirmRecord& firm) {
+    const BankFields banks = readBankFields(firm);
+    const BankAccountFields& current = banks.accounts[static_cast<std::size_t>(banks.selected)];
+    for (int i = 0; i < kBankEditCount; ++i) {
+        showText(edit(kFirstBankEdit + i), current[static_cast<std::size_t>(i)]);
+    }
+}
+
+FirmCardFields TFormRekvizit::readCard() const {
+    FirmCardFields fields;
+    for (const FieldBinding& binding : kBindings) {
+        fields.*binding.field = toCp1251(edit(binding.edit)->text());
+    }
+    return fields;
+}
+
+ShownBank TFormRekvizit::shownBank() const {
+    const auto text = [this](int number) { return toCp1251(edit(number)->text()); };
+    return {text(12), text(13), text(14), text(15), text(16)};
+}
+
+void TFormRekvizit::setEditable(bool editable) {
+    for (int number = 1; number <= kFieldCount; ++number) {
+        edit(number)->setReadOnly(!editable || isBankEdit(number));
+    }
+}
+
+void TFormRekvizit::ButtonOKClick() {
+    if (mode_ != CardMode::View) {
+        const FirmCardFields fields = readCard();
+        const std::string refusal = checkFirmCard(mode_, context_.store, fields);
+        if (!refusal.empty()) {
+            context_.messages.showMessage(fromCp1251(refusal));
+            return;
+        }
+        if (FirmRecord* firm = targetFirm()) {
+            writeFirmCard(*firm, fields);
+            stored_ = true;
+        }
+    }
+    accept();
+}
+
+void TFormRekvizit::ButtonNoClick() {
+    reject();
+}
+
+void TFormRekvizit::ButtonBankClick() {
+    if (!bank_) {
+        return;
+    }
+    bank_->openBank(mode_, targetFirm(), edit(1)->text());
+    if (mode_ != CardMode::View) {
+        if (const FirmRecord* firm = targetFirm()) {
+            FillEditBank(*firm);
+        }
+    }
+}
+
+void TFormRekvizit::ButtonTextClick() {
+    if (textCard_) {
+        textCard_->showLines(firmTextCardLines(readCard(), shownBank()));
+    }
+}
+
+} // namespace kestrelon
