@@ -47,7 +47,7 @@ TFormClient::TFormClient(AppContext& context, QWidget* parent)
                                QStringLiteral("Телефон"), QStringLiteral("E-Mail"),
                                QStringLiteral("Дата"), QStringLiteral("Актив.")},
                               this);
-    grid_->setDesignedWidths({90, 220, 110, 120, 80, 56});
+    grid_->setDesignedWidths({80, 210, 110, 120, 80, 56});
     connect(grid_, &QTableWidget::cellClicked, this, &TFormClient::StringGrid1Click);
     connect(grid_, &QTableWidget::currentCellChanged, this,
             [this](int row) { StringGrid1SelectCell(row); });

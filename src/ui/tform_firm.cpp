@@ -65,7 +65,7 @@ TFormFirm::TFormFirm(AppContext& context, QWidget* parent) : QDialog(parent), co
     grid_ = new CatalogueGrid(
         context_, GridBlock::Organizations,
         {QStringLiteral("Name"), QStringLiteral("Tel."), QStringLiteral("Address")}, this);
-    grid_->setDesignedWidths({300, 120, 260});
+    grid_->setDesignedWidths({250, 110, 140});
     // Keyboard moves select a row just as clicks do.
     connect(grid_, &QTableWidget::cellClicked, this, &TFormFirm::StringGrid1Click);
     connect(grid_, &QTableWidget::currentCellChanged, this, &TFormFirm::StringGrid1Click);
