@@ -1,5 +1,6 @@
 #include "tform_add_agent.h"
 
+#include "dialog_parts.h"
 #include "qt_text.h"
 #include "tform_add_client.h"
 
@@ -59,17 +60,11 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     contacts->addWidget(captionedGroup(QStringLiteral("Телефон "), edit2_, this));
     contacts->addWidget(captionedGroup(QStringLiteral("E-Mail  "), edit3_, this));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
+    QPushButton* ok =
+        makeButton(this, QStringLiteral("OK"), "ButtonOK", &TFormAddAgent::ButtonOKClick);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(ok, &QPushButton::clicked, this, &TFormAddAgent::ButtonOKClick);
-    connect(cancel, &QPushButton::clicked, this, &TFormAddAgent::ButtonCancelClick);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* cancel = makeButton(this, QStringLiteral("Cancel"), "ButtonCancel",
+                                     &TFormAddAgent::ButtonCancelClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(captionedGroup(QStringLiteral("Организация"), comboBox1_, this));
@@ -77,7 +72,7 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     layout->addLayout(contacts);
     layout->addWidget(actGroup_);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, cancel}));
 }
 
 QLineEdit* TFormAddAgent::addEdit(const char* name) {

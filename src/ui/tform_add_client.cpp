@@ -1,5 +1,6 @@
 #include "tform_add_client.h"
 
+#include "dialog_parts.h"
 #include "file_error.h"
 #include "qt_text.h"
 
@@ -50,17 +51,11 @@ TFormAddClient::TFormAddClient(AppContext& context, QWidget* parent)
     numberAndDate->addWidget(captionedGroup(QStringLiteral("№ Договора "), edit8_, this));
     numberAndDate->addWidget(captionedGroup(QStringLiteral("Дата "), edit1_, this));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
+    QPushButton* ok =
+        makeButton(this, QStringLiteral("OK"), "ButtonOK", &TFormAddClient::ButtonOKClick);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(ok, &QPushButton::clicked, this, &TFormAddClient::ButtonOKClick);
-    connect(cancel, &QPushButton::clicked, this, &TFormAddClient::ButtonCancelClick);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QPushButton* cancel = makeButton(this, QStringLiteral("Cancel"), "ButtonCancel",
+                                     &TFormAddClient::ButtonCancelClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(captionedGroup(QStringLiteral("Организация"), comboBox1_, this));
@@ -68,7 +63,7 @@ TFormAddClient::TFormAddClient(AppContext& context, QWidget* parent)
     layout->addWidget(captionedGroup(QStringLiteral("Телефон "), edit2_, this));
     layout->addWidget(captionedGroup(QStringLiteral("E-Mail  "), edit3_, this));
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({ok, cancel}));
 }
 
 bool TFormAddClient::openCard(CardMode mode) {

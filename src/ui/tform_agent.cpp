@@ -1,5 +1,7 @@
 #include "tform_agent.h"
 
+#include "dialog_parts.h"
+
 #include "file_error.h"
 #include "qt_text.h"
 #include "store/date_text.h"
@@ -31,13 +33,7 @@ TFormAgent::TFormAgent(AppContext& context, QWidget* parent) : QDialog(parent), 
     label1_->setObjectName(QStringLiteral("Label1"));
     label2_ = new QLabel(this);
     label2_->setObjectName(QStringLiteral("Label2"));
-    panel1_ = new QLabel(this);
-    panel1_->setObjectName(QStringLiteral("Panel1"));
-    panel1_->setFrameShape(QFrame::Panel);
-    panel1_->setFrameShadow(QFrame::Sunken);
-    panel1_->setAlignment(Qt::AlignCenter);
-    panel1_->setWordWrap(true);
-    panel1_->setMinimumHeight(40);
+    panel1_ = makeSunkenPanel(this);
 
     const auto addButton = [this](const QString& caption, const char* name) {
         auto* button = new QPushButton(caption, this);

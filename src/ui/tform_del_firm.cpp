@@ -1,5 +1,6 @@
 #include "tform_del_firm.h"
 
+#include "dialog_parts.h"
 #include "file_error.h"
 #include "qt_text.h"
 
@@ -18,30 +19,16 @@ TFormDelFirm::TFormDelFirm(AppContext& context, QWidget* parent)
 
     label1_ = new QLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
-    panel1_ = new QLabel(this);
-    panel1_->setObjectName(QStringLiteral("Panel1"));
-    panel1_->setFrameShape(QFrame::Panel);
-    panel1_->setFrameShadow(QFrame::Sunken);
-    panel1_->setAlignment(Qt::AlignCenter);
-    panel1_->setWordWrap(true);
-    panel1_->setMinimumSize(320, 40);
-
-    auto* yes = new QPushButton(QStringLiteral("Yes"), this);
-    yes->setObjectName(QStringLiteral("ButtonYes"));
-    auto* no = new QPushButton(QStringLiteral("No"), this);
-    no->setObjectName(QStringLiteral("ButtonNo"));
+    panel1_ = makeSunkenPanel(this);
+    QPushButton* yes =
+        makeButton(this, QStringLiteral("Yes"), "ButtonYes", &TFormDelFirm::YesClick);
+    QPushButton* no = makeButton(this, QStringLiteral("No"), "ButtonNo", &TFormDelFirm::NoClick);
     no->setDefault(true);
-    connect(yes, &QPushButton::clicked, this, &TFormDelFirm::YesClick);
-    connect(no, &QPushButton::clicked, this, &TFormDelFirm::NoClick);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1_);
     layout->addWidget(panel1_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({yes, no}));
 }
 
 bool TFormDelFirm::ask(Mode mode, const QString& question, const QString& name) {

@@ -1,5 +1,7 @@
 #include "tform_del_firm1.h"
 
+#include "dialog_parts.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,32 +20,18 @@ TFormDelFirm1::TFormDelFirm1(AppContext&, QWidget* parent) : QDialog(parent) {
     label3_->setObjectName(QStringLiteral("Label3"));
     auto* label1 = new QLabel(QStringLiteral("Все равно удалить ?"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    panel1_ = new QLabel(this);
-    panel1_->setObjectName(QStringLiteral("Panel1"));
-    panel1_->setFrameShape(QFrame::Panel);
-    panel1_->setFrameShadow(QFrame::Sunken);
-    panel1_->setAlignment(Qt::AlignCenter);
-    panel1_->setWordWrap(true);
-    panel1_->setMinimumSize(320, 40);
-
-    auto* yes = new QPushButton(QStringLiteral("Yes"), this);
-    yes->setObjectName(QStringLiteral("ButtonYes"));
-    auto* no = new QPushButton(QStringLiteral("No"), this);
-    no->setObjectName(QStringLiteral("ButtonNo"));
+    panel1_ = makeSunkenPanel(this);
+    QPushButton* yes =
+        makeButton(this, QStringLiteral("Yes"), "ButtonYes", &TFormDelFirm1::YesClick);
+    QPushButton* no = makeButton(this, QStringLiteral("No"), "ButtonNo", &TFormDelFirm1::NoClick);
     no->setDefault(true);
-    connect(yes, &QPushButton::clicked, this, &TFormDelFirm1::YesClick);
-    connect(no, &QPushButton::clicked, this, &TFormDelFirm1::NoClick);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(yes);
-    buttons->addWidget(no);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label2_);
     layout->addWidget(label3_);
     layout->addWidget(label1);
     layout->addWidget(panel1_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({yes, no}));
 }
 
 bool TFormDelFirm1::askDespiteContract(const QString& organization, const QString& contractNo) {

@@ -1,0 +1,27 @@
+#pragma once
+// Small pieces the dialogs are built from, so that they look and behave alike.
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <initializer_list>
+
+namespace kestrelon {
+
+// A sunken panel that shows a name (the delete questions, the agent window).
+QLabel* makeSunkenPanel(QWidget* parent, const char* objectName = "Panel1");
+
+// A push button with its caption and object name, calling `handler` of `owner` when clicked.
+template <typename Owner>
+QPushButton* makeButton(Owner* owner, const QString& caption, const char* objectName,
+                        void (Owner::*handler)()) {
+    auto* button = new QPushButton(caption, owner);
+    button->setObjectName(QString::fromLatin1(objectName));
+    QObject::connect(button, &QPushButton::clicked, owner, handler);
+    return button;
+}
+
+// The buttons in a row on the right.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
+
+} // namespace kestrelon
