@@ -38,5 +38,4 @@ std::optional<Period> periodOf(int calendarMonth, int calendarYear);
 // clamped into the year list.
 Period previousMonth(int calendarMonth, int calendarYear);
 
-
 } // namespace kestrelon

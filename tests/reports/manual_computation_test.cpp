@@ -117,7 +117,10 @@ TEST(ManualComputation, InvoiceNumberDateAndManualSet) {
     in.contractNos = {"12345", "K2"};
     RowSet set;
     const ComputationResult result = runManualComputation(grid, in, set, {});
-    EXPECT_EQ(grid[0][1], "2" "13" "03" "12345");
+    EXPECT_EQ(grid[0][1], "2"
+                          "13"
+                          "03"
+                          "12345");
     EXPECT_EQ(grid[0][2], "31.03.13");
     ASSERT_EQ(set.count(), 2u);
     EXPECT_EQ(set.rows[0].InvoiceNo.str(), "2130312345");
@@ -132,8 +135,8 @@ TEST(ManualComputation, InvoiceNumberDateAndManualSet) {
 
 TEST(ManualComputation, LastDayOfTheMonth) {
     const std::vector<std::tuple<int, int, std::string>> cases = {
-        {1, 2, "29"}, {1, 3, "28"}, {1, 6, "29"}, {3, 3, "30"}, {5, 3, "30"},
-        {8, 3, "30"}, {10, 3, "30"}, {0, 3, "31"}, {11, 89, "31"}, {1, 14, "29"}, {1, 15, "28"},
+        {1, 2, "29"},  {1, 3, "28"}, {1, 6, "29"},   {3, 3, "30"},  {5, 3, "30"},  {8, 3, "30"},
+        {10, 3, "30"}, {0, 3, "31"}, {11, 89, "31"}, {1, 14, "29"}, {1, 15, "28"},
     };
     for (const auto& [month, year, day] : cases) {
         SCOPED_TRACE(testing::Message() << month << "/" << year);
@@ -188,7 +191,8 @@ TEST(ManualComputation, BadAmountsStopWithAMessageAndNothingReady) {
          "Строка 2, столбец «С НДС»: сумма «21474837» больше 21474836 руб. Расчет не выполнен."},
         {amounts("", "7730942", ""), "10",
          "Строка 2: расчетная сумма больше 42949672.95 руб. Расчет не выполнен."},
-        {amounts("100", "", ""), "abc", "Вознаграждение: неверная сумма «abc». Расчет не выполнен."},
+        {amounts("100", "", ""), "abc",
+         "Вознаграждение: неверная сумма «abc». Расчет не выполнен."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -56,9 +56,8 @@ std::string replaceAll(std::string s, const std::string& from, const std::string
 }
 
 TEST(ParseRegister, StoresAFullRegisterWithAnyLineEndsAndTabRuns) {
-    const std::string lf =
-        text({kTitle, kHeader, data(1, {{5, "1234,56"}}),
-              data(2, {{5, "1234.56"}, {6, "0000001.5"}, {7, "9999999.99"}})});
+    const std::string lf = text({kTitle, kHeader, data(1, {{5, "1234,56"}}),
+                                 data(2, {{5, "1234.56"}, {6, "0000001.5"}, {7, "9999999.99"}})});
     for (const std::string& input :
          {lf, replaceAll(lf, "\n", "\r\n"), replaceAll(lf, "\t", "\t\t\t") + "\r\n"}) {
         const SlkImportResult r = parseRegister(input, kContract);
