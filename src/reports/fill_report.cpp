@@ -55,10 +55,12 @@ std::string FillReport(const ReportValues& v, const RowSet& rows, const DataStor
     return reportFileName(r);
 }
 
-std::string reportFileName(const ReportRecord& r) {
-    const Period period{r.PeriodMonth, r.PeriodYear};
-    std::string name = r.OffsetActNo.str() + "_" + periodMM(period) + periodYY(period) + "_" +
-                       r.AgentContractNo.str();
+namespace {
+
+std::string fileNameOf(const std::string& offsetActNo, const Period& period,
+                       const std::string& agentContractNo) {
+    std::string name =
+        offsetActNo + "_" + periodMM(period) + periodYY(period) + "_" + agentContractNo;
     // A contract number such as "12/2013" must not turn the name into a path.
     for (char& c : name) {
         if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
@@ -67,6 +69,21 @@ std::string reportFileName(const ReportRecord& r) {
         }
     }
     return name + ".rep";
+}
+
+} // namespace
+
+std::string reportFileName(const ReportRecord& r) {
+    return fileNameOf(r.OffsetActNo.str(), Period{r.PeriodMonth, r.PeriodYear},
+                      r.AgentContractNo.str());
+}
+
+std::string reportFileName(const ReportValues& values, const AgentRecord& agent) {
+    ShortStr<10> offsetActNo;
+    offsetActNo.assignFromField(values.OffsetActNo);
+    ShortStr<8> contractNo;
+    contractNo.assign(agent.ContractNo.view());
+    return fileNameOf(offsetActNo.str(), values.period, contractNo.str());
 }
 
 OpenedReport FillFromReport(const ReportRecord& r) {

@@ -21,6 +21,9 @@ std::string FillReport(const ReportValues& values, const RowSet& rows, const Dat
 // stand in a file name become "_".
 std::string reportFileName(const ReportRecord& record);
 
+// The name FillReport will give the report of these window values under this agent contract.
+std::string reportFileName(const ReportValues& values, const AgentRecord& agent);
+
 struct OpenedReport {
     ReportValues values; // chiefSigns is not taken from the record
     GridRows grid;       // RowCount rows

@@ -1,10 +1,13 @@
 #include "report_save.h"
 
 #include "fill_report.h"
+#include "period.h"
 #include "report_files.h"
 #include "report_scan.h"
 #include "store/cp1251.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace kestrelon {
@@ -46,19 +49,29 @@ ReportSaveResult SaveReportWithChecks(const ReportValues& values, const RowSet& 
                                                  std::to_string(ReportRecord::kMaxRows) +
                                                  " строки. Отчет не сохранен."_cp);
     }
-    if (list.empty()) {
-        return fillAndSave(values, rows, store, record, list, Outcome::Saved);
-    }
+    // The same act number and period under the same contract asks before replacing. So does a
+    // report file of the same name that the search does not find (a contract number longer
+    // than the stored 8 characters, or two numbers that name the same file).
+    std::string words;
     const auto duplicate = findDuplicate(list, values.OffsetActNo, values.period.month,
                                          values.period.year, store.Agent.ContractNo.view());
     if (duplicate) {
-        const std::string words = periodWords(list.entries[*duplicate]);
+        words = periodWords(list.entries[*duplicate]);
+    } else if (std::error_code ec; std::filesystem::exists(
+                   reportPath(store.DataFolder, reportFileName(values, store.Agent)), ec)) {
+        words = values.OffsetActNo + " за "_cp + monthName(values.period.month) + " " +
+                yearText(values.period.year) + " г."_cp;
+    }
+    if (!words.empty()) {
         const bool replace = askReplace("Акт зачета № "_cp + words + " уже есть."_cp,
                                         "Сохранить изменения в акте зачета № "_cp + words);
         if (!replace) {
             return refused(Outcome::NotReplaced, {});
         }
         return fillAndSave(values, rows, store, record, list, Outcome::Replaced);
+    }
+    if (list.empty()) {
+        return fillAndSave(values, rows, store, record, list, Outcome::Saved);
     }
     if (list.full()) {
         return refused(Outcome::LimitReached,

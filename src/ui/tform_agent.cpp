@@ -91,11 +91,12 @@ void TFormAgent::ButtonEditClick() {
 }
 
 void TFormAgent::ButtonOKClick() {
-    // A failed save keeps the change pending, so that a later "OK" tries again.
+    // A failed save keeps the change pending and the window open, so that "OK" can try again.
     try {
         context_.catalogues.agent.ok(context_.store);
     } catch (const IoError& error) {
         showFileError(context_, error);
+        return;
     }
     accept();
 }

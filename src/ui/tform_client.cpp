@@ -117,7 +117,10 @@ void TFormClient::showEvent(QShowEvent* event) {
 }
 
 void TFormClient::FormShow() {
-    snapshot_.take(context_.store);
+    // After a failed save the old snapshot stays, so that the next closing tries again.
+    if (!marksUnsaved_) {
+        snapshot_.take(context_.store);
+    }
 }
 
 void TFormClient::done(int result) {
@@ -134,7 +137,9 @@ void TFormClient::FormClose() {
     }
     try {
         context_.store.SaveFileClient();
+        marksUnsaved_ = false;
     } catch (const IoError& error) {
+        marksUnsaved_ = true;
         showFileError(context_, error);
     }
 }

@@ -48,6 +48,7 @@ private:
     TFormAddClient* card_ = nullptr;
     TFormDelFirm* deleteDialog_ = nullptr;
     ActiveSnapshot snapshot_;
+    bool marksUnsaved_ = false;
     QToolButton* speedButton1_ = nullptr;
     QToolButton* speedButton2_ = nullptr;
     QToolButton* speedButton3_ = nullptr;

@@ -100,6 +100,37 @@ TEST_F(SaveReportWithChecksTest, SixtyFourReportsLeaveRoomOnlyForReplacing) {
     EXPECT_EQ(save("64").outcome, Outcome::Replaced);
 }
 
+TEST_F(SaveReportWithChecksTest, AReportFileOfTheSameNameIsNeverReplacedWithoutAsking) {
+    struct Case {
+        std::string first, second; // agent contract numbers of the two saves
+        std::string file;
+    };
+    // A number longer than the stored 8 characters is never found by the search; two numbers
+    // can also name the same file once "/" becomes "_".
+    const std::vector<Case> cases = {{"123456789", "123456789", "7_0313_12345678.rep"},
+                                     {"12/2013", "12_2013", "7_0313_12_2013.rep"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        TempFolder own;
+        store = storeWithOrganizations(own);
+        list = ReportList{};
+        answer = Answer{};
+        store->Agent.ContractNo = c.first;
+        ASSERT_EQ(save("7", 1).outcome, Outcome::Saved);
+        const std::string first = own.readFile(c.file);
+        ASSERT_EQ(first.size(), sizeof(ReportRecord));
+
+        store->Agent.ContractNo = c.second;
+        EXPECT_EQ(save("7", 2).outcome, Outcome::NotReplaced);
+        EXPECT_EQ(own.readFile(c.file), first) << "kept until the user agrees";
+        EXPECT_EQ(answer.asked.at(0), "Акт зачета № 7 за Март 2013 г. уже есть."_cp);
+
+        answer.yes = true;
+        EXPECT_EQ(save("7", 2).outcome, Outcome::Replaced);
+        EXPECT_NE(own.readFile(c.file), first);
+    }
+}
+
 TEST_F(SaveReportWithChecksTest, MoreRowsThanTheFileHoldsAreRefused) {
     record->OffsetActNo = "untouched";
     const ReportSaveResult refused = save("7", ReportRecord::kMaxRows + 1);

@@ -306,6 +306,24 @@ TEST_F(ClientWindowTest, ClosingWritesTheMarksOnlyWhenOneChanged) {
     }
 }
 
+TEST_F(ClientWindowTest, MarksThatCouldNotBeSavedAreSavedAtTheNextClosing) {
+    addFirm(QStringLiteral("Альфа"), "7701000001");
+    addContract("1", "7701000001");
+    openWindow();
+    const std::string good = store->DataFolder;
+    store->DataFolder = good + "missing/";
+    clickCell(0, 5);
+    form->close();
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_EQ(sink.messages[0], QStringLiteral("File not found"));
+
+    store->DataFolder = good;
+    form->show();
+    form->close();
+    ASSERT_TRUE(folder.exists("Clients"));
+    EXPECT_EQ(clientsFile()[169], '\x01');
+}
+
 TEST_F(ClientWindowTest, DeletingAMiddleContractMovesTheNextOnesUp) {
     addFirm(QStringLiteral("Альфа"), "7701000001");
     addFirm(QStringLiteral("Бета"), "7701000002");
