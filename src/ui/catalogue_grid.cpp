@@ -49,7 +49,8 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         painter->save();
-        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        // Rows that show nothing are never highlighted.
+        const bool selected = grid_.showsData() && option.state.testFlag(QStyle::State_Selected);
         painter->fillRect(option.rect, selected ? kSelectedCell : QColor(Qt::white));
         if (grid_.showsData()) {
             drawCellText(painter, option.rect, index.data().toString(), grid_.dataTextColour());

@@ -1,0 +1,69 @@
+#include "recording_sink.h"
+#include "support/temp_folder.h"
+#include "ui/catalogue_grid.h"
+
+#include <QApplication>
+#include <QImage>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kestrelon {
+namespace {
+
+class CatalogueGridTest : public ::testing::Test {
+protected:
+    CatalogueGridTest() {
+        store->DataFolder = folder.path();
+        grid = std::make_unique<CatalogueGrid>(context, GridBlock::Organizations,
+                                               QStringList{"Name", "Tel.", "Address"}, nullptr);
+        grid->resize(400, 200);
+        grid->show();
+    }
+
+    // The colour in the middle of a cell's left part, clear of its text.
+    QRgb cellColour(int row, int column) {
+        QApplication::processEvents();
+        const QImage image = grid->viewport()->grab().toImage();
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        return image.pixel(cell.left() + 2, cell.center().y());
+    }
+
+    test::TempFolder folder;
+    std::unique_ptr<DataStore> store = std::make_unique<DataStore>();
+    test::RecordingSink sink;
+    AppContext context{*store, sink};
+    std::unique_ptr<CatalogueGrid> grid;
+};
+
+TEST_F(CatalogueGridTest, NothingToShowIsFourEmptyWhiteRows) {
+    grid->showNothing();
+    grid->setCurrentDataRow(0);
+    EXPECT_EQ(grid->rowCount(), 4);
+    EXPECT_FALSE(grid->showsData());
+    EXPECT_EQ(cellColour(0, 0), qRgb(255, 255, 255));
+}
+
+TEST_F(CatalogueGridTest, TheCurrentRowIsPaleTurquoiseAndTheOthersWhite) {
+    grid->showRows({{"Альфа", "", ""}, {"Бета", "", ""}});
+    grid->setCurrentDataRow(1);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(cellColour(1, 0), qRgb(175, 238, 238));
+    EXPECT_EQ(cellColour(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(grid->item(1, 0)->text(), "Бета");
+}
+
+TEST_F(CatalogueGridTest, NeverStoredWidthsOpenAtTheDesignedWidthStoredOnesAtLeast24) {
+    auto fresh = std::make_unique<DataStore>();
+    fresh->ArCol.sanitise();
+    fresh->ArCol.store(GridBlock::Organizations, 1, 10);
+    fresh->ArCol.store(GridBlock::Organizations, 2, 150);
+    AppContext own{*fresh, sink};
+    CatalogueGrid widths(own, GridBlock::Organizations, {"Name", "Tel.", "Address"}, nullptr);
+    widths.setDesignedWidths({200, 100, 100});
+    EXPECT_EQ(widths.columnWidth(0), 200);
+    EXPECT_EQ(widths.columnWidth(1), 24);
+    EXPECT_EQ(widths.columnWidth(2), 150);
+}
+
+} // namespace
+} // namespace kestrelon
