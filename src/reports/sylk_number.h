@@ -1,0 +1,17 @@
+#pragma once
+// Numbers of a spreadsheet file written back as the plain decimals the register expects.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kestrelon {
+
+// The number as plain decimal text: "." before the fraction, no exponent, no grouping, no
+// leading or trailing zero that carries nothing ("1.5E+3" -> "1500", "1.5e-2" -> "0.015",
+// ".5" -> "0.5", "+2.50" -> "2.5"). The digits are only moved, never recomputed, so nothing is
+// rounded. nullopt when the text is not a number; an exponent beyond what a spreadsheet can
+// hold counts as not a number too, rather than growing a text of any length.
+std::optional<std::string> plainDecimal(std::string_view text);
+
+} // namespace kestrelon

@@ -1,0 +1,99 @@
+#include "sylk_sheet.h"
+
+#include "register_row.h"
+#include "sylk_date.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace kestrelon {
+namespace {
+
+constexpr std::string_view kInvoiceDate = kRegisterColumns[4];
+constexpr std::string_view kStateDate = kRegisterColumns[9];
+
+template <typename Key>
+std::optional<std::size_t> formatOf(const std::map<Key, std::size_t>& formats, const Key& key) {
+    const auto found = formats.find(key);
+    return found == formats.end() ? std::nullopt : std::optional(found->second);
+}
+
+} // namespace
+
+void SylkSheet::setCell(int x, int y, SylkCell cell) {
+    cells_[{y, x}] = std::move(cell);
+    lastColumn_ = std::max(lastColumn_, x);
+    lastRow_ = std::max(lastRow_, y);
+}
+
+void SylkSheet::addFormat(std::string_view format) {
+    dateFormats_.push_back(isDateFormat(format));
+}
+
+void SylkSheet::setCellFormat(int x, int y, std::size_t index) {
+    cellFormats_[{y, x}] = index;
+}
+
+void SylkSheet::setRowFormat(int y, std::size_t index) {
+    rowFormats_[y] = index;
+}
+
+void SylkSheet::setColumnFormat(int x, std::size_t index) {
+    columnFormats_[x] = index;
+}
+
+SylkSheet::HeaderDates SylkSheet::headerDates() const {
+    HeaderDates header;
+    for (const auto& [place, cell] : cells_) {
+        if (header.row != 0 && place.first != header.row) {
+            break;
+        }
+        if (!cell.number && (cell.text == kInvoiceDate || cell.text == kStateDate)) {
+            header.row = place.first;
+            header.columns.push_back(place.second);
+        }
+    }
+    return header;
+}
+
+bool SylkSheet::showsDate(const Place& place, const HeaderDates& header) const {
+    if (place.first > header.row && header.row != 0 &&
+        std::find(header.columns.begin(), header.columns.end(), place.second) !=
+            header.columns.end()) {
+        return true;
+    }
+    // A cell's own format comes before its row's, and the row's before its column's.
+    std::optional<std::size_t> format = formatOf(cellFormats_, place);
+    if (!format) {
+        format = formatOf(rowFormats_, place.first);
+    }
+    if (!format) {
+        format = formatOf(columnFormats_, place.second);
+    }
+    return format && *format < dateFormats_.size() && dateFormats_[*format];
+}
+
+std::string SylkSheet::pastedText() const {
+    const HeaderDates header = headerDates();
+    std::string text;
+    auto next = cells_.begin();
+    for (int y = 1; y <= lastRow_; ++y) {
+        text += y == 1 ? "" : "\n";
+        for (int x = 1; x <= lastColumn_; ++x) {
+            text += x == 1 ? "" : "\t";
+            if (next == cells_.end() || next->first != Place(y, x)) {
+                continue;
+            }
+            const SylkCell& cell = next->second;
+            std::optional<std::string> date;
+            if (cell.number && showsDate(next->first, header)) {
+                date = dateFromDayNumber(cell.text);
+            }
+            text += date.value_or(cell.text);
+            ++next;
+        }
+    }
+    return text;
+}
+
+} // namespace kestrelon

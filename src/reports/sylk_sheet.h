@@ -1,0 +1,58 @@
+#pragma once
+// The cells of a spreadsheet file and the formats that make some of its numbers dates, laid
+// out as the TAB-separated lines that a paste of the sheet gives.
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace kestrelon {
+
+struct SylkCell {
+    std::string text; // cp1251; a number as plainDecimal writes it
+    bool number = false;
+};
+
+class SylkSheet {
+public:
+    // x is the column, y the row, both from 1. A later value of a cell replaces an earlier one.
+    void setCell(int x, int y, SylkCell cell);
+
+    // The formats are numbered from 0 in the order they are added; an index that names no
+    // format selects none.
+    void addFormat(std::string_view format);
+    void setCellFormat(int x, int y, std::size_t index);
+    void setRowFormat(int y, std::size_t index);
+    void setColumnFormat(int x, std::size_t index);
+
+    // Rows 1 to the last row with a value, each with the same number of fields: columns 1 to
+    // the last column with a value, an empty cell an empty field; lines joined by "\n". A number
+    // shows as a date ("DD.MM.YYYY") when its cell, row or column (in that order) has a date
+    // format, or when it lies below a header cell "INVOICE_DATE" or "STATE_DATE".
+    std::string pastedText() const;
+
+private:
+    using Place = std::pair<int, int>; // row, column: the map then runs in paste order
+
+    // The columns of the first row that names a register date column, and that row.
+    struct HeaderDates {
+        int row = 0;
+        std::vector<int> columns;
+    };
+
+    HeaderDates headerDates() const;
+    bool showsDate(const Place& place, const HeaderDates& header) const;
+
+    std::map<Place, SylkCell> cells_;
+    int lastColumn_ = 0;
+    int lastRow_ = 0;
+    std::vector<bool> dateFormats_;
+    std::map<Place, std::size_t> cellFormats_;
+    std::map<int, std::size_t> rowFormats_;
+    std::map<int, std::size_t> columnFormats_;
+};
+
+} // namespace kestrelon
