@@ -2,44 +2,94 @@
 
 #include "word_list.h"
 
+#include <utility>
+
 namespace kestrelon {
 namespace {
 
 constexpr std::size_t kMaxLines = 4;
 const std::string kEllipsis = "\x85"; // "…" in code page 1251
 
-// Drops words from the end of the line until the ellipsis fits after it.
-void markCut(std::string& line, const FontSpec& font, int maxWidth, const TextMetrics& m) {
-    while (!line.empty() && m.width(line + kEllipsis, font) >= maxWidth) {
-        const auto blank = line.find_last_of(' ');
-        line.erase(blank == std::string::npos ? 0 : blank);
+class Wrapper {
+public:
+    Wrapper(const FontSpec& font, int maxWidth, const TextMetrics& metrics)
+        : font_(font), maxWidth_(maxWidth), metrics_(metrics) {}
+
+    bool fits(const std::string& text) const { return metrics_.width(text, font_) < maxWidth_; }
+
+    // The number of leading characters of the word that stay strictly narrower than the line;
+    // 0 when not even the first one does.
+    std::size_t fittingLength(const std::string& word) const {
+        std::size_t n = 0;
+        while (n < word.size() && fits(word.substr(0, n + 1))) {
+            ++n;
+        }
+        return n;
     }
-    line += kEllipsis;
+
+    // Whole words give way to the ellipsis first; the line's only word then gives way
+    // character by character, so that as much of a long name as possible stays readable.
+    void markCut(std::string& line) const {
+        while (!line.empty() && !fits(line + kEllipsis)) {
+            const auto blank = line.find_last_of(' ');
+            line.erase(blank == std::string::npos ? line.size() - 1 : blank);
+        }
+        line += kEllipsis;
+    }
+
+private:
+    const FontSpec& font_;
+    int maxWidth_;
+    const TextMetrics& metrics_;
+};
+
+bool onLastLine(const std::vector<std::string>& lines) {
+    return lines.size() + 1 == kMaxLines;
+}
+
+// A word wider than the line is broken after its last character that fits: each piece fills
+// a line of its own and what is left starts the next one, so that a name written without
+// blanks is never lost from the document. Returns what is left; it is still too wide only
+// when the lines ran out or a single character is wider than the line.
+std::string breakWord(std::string word, std::vector<std::string>& lines, const Wrapper& wrapper) {
+    while (!wrapper.fits(word) && !onLastLine(lines)) {
+        const std::size_t piece = wrapper.fittingLength(word);
+        if (piece == 0) {
+            break;
+        }
+        lines.push_back(word.substr(0, piece));
+        word.erase(0, piece);
+    }
+    return word;
 }
 
 } // namespace
 
 WrappedText DivSt(const std::string& text, const FontSpec& font, int maxWidth,
                   const TextMetrics& metrics) {
+    const Wrapper wrapper(font, maxWidth, metrics);
     WrappedText result;
-    const WordList words = SplitWords(text);
+    const WordList words = SplitWordsWhole(text);
     std::string line;
     std::size_t w = 0;
     for (; w < words.size(); ++w) {
         const std::string candidate = line.empty() ? words[w] : line + " " + words[w];
-        if (metrics.width(candidate, font) < maxWidth) {
+        if (wrapper.fits(candidate)) {
             line = candidate;
             continue;
         }
-        if (line.empty() || result.lines.size() + 1 == kMaxLines) {
+        if (!line.empty()) {
+            if (onLastLine(result.lines)) {
+                break;
+            }
+            result.lines.push_back(std::exchange(line, std::string()));
+        }
+        const std::string rest = breakWord(words[w], result.lines, wrapper);
+        if (!wrapper.fits(rest)) {
+            line = rest.substr(0, wrapper.fittingLength(rest));
             break;
         }
-        result.lines.push_back(line);
-        line = words[w];
-        if (metrics.width(line, font) >= maxWidth) {
-            line.clear();
-            break;
-        }
+        line = rest;
     }
     if (!line.empty()) {
         result.lines.push_back(line);
@@ -49,7 +99,7 @@ WrappedText DivSt(const std::string& text, const FontSpec& font, int maxWidth,
         if (result.lines.empty()) {
             result.lines.emplace_back();
         }
-        markCut(result.lines.back(), font, maxWidth, metrics);
+        wrapper.markCut(result.lines.back());
     }
     return result;
 }

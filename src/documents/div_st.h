@@ -10,12 +10,13 @@ namespace kestrelon {
 
 struct WrappedText {
     std::vector<std::string> lines; // at most four
-    bool cut = false;               // words were dropped; the last line then ends in "…"
+    bool cut = false;               // text was dropped; the last line then ends in "…"
 };
 
 // Walks the words: a word joins the line while the line stays strictly narrower than
-// maxWidth; a word that cannot start a line of its own ends the wrapping. Text that does not
-// fit in four lines is cut, and the cut is shown by an ellipsis on the last line.
+// maxWidth; a word too wide for a line of its own is broken after its last character that
+// fits and goes on over the next lines. Text that does not fit in four lines is cut, and the
+// cut is shown by an ellipsis on the last line.
 WrappedText DivSt(const std::string& text, const FontSpec& font, int maxWidth,
                   const TextMetrics& metrics);
 

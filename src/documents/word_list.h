@@ -16,6 +16,9 @@ using WordList = std::vector<std::string>;
 // The maximal runs of characters above the blank; blanks and control characters separate.
 WordList SplitWords(std::string_view text);
 
+// The same words without either limit, for wrapping, where no character may be lost.
+WordList SplitWordsWhole(std::string_view text);
+
 // The maximal runs of characters other than the separator; no empty pieces.
 WordList SplitBySeparator(std::string_view text, char separator);
 

@@ -46,14 +46,47 @@ TEST(DivSt, FourLinesAtMostAndACutIsShown) {
     EXPECT_EQ(over.lines[3], "gg\x85");
 }
 
-TEST(DivSt, AWordWiderThanTheLineEndsTheWrapping) {
-    const WrappedText first = wrap("abcdefgh xy", 50);
-    EXPECT_TRUE(first.cut);
-    EXPECT_EQ(first.lines, (std::vector<std::string>{"\x85"}));
+struct BreakCase {
+    std::string text;
+    int maxWidth;
+    std::vector<std::string> lines;
+};
 
-    const WrappedText later = wrap("ab abcdefgh xy", 50);
-    EXPECT_TRUE(later.cut);
-    EXPECT_EQ(later.lines, (std::vector<std::string>{"ab\x85"}));
+TEST(DivSt, AWordTooWideForALineIsBrokenAndNoCharacterIsLost) {
+    // A line of 50 pixels holds four characters, one of 60 five, one of 310 thirty.
+    const std::string longWord(100, 'x');
+    const BreakCase cases[] = {
+        {"abcdefgh xy", 50, {"abcd", "efgh", "xy"}},
+        {"abcdefghij", 50, {"abcd", "efgh", "ij"}},
+        {"ab abcdefgh xy", 50, {"ab", "abcd", "efgh", "xy"}},
+        // What is left of the word shares its line with the words after it.
+        {"ab abcdefghijk cd", 60, {"ab", "abcde", "fghij", "k cd"}},
+        {longWord,
+         310,
+         {longWord.substr(0, 30), longWord.substr(30, 30), longWord.substr(60, 30),
+          longWord.substr(90)}},
+    };
+    for (const BreakCase& c : cases) {
+        const WrappedText wrapped = wrap(c.text, c.maxWidth);
+        EXPECT_EQ(wrapped.lines, c.lines) << c.text << " in " << c.maxWidth;
+        EXPECT_FALSE(wrapped.cut) << c.text << " in " << c.maxWidth;
+    }
+}
+
+TEST(DivSt, ABrokenWordLongerThanFourLinesIsCutWithAnEllipsis) {
+    const BreakCase cases[] = {
+        // "mnop…" would be 50 pixels wide, so the last piece gives way to the ellipsis.
+        {"abcdefghijklmnopqrstuvwxyz", 50, {"abcd", "efgh", "ijkl", "mno\x85"}},
+        {"aa bb cc abcdefgh", 50, {"aa", "bb", "cc", "abc\x85"}},
+        {"aa bb cc dddd ee", 50, {"aa", "bb", "cc", "ddd\x85"}},
+        // Not even one character fits: nothing can be placed.
+        {"abc", 5, {"\x85"}},
+    };
+    for (const BreakCase& c : cases) {
+        const WrappedText wrapped = wrap(c.text, c.maxWidth);
+        EXPECT_EQ(wrapped.lines, c.lines) << c.text << " in " << c.maxWidth;
+        EXPECT_TRUE(wrapped.cut) << c.text << " in " << c.maxWidth;
+    }
 }
 
 } // namespace

@@ -141,6 +141,30 @@ TEST(InvoiceContent, PayeeAndBankNamesFillTheirBoxesFromTheBottom) {
     }
 }
 
+TEST(InvoiceContent, ANameWithoutBlanksIsBrokenAcrossTheBoxAndKeptWhole) {
+    // 38 bold characters are 342 pixels, within the 350 of the box; 39 would be 351.
+    DocumentInput in = sampleInput();
+    in.agent->name =
+        "Общество с ограниченной ответственностью \"АгентствоСвязиМеридианТелекомСеверЗапад\""_cp;
+    const std::string zh(128, '\xC6'); // "Ж", the longest bank name the card holds
+    in.agent->bankName = zh;
+    const DocumentText t = billTexts(in);
+
+    const char* const payee[] = {"Получатель:", "ООО", "\"АгентствоСвязиМеридианТелекомСеверЗап",
+                                 "ад\""};
+    for (std::size_t row = 0; row < 4; ++row) {
+        EXPECT_EQ(item(t, 5 + row), payee[row]) << "payee row " << row;
+    }
+    EXPECT_EQ(t[6] + " " + t[7] + t[8], t[0]) << "every character of the name is shown";
+
+    // Four lines take the caption's row.
+    const std::string bank[] = {zh.substr(0, 38), zh.substr(38, 38), zh.substr(76, 38),
+                                zh.substr(114)};
+    for (std::size_t row = 0; row < 4; ++row) {
+        EXPECT_EQ(t[9 + row], bank[row]) << "bank row " << row;
+    }
+}
+
 TEST(InvoiceLayout, PositionsFollowTheRuledLinesAndTheTextWidths) {
     const PlacedDocument doc = FillBillXY(billTexts(sampleInput()), kScreen, kMetrics);
     EXPECT_EQ(doc.pageWidth, 840);

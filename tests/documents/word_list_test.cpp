@@ -31,5 +31,18 @@ TEST(WordList, CutsPiecesTo64CharactersAndListsTo64Pieces) {
     EXPECT_EQ(pieces.back(), "63");
 }
 
+TEST(WordList, WholeWordsKeepEveryCharacterAndEveryWord) {
+    const std::string longWord(70, 'x');
+    EXPECT_EQ(SplitWordsWhole(" " + longWord + "\ty "), (WordList{longWord, "y"}));
+
+    std::string many;
+    for (int i = 0; i < 70; ++i) {
+        many += std::to_string(i) + ' ';
+    }
+    const WordList words = SplitWordsWhole(many);
+    ASSERT_EQ(words.size(), 70u);
+    EXPECT_EQ(words.back(), "69");
+}
+
 } // namespace
 } // namespace kestrelon
