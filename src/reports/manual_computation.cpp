@@ -1,5 +1,6 @@
 #include "manual_computation.h"
 
+#include "manual_grid.h"
 #include "money.h"
 #include "remuneration.h"
 #include "report_messages.h"
@@ -19,10 +20,8 @@ struct RowAmounts {
 
 // Step 1: invoice number and date of the period, and "0" in every empty amount cell.
 void prepareRow(GridRow& row, const std::string& contractNo, const ManualInput& in) {
-    const std::string mm = periodMM(in.period);
-    const std::string yy = periodYY(in.period);
-    row[1] = std::to_string(in.zoneDigit % 10) + yy + mm + contractNo;
-    row[2] = periodLastDay(in.period) + "." + mm + "." + yy;
+    row[1] = manualInvoiceNo(in.zoneDigit, in.period, contractNo);
+    row[2] = manualInvoiceDate(in.period);
     for (std::size_t c = kNetColumn; c < 6; ++c) {
         if (row[c].empty()) {
             row[c].assign(1, '0');

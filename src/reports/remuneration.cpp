@@ -36,6 +36,12 @@ void applyRemuneration(RowSet& set, std::string_view text, ComputationResult& re
     if (text.empty()) {
         return;
     }
+    // A report keeps the remuneration as typed, in 10 characters: a longer text would be
+    // stored cut and the documents would disagree with the computed totals.
+    if (text.size() > kMaxAmountTextLength) {
+        result.message = messages::remunerationTooLong(text);
+        return;
+    }
     const KopecksOrError remuneration = parseAmount(text);
     if (!remuneration.ok()) {
         result.message = messages::badRemuneration(text, remuneration.error);

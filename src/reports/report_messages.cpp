@@ -40,6 +40,12 @@ std::string badRemuneration(std::string_view text, AmountError error) {
     return "Вознаграждение: "_cp + amountProblem(text, error) + " Расчет не выполнен."_cp;
 }
 
+std::string remunerationTooLong(std::string_view text) {
+    return "Вознаграждение "_cp + quoted(text) + " длиннее "_cp +
+           std::to_string(kMaxAmountTextLength) +
+           " знаков и не поместится в отчет. Расчет не выполнен."_cp;
+}
+
 std::string conversionOutOfRange(std::size_t row) {
     return "Строка "_cp + std::to_string(row) +
            ": расчетная сумма больше 42949672.95 руб. Расчет не выполнен."_cp;

@@ -19,6 +19,8 @@ std::string columnCaption(AmountColumn column);
 // A grid cell (row 1-based) that is not an amount, or is above the largest amount.
 std::string badCell(std::size_t row, AmountColumn column, std::string_view text, AmountError error);
 std::string badRemuneration(std::string_view text, AmountError error);
+// A remuneration text longer than the report's 10-character field.
+std::string remunerationTooLong(std::string_view text);
 // A VAT conversion of a row whose result does not fit an amount.
 std::string conversionOutOfRange(std::size_t row);
 std::string totalTooLarge(AmountColumn column);

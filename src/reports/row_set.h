@@ -47,11 +47,30 @@ struct ReportSets {
     RowSet ManualSet;
     bool SlkReady = false;
     bool ManualReady = false;
+    // The set was computed since "New". Until then its rows belong to an earlier report, and
+    // the documents must not show them.
+    bool SlkComputed = false;
+    bool ManualComputed = false;
 
     const RowSet& current(ReportMode mode) const {
         return mode == ReportMode::Slk ? SlkSet : ManualSet;
     }
     bool ready(ReportMode mode) const { return mode == ReportMode::Slk ? SlkReady : ManualReady; }
+    bool computed(ReportMode mode) const {
+        return mode == ReportMode::Slk ? SlkComputed : ManualComputed;
+    }
+
+    // The rows the live documents show: the mode's set once it was computed since "New".
+    const RowSet& documentRows(ReportMode mode) const {
+        static const RowSet kNone;
+        return computed(mode) ? current(mode) : kNone;
+    }
+
+    // "New": nothing is computed or ready; the imported rows stay for the next computation.
+    void startNewReport() {
+        SlkReady = ManualReady = false;
+        SlkComputed = ManualComputed = false;
+    }
 };
 
 } // namespace kestrelon
