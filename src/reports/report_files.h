@@ -15,9 +15,9 @@ std::string reportPath(const std::string& folder, const std::string& fileName);
 // Writes the record as folder + fileName. Throws IoError.
 void SaveReport(const ReportRecord& record, const std::string& folder, const std::string& fileName);
 
-// Makes fileName the current report file name. If folder + fileName exists, reads it into
-// the record and returns true; otherwise leaves the record as it was and returns false.
-// Throws IoError when the file exists but cannot be read whole.
+// Reads folder + fileName whole and only then makes it the record and the current report
+// file name, returning true. A file that is not there returns false, and one that cannot be
+// read whole throws IoError; either way the record and the current name stay as they were.
 bool OpenReport(const std::string& folder, const std::string& fileName, ReportRecord& record,
                 std::string& currentFileName);
 

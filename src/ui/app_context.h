@@ -6,7 +6,11 @@
 #include "catalogues/client_catalogue.h"
 #include "catalogues/firm_catalogue.h"
 #include "message_sink.h"
+#include "reports/report_workspace.h"
 #include "store/data_store.h"
+
+#include <QDate>
+#include <functional>
 
 namespace kestrelon {
 
@@ -20,6 +24,9 @@ struct AppContext {
     DataStore& store;
     MessageSink& messages;
     CatalogueState catalogues{};
+    ReportWorkspace reports{};
+    // Today's date as the windows propose it; tests fix it.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
 };
 
 } // namespace kestrelon

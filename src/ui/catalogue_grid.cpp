@@ -43,7 +43,7 @@ protected:
 
 class GridCellDelegate : public QStyledItemDelegate {
 public:
-    GridCellDelegate(const CatalogueGrid& grid, QObject* parent)
+    GridCellDelegate(CatalogueGrid& grid, QObject* parent)
         : QStyledItemDelegate(parent), grid_(grid) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -58,8 +58,26 @@ public:
         painter->restore();
     }
 
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        if (QWidget* editor = grid_.createCellEditor(parent, index)) {
+            return editor;
+        }
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor != nullptr && event->type() == QEvent::KeyPress &&
+            grid_.editorKeyPressed(editor, *static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
 private:
-    const CatalogueGrid& grid_;
+    CatalogueGrid& grid_;
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "store/window_state.h"
 
 #include <QColor>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QTableWidget>
 #include <vector>
@@ -42,6 +43,22 @@ public:
     // with the stored slots and, on a difference, stores all of them and saves "ArCol.ats".
     // A plain click writes nothing.
     void storeWidthsIfChanged();
+
+    // The editor of a cell the user may type into; nullptr gives the default editor. Grids
+    // whose cells are edited (the report grid) give their own with its input filter.
+    virtual QWidget* createCellEditor(QWidget* parent, const QModelIndex& index) const {
+        (void)parent;
+        (void)index;
+        return nullptr;
+    }
+
+    // A key pressed in a cell's editor, before the editor's own handling; true when the grid
+    // took it.
+    virtual bool editorKeyPressed(QWidget* editor, const QKeyEvent& event) {
+        (void)editor;
+        (void)event;
+        return false;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,16 +2,23 @@
 
 #include "store/io_error.h"
 #include "store/startup_load.h"
+#include "tform23.h"
 #include "tform_add_agent.h"
 #include "tform_add_client.h"
 #include "tform_agent.h"
 #include "tform_bank.h"
+#include "tform_change_rep.h"
 #include "tform_client.h"
 #include "tform_del_firm.h"
 #include "tform_del_firm1.h"
+#include "tform_del_rep.h"
+#include "tform_err_nds.h"
 #include "tform_firm.h"
 #include "tform_rekvizit.h"
+#include "tform_report.h"
+#include "tform_report_list.h"
 #include "tform_save.h"
+#include "tform_slk.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -66,18 +73,30 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
     w->FormAddClient = new TFormAddClient(context, main);
     w->FormDelFirm1 = new TFormDelFirm1(context, main);
     w->FormAddAgent = new TFormAddAgent(context, main);
+    w->FormReport = new TFormReport(context, main);
+    w->FormSlk = new TFormSlk(context, main);
+    w->FormReportList = new TFormReportList(context, main);
+    w->FormChangeRep = new TFormChangeRep(main);
+    w->FormDelRep = new TFormDelRep(main);
+    w->FormErrNDS = new TFormErrNDS(main);
+    w->Form23 = new TForm23(main);
 
     w->FormFirm->setDialogs(w->FormRekvizit, w->FormDelFirm, w->FormDelFirm1);
     w->FormRekvizit->setDialogs(w->FormBank, w->FormSave);
     w->FormClient->setDialogs(w->FormAddClient, w->FormDelFirm);
     w->FormAgent->setAgentCard(w->FormAddAgent);
+    w->FormReport->setDialogs(w->FormSlk, w->FormReportList, w->FormChangeRep, w->FormErrNDS);
+    w->FormReportList->setDialogs(w->FormDelRep, w->Form23);
+    w->FormReportList->setHost(w->FormReport);
 
     main->attachWindow(TFormMain::Target::Firms, w->FormFirm);
     main->attachWindow(TFormMain::Target::Agent, w->FormAgent);
     main->attachWindow(TFormMain::Target::Client, w->FormClient);
+    main->attachWindow(TFormMain::Target::Report, w->FormReport);
     main->attachSizedWindow(SizedWindow::Organizations, w->FormFirm);
     main->attachSizedWindow(SizedWindow::OrganizationCard, w->FormRekvizit);
     main->attachSizedWindow(SizedWindow::ClientContracts, w->FormClient);
+    main->attachSizedWindow(SizedWindow::ReportList, w->FormReportList);
     return w;
 }
 

@@ -21,6 +21,13 @@ class TFormDelFirm1;
 class TFormFirm;
 class TFormRekvizit;
 class TFormSave;
+class TForm23;
+class TFormChangeRep;
+class TFormDelRep;
+class TFormErrNDS;
+class TFormReport;
+class TFormReportList;
+class TFormSlk;
 
 // Loads the tables read before any window exists. On a file error shows the error with
 // the file's full name and returns false: the program must stop before any window.
@@ -39,6 +46,13 @@ struct ProgramWindows {
     TFormAddClient* FormAddClient = nullptr;
     TFormDelFirm1* FormDelFirm1 = nullptr;
     TFormAddAgent* FormAddAgent = nullptr;
+    TFormReport* FormReport = nullptr;
+    TFormSlk* FormSlk = nullptr;
+    TFormReportList* FormReportList = nullptr;
+    TFormChangeRep* FormChangeRep = nullptr;
+    TFormDelRep* FormDelRep = nullptr;
+    TFormErrNDS* FormErrNDS = nullptr;
+    TForm23* Form23 = nullptr;
 };
 
 // Creates the windows in start-up order, doing each window's creation work.

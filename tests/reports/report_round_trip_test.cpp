@@ -2,6 +2,7 @@
 #include "reports/report_files.h"
 #include "reports/report_save.h"
 #include "reports/report_scan.h"
+#include "store/io_error.h"
 
 #include <gtest/gtest.h>
 
@@ -124,13 +125,33 @@ TEST(ReportRoundTrip, SavedReportIsListedAndOpensWithEveryField) {
     expectReadersGiveItBack();
 }
 
-TEST(OpenReport, MissingFileLeavesTheRecordButBecomesCurrent) {
+// A file removed or cut short after the list was made leaves the open report alone, so that
+// its documents never mix two reports.
+TEST(OpenReport, AFileGoneOrCutShortChangesNeitherTheRecordNorTheCurrentName) {
     TempFolder folder;
+    const std::string whole = writeReport(folder, {"3", "4", "5"});
+    const std::string shortName = writeReport(folder, {"9", "9", "9"});
+    folder.writeFile(cp1251ToUtf8(shortName), folder.readFile(shortName).substr(0, 1000));
     auto record = makeRecord({"5", "", ""});
     std::string current = "old.rep";
+
     EXPECT_FALSE(OpenReport(folder.path(), "gone.rep", *record, current));
-    EXPECT_EQ(current, "gone.rep");
+    EXPECT_EQ(current, "old.rep");
     EXPECT_EQ(record->OffsetActNo.str(), "5");
+
+    try {
+        OpenReport(folder.path(), shortName, *record, current);
+        ADD_FAILURE() << "a short file must not open";
+    } catch (const IoError& error) {
+        EXPECT_EQ(error.message(), "Read beyond end of file");
+    }
+    EXPECT_EQ(current, "old.rep");
+    EXPECT_TRUE(bytesOfRecord(*record) == bytesOfRecord(*makeRecord({"5", "", ""})))
+        << "the record took bytes of the short file";
+
+    ASSERT_TRUE(OpenReport(folder.path(), whole, *record, current));
+    EXPECT_EQ(current, whole);
+    EXPECT_EQ(record->OffsetActNo.str() + "/" + record->ActNo.str(), "3/4");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QRect>
 
 namespace kestrelon {
 
@@ -28,11 +29,21 @@ void paintPlacedPage(QPainter& painter, const PlacedPage& page, const QtTextMetr
 }
 
 void paintScreenDocument(QPainter& painter, const PlacedDocument& document) {
+    const int pages = static_cast<int>(document.pages.size());
+    paintScreenDocument(painter, document,
+                        QRect(0, 0, document.pageWidth, document.pageHeight * pages));
+}
+
+void paintScreenDocument(QPainter& painter, const PlacedDocument& document, const QRect& visible) {
     const QtTextMetrics metrics(painter.device());
     const int pages = static_cast<int>(document.pages.size());
-    painter.fillRect(0, 0, document.pageWidth, document.pageHeight * pages, Qt::white);
+    painter.fillRect(QRect(0, 0, document.pageWidth, document.pageHeight * pages) & visible,
+                     Qt::white);
     for (int p = 0; p < pages; ++p) {
         const int top = p * document.pageHeight;
+        if (top >= visible.bottom() + 1 || top + document.pageHeight <= visible.top()) {
+            continue;
+        }
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
         // The frame covers the page's pixels 0 .. width - 1, as the paint area is that wide.

@@ -5,6 +5,7 @@
 #include "documents/placed_document.h"
 
 class QPainter;
+class QRect;
 class QPagedPaintDevice;
 
 namespace kestrelon {
@@ -17,6 +18,9 @@ void paintPlacedPage(QPainter& painter, const PlacedPage& page, const QtTextMetr
 
 // The screen view: white ground, and page p framed and drawn p page heights down.
 void paintScreenDocument(QPainter& painter, const PlacedDocument& document);
+// The same for the pages that meet `visible` only: a scrolled view of a long act of mutual
+// offset repaints one or two pages, not all of them.
+void paintScreenDocument(QPainter& painter, const PlacedDocument& document, const QRect& visible);
 
 // Draws page after page on the sheets of a printer or PDF device that `metrics` measures.
 // Returns false when the device refuses to start or to finish.

@@ -1,0 +1,138 @@
+#include "report_grid.h"
+
+#include "qt_text.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace kestrelon {
+namespace {
+
+// What each column's field in a report can hold: an invoice number of 13 characters, a date
+// and the amounts of 10.
+constexpr int kInvoiceNoLength = 13;
+constexpr int kFieldLength = 10;
+
+} // namespace
+
+ReportGrid::ReportGrid(AppContext& context, QWidget* parent)
+    : CatalogueGrid(context, GridBlock::ReportGrid,
+                    {QStringLiteral("Договор"), QStringLiteral("Счет"), QStringLiteral("Дата"),
+                     QStringLiteral("Сумма"), QStringLiteral("НДС"), QStringLiteral("С НДС")},
+                    parent) {
+    setAccessibleName(QStringLiteral("Строки отчета"));
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(true);
+    setDesignedWidths({80, 120, 80, 90, 90, 90});
+    connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (!filling_ && onCellEdited) {
+            onCellEdited(item->column());
+        }
+    });
+}
+
+void ReportGrid::showGridRows(const GridRows& rows) {
+    filling_ = true;
+    std::vector<QStringList> texts;
+    texts.reserve(rows.size());
+    for (const GridRow& row : rows) {
+        QStringList line;
+        for (const std::string& cell : row) {
+            line.append(fromCp1251(cell));
+        }
+        texts.push_back(line);
+    }
+    showRows(texts);
+    // Every cell has an item, so that an empty amount cell can be typed into.
+    for (int r = 0; showsData() && r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            if (item(r, c) == nullptr) {
+                setItem(r, c, new QTableWidgetItem);
+            }
+            Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+            if (c > 0) {
+                flags |= Qt::ItemIsEditable;
+            }
+            item(r, c)->setFlags(flags);
+        }
+    }
+    filling_ = false;
+}
+
+GridRows ReportGrid::gridRows() const {
+    GridRows rows;
+    if (!showsData()) {
+        return rows;
+    }
+    rows.resize(static_cast<std::size_t>(rowCount()));
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount() && c < 6; ++c) {
+            const QTableWidgetItem* cell = item(r, c);
+            rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                cell ? toCp1251(cell->text()) : std::string();
+        }
+    }
+    return rows;
+}
+
+void ReportGrid::setEditable(bool editable) {
+    editable_ = editable;
+    setEditTriggers(editable
+                        ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                              QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                        : QAbstractItemView::NoEditTriggers);
+}
+
+bool ReportGrid::editableCell(int row, int column) const {
+    return editable_ && showsData() && row >= 0 && row < rowCount() && column > 0;
+}
+
+QWidget* ReportGrid::createCellEditor(QWidget* parent, const QModelIndex& index) const {
+    if (!editableCell(index.row(), index.column())) {
+        return nullptr;
+    }
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    if (index.column() == 1) {
+        editor->setMaxLength(kInvoiceNoLength);
+        return editor;
+    }
+    editor->setMaxLength(kFieldLength);
+    // Dates take digits and points; amounts digits and the separators ",", "-", ".".
+    const QString allowed =
+        index.column() == 2 ? QStringLiteral("[0-9.]*") : QStringLiteral("[0-9,.\\-]*");
+    editor->setValidator(new QRegularExpressionValidator(QRegularExpression(allowed), editor));
+    return editor;
+}
+
+void ReportGrid::keyPressEvent(QKeyEvent* event) {
+    const int row = currentRow();
+    const int column = currentColumn();
+    if (event->key() == Qt::Key_Delete && editableCell(row, column) && item(row, column)) {
+        item(row, column)->setText(QString());
+        return;
+    }
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        state() != QAbstractItemView::EditingState) {
+        // Enter goes on to the next cell, row after row, as Tab does.
+        const QModelIndex next = moveCursor(QAbstractItemView::MoveNext, Qt::NoModifier);
+        if (next.isValid()) {
+            setCurrentIndex(next);
+        }
+        return;
+    }
+    CatalogueGrid::keyPressEvent(event);
+}
+
+bool ReportGrid::editorKeyPressed(QWidget* editor, const QKeyEvent& event) {
+    if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) {
+        return false;
+    }
+    // Enter in a cell being typed keeps the text and opens the next cell, as Tab does.
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::EditNextItem);
+    return true;
+}
+
+} // namespace kestrelon

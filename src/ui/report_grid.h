@@ -1,0 +1,46 @@
+#pragma once
+// The report window's grid: "Договор", "Счет", "Дата", "Сумма", "НДС", "С НДС". It shows the
+// imported or stored rows read-only, and in manual mode lets the user type the amounts:
+// each column takes only what its field can hold, Tab and Enter go on to the next cell and
+// Delete empties a cell.
+
+#include "catalogue_grid.h"
+#include "reports/report_values.h"
+
+#include <functional>
+
+namespace kestrelon {
+
+class ReportGrid : public CatalogueGrid {
+public:
+    static constexpr int kFirstAmountColumn = 3;
+
+    ReportGrid(AppContext& context, QWidget* parent);
+
+    // One data row per entry; with none, four empty rows that show nothing.
+    void showGridRows(const GridRows& rows);
+    // The texts of the data rows (none while the grid shows nothing).
+    GridRows gridRows() const;
+
+    // Manual mode in edit state: every column but "Договор" may be typed into.
+    void setEditable(bool editable);
+    bool editable() const { return editable_; }
+
+    // Called after the user changed a cell (typing, Delete), with the cell's column.
+    std::function<void(int column)> onCellEdited;
+
+    QWidget* createCellEditor(QWidget* parent, const QModelIndex& index) const override;
+
+    bool editorKeyPressed(QWidget* editor, const QKeyEvent& event) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool editableCell(int row, int column) const;
+
+    bool editable_ = false;
+    bool filling_ = false;
+};
+
+} // namespace kestrelon

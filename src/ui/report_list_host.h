@@ -1,0 +1,18 @@
+#pragma once
+// What the report list asks of the report window.
+
+#include "reports/report_list.h"
+
+namespace kestrelon {
+
+class ReportListHost {
+public:
+    virtual ~ReportListHost() = default;
+    // The record and the current file name were just read from the list's selected file:
+    // show the report in view-only state on its report tab.
+    virtual void openStoredReport() = 0;
+    // The numbers proposed for a new report changed (a report was deleted).
+    virtual void showNextNumbers(const NextNumbers& numbers) = 0;
+};
+
+} // namespace kestrelon

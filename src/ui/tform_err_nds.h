@@ -1,0 +1,33 @@
+#pragma once
+// "FormErrNDS": the question the manual computation asks when a typed VAT or amount with VAT
+// disagrees with the other amounts of its row: the typed values above, the expected ones
+// below, the wrong ones in red.
+
+#include "reports/manual_computation.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace kestrelon {
+
+class TFormErrNDS : public QDialog {
+public:
+    explicit TFormErrNDS(QWidget* parent);
+
+    // Shows the question modally; true when the user chose "Исправить".
+    bool ask(const VatQuestion& question);
+
+    void Button1Click(); // "Нет"
+    void Button2Click(); // "Исправить"
+
+private:
+    bool confirmed_ = false;
+    QLabel* rowLabel_ = nullptr;
+    std::array<QLineEdit*, 3> upper_{};
+    std::array<QLineEdit*, 3> lower_{};
+};
+
+} // namespace kestrelon

@@ -1,0 +1,161 @@
+#pragma once
+// "Отчеты агента": the month's agent report is prepared here, from the imported register or
+// typed by hand, computed, saved, opened again for viewing, and turned into the invoice, the
+// act and the act of mutual offset on the other three tabs.
+
+#include "app_context.h"
+#include "documents/render/document_texts.h"
+#include "report_list_host.h"
+#include "reports/computation_result.h"
+#include "reports/manual_grid.h"
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QTabWidget;
+class QToolButton;
+
+namespace kestrelon {
+
+class DocumentView;
+class QtTextMetrics;
+class ReportGrid;
+class TFormChangeRep;
+class TFormErrNDS;
+class TFormReportList;
+class TFormSlk;
+
+class TFormReport : public QDialog, public ReportListHost {
+public:
+    static constexpr QSize kDesignedSize{900, 660};
+    enum Tab { ReportTab = 0, InvoiceTab, ActTab, OffsetActTab };
+
+    TFormReport(AppContext& context, QWidget* parent);
+    ~TFormReport() override;
+
+    void setDialogs(TFormSlk* import, TFormReportList* list, TFormChangeRep* replace,
+                    TFormErrNDS* vatQuestion);
+
+    // ReportListHost.
+    void openStoredReport() override;
+    void showNextNumbers(const NextNumbers& numbers) override;
+
+    // Handlers.
+    void FormCreate();
+    void FormActivate();
+    void SpeedButton1Click();  // "List"
+    void SpeedButton2Click();  // "Save"
+    void SpeedButton3Click();  // "New"
+    void SpeedButton4Click();  // "Get"
+    void SpeedButton5Click();  // "Slk"
+    void SpeedButton7Click();  // print
+    void SpeedButton8Click();  // mode "SLK"
+    void SpeedButton9Click();  // mode "Manual"
+    void SpeedButton10Click(); // "PDF"
+    void Panel1Click();        // zone digit
+    void Edit10Change();
+    void Edit10DblClick();
+    void GroupBox1DblClick(); // "№"
+    void GroupBox2Click();    // "Дата"
+    void GroupBox2DblClick();
+    void ComboBox1Select();
+    void ComboBox2Change();
+    void StringGrid1CellEdited(int column);
+    void PageControl1Change(int tab);
+
+    // How "PDF" asks for a file name, given the suggested path; tests replace it. An empty
+    // name means the user gave up.
+    using PdfFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+    void setPdfFileChooser(PdfFileChooser chooser) { choosePdfFile_ = std::move(chooser); }
+
+    bool viewOnly() const { return viewOnly_; }
+    ReportMode mode() const { return mode_; }
+    int zoneDigit() const { return zoneDigit_; }
+    // The window's fields as the report record and the documents read them.
+    ReportValues values() const;
+    const DocumentView* documentView(Tab tab) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildToolbar();
+    QWidget* buildReportTab();
+    QWidget* buildNumberGroups();
+    QWidget* buildTotals();
+    QWidget* buildPeriodGroup();
+    void addShortcuts();
+
+    void setEditState();
+    void setViewOnlyState();
+    void applyTextColour(QColor colour);
+    void updateSaveButton();
+    void setMode(ReportMode mode);
+    void proposeNewReport();
+    void setPeriod(const Period& period);
+    void clearAmountFields();
+    void clearComputedFields();
+
+    void rebuildManualGrid(bool keepTypedAmounts);
+    void ensureManualGridCurrent();
+    void runManualGet();
+    void runFillFromSlk();
+    void showComputation(const ComputationResult& result);
+
+    static QString askPdfFileName(QWidget* parent, const QString& suggested);
+    DocumentKind currentDocument() const;
+    DocumentInput currentDocumentInput() const;
+    void buildDocument(Tab tab);
+
+    AppContext& context_;
+    TFormSlk* import_ = nullptr;
+    TFormReportList* list_ = nullptr;
+    TFormChangeRep* replace_ = nullptr;
+    TFormErrNDS* vatQuestion_ = nullptr;
+    PdfFileChooser choosePdfFile_;
+
+    ReportMode mode_ = ReportMode::Slk;
+    bool viewOnly_ = false;
+    int zoneDigit_ = 2;
+    std::string rememberedRemuneration_;
+    ManualGridTracker manualTracker_;
+    GridRows manualRows_; // the manual grid while register rows are shown
+    QString pendingMessage_;
+
+    PageGeometry screen_;
+    QImage metricsDevice_;
+    std::unique_ptr<QtTextMetrics> screenMetrics_;
+    DocumentTexts texts_;
+
+    QToolButton* speedButton1_ = nullptr;
+    QToolButton* speedButton2_ = nullptr;
+    QToolButton* speedButton3_ = nullptr;
+    QToolButton* speedButton5_ = nullptr;
+    QToolButton* speedButton7_ = nullptr;
+    QToolButton* speedButton8_ = nullptr;
+    QToolButton* speedButton9_ = nullptr;
+    QToolButton* speedButton10_ = nullptr;
+    QToolButton* panel1_ = nullptr;
+    QTabWidget* pageControl_ = nullptr;
+    QGroupBox* numberGroup_ = nullptr;
+    QGroupBox* dateGroup_ = nullptr;
+    QGroupBox* periodGroup_ = nullptr;
+    std::array<QLineEdit*, 12> edits_{}; // Edit1 .. Edit11 at their numbers
+    QToolButton* speedButton4_ = nullptr;
+    QComboBox* comboBox1_ = nullptr;
+    QComboBox* comboBox2_ = nullptr;
+    QCheckBox* checkBox1_ = nullptr;
+    ReportGrid* grid_ = nullptr;
+    std::array<DocumentView*, 3> documents_{};
+};
+
+} // namespace kestrelon

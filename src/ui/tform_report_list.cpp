@@ -1,0 +1,400 @@
+#include "tform_report_list.h"
+
+#include "catalogue_grid.h"
+#include "file_error.h"
+#include "qt_text.h"
+#include "report_list_host.h"
+#include "reports/report_delete.h"
+#include "reports/report_files.h"
+#include "reports/report_list_messages.h"
+#include "reports/report_scan.h"
+#include "reports/report_sync.h"
+#include "reports/selection_sums.h"
+#include "store/io_error.h"
+#include "system_locale.h"
+#include "tform23.h"
+#include "tform_del_rep.h"
+#include "window_size.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <span>
+
+namespace kestrelon {
+namespace {
+
+// The last panel takes the room that is left, so that a note on skipped texts fits.
+constexpr std::array<int, TFormReportList::kPanels> kPanelWidths = {38,  40,  40,  40,
+                                                                    100, 100, 100, 100};
+const std::array<const char*, TFormReportList::kPanels> kPanelNames = {
+    "Отчетов",       "Строка",   "Панель 3", "Панель 4", "Сумма с НДС", "Сумма вознаграждений",
+    "Сумма Тарвелу", "Выделение"};
+
+enum Panel { Count = 0, ClickedRow = 1, Gross = 4, Remuneration = 5, ToPrincipal = 6, Range = 7 };
+
+QStringList gridRow(const ReportListEntry& e) {
+    return {fromCp1251(e.OffsetActNo.view()),
+            fromCp1251(e.MonthName),
+            fromCp1251(e.YearText),
+            fromCp1251(e.GrossTotal.view()),
+            fromCp1251(e.Remuneration.view()),
+            fromCp1251(e.ToPrincipal.view())};
+}
+
+} // namespace
+
+TFormReportList::TFormReportList(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("FormReportList"));
+    setWindowTitle(QStringLiteral("Отчеты"));
+    setSizeGripEnabled(true);
+    resize(kDesignedSize);
+
+    speedButton1_ = addButton(QStringLiteral("Sync"), "SpeedButton1");
+    speedButton1_->setToolTip(QStringLiteral("Синхронизация"));
+    speedButton2_ = addButton(QStringLiteral("Del"), "SpeedButton2");
+    speedButton3_ = addButton(QStringLiteral("Open"), "SpeedButton3");
+    connect(speedButton1_, &QToolButton::clicked, this, &TFormReportList::SpeedButton1Click);
+    connect(speedButton2_, &QToolButton::clicked, this, &TFormReportList::SpeedButton2Click);
+    connect(speedButton3_, &QToolButton::clicked, this, &TFormReportList::SpeedButton3Click);
+    auto* toolbar = new QHBoxLayout;
+    toolbar->setSpacing(2);
+    toolbar->addWidget(speedButton1_);
+    toolbar->addWidget(speedButton2_);
+    toolbar->addWidget(speedButton3_);
+    toolbar->addStretch(1);
+
+    grid_ = new CatalogueGrid(context_, GridBlock::ReportList,
+                              {QStringLiteral("№"), QStringLiteral("Месяц"), QStringLiteral("Год"),
+                               QStringLiteral("С НДС"), QStringLiteral("Вознагр."),
+                               QStringLiteral("Тарвелу")},
+                              this);
+    grid_->setAccessibleName(QStringLiteral("Отчеты"));
+    grid_->setDesignedWidths({50, 80, 50, 90, 90, 90});
+    // Several reports are totalled together, so a run of rows can be selected.
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->installEventFilter(this);
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int row) { StringGrid1Click(row); });
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { StringGrid1Click(row); });
+    connect(grid_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row) { StringGrid1DblClick(row); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TFormReportList::StringGrid1SelectionChanged);
+    connect(grid_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { StatusBar1ContextPopup(grid_->mapToGlobal(at)); });
+
+    buildStatusBar();
+    buildMenu();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 0);
+    layout->addLayout(toolbar);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(statusBar_);
+
+    // Creation work, done once per run.
+    applyStoredSize(*this, context_.store.FormW.size(SizedWindow::ReportList));
+    ReportGreed();
+}
+
+void TFormReportList::setDialogs(TFormDelRep* deleteDialog, TForm23* folderDialog) {
+    deleteDialog_ = deleteDialog;
+    folderDialog_ = folderDialog;
+}
+
+void TFormReportList::setHost(ReportListHost* host) {
+    host_ = host;
+}
+
+QToolButton* TFormReportList::addButton(const QString& caption, const char* name) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setAutoRaise(true);
+    button->setMinimumWidth(56);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+void TFormReportList::buildStatusBar() {
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar_->setSizeGripEnabled(false);
+    statusBar_->setToolTip(QStringLiteral("Щелкни правой кнопкой"));
+    statusBar_->setAccessibleName(QStringLiteral("Итоги выделенных отчетов"));
+    statusBar_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(statusBar_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { StatusBar1ContextPopup(statusBar_->mapToGlobal(at)); });
+    for (int i = 0; i < kPanels; ++i) {
+        auto* panel = new QLabel(statusBar_);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(i));
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        const bool last = i == kPanels - 1;
+        if (last) {
+            // "Selection - 64 (1..64)" must fit even in the smallest window.
+            panel->setMinimumWidth(std::max(
+                kPanelWidths[static_cast<std::size_t>(i)],
+                panel->fontMetrics().horizontalAdvance(QStringLiteral("Selection - 64 (10..64)")) +
+                    12));
+            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
+            panel->setFixedWidth(kPanelWidths[static_cast<std::size_t>(i)]);
+        }
+        statusBar_->addWidget(panel, last ? 1 : 0);
+        panels_[static_cast<std::size_t>(i)] = panel;
+        setPanel(i, QString());
+    }
+}
+
+void TFormReportList::setPanel(int panel, const QString& text) {
+    QLabel* label = panels_[static_cast<std::size_t>(panel)];
+    label->setText(text);
+    // A bare figure says nothing to a screen reader: it hears what the figure is as well.
+    label->setAccessibleName(QString::fromUtf8(kPanelNames[static_cast<std::size_t>(panel)]) +
+                             QStringLiteral(": ") + text);
+}
+
+void TFormReportList::buildMenu() {
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("PopupMenu1"));
+    QMenu* toClipboard = popup_->addMenu(QStringLiteral("В буфер"));
+    toClipboard->menuAction()->setObjectName(QStringLiteral("N1"));
+    const auto item = [&](const QString& caption, const char* name, void (TFormReportList::*h)()) {
+        QAction* action = toClipboard->addAction(caption, this, h);
+        action->setObjectName(QString::fromLatin1(name));
+    };
+    item(QStringLiteral("Вознаграждение"), "N2", &TFormReportList::N2Click);
+    item(QStringLiteral("Тарвелу"), "N3", &TFormReportList::N3Click);
+    item(QStringLiteral("6% от вознаграждения"), "N4", &TFormReportList::N4Click);
+}
+
+void TFormReportList::ReportGreed() {
+    showList(0);
+}
+
+void TFormReportList::showList(std::size_t row) {
+    ReportList& list = context_.reports.list;
+    std::vector<QStringList> rows;
+    for (const ReportListEntry& e : list.entries) {
+        rows.push_back(gridRow(e));
+    }
+    {
+        const QSignalBlocker blocker(grid_);
+        grid_->showRows(rows);
+    }
+    const bool any = !list.empty();
+    speedButton2_->setEnabled(any);
+    speedButton3_->setEnabled(any);
+    setPanel(Count, QString::number(list.count()));
+    setPanel(ClickedRow, QString());
+    if (any) {
+        list.selected = std::min(row, list.count() - 1);
+        grid_->setCurrentDataRow(static_cast<int>(list.selected));
+        setPanel(ClickedRow, QString::number(list.selected + 1));
+    }
+    StringGrid1SelectionChanged();
+}
+
+void TFormReportList::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TFormReportList::FormShow() {
+    // The list may have changed by a save since the window was last shown.
+    ReportGreed();
+    grid_->setFocus();
+}
+
+bool TFormReportList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            SpeedButton3Click();
+            return true;
+        }
+        // The menu key and Shift+F10 open the status bar's menu over the current row.
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            const QRect cell = grid_->visualRect(grid_->currentIndex());
+            StatusBar1ContextPopup(grid_->viewport()->mapToGlobal(cell.center()));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int TFormReportList::chosenRow() const {
+    const int row = grid_->currentDataRow();
+    const auto count = static_cast<int>(context_.reports.list.count());
+    if (count == 0) {
+        return -1;
+    }
+    return std::clamp(row, 0, count - 1);
+}
+
+void TFormReportList::StringGrid1Click(int row) {
+    if (grid_->showsData() && row >= 0) {
+        setPanel(ClickedRow, QString::number(row + 1));
+    }
+}
+
+void TFormReportList::StringGrid1DblClick(int row) {
+    if (grid_->showsData() && row >= 0) {
+        SpeedButton3Click();
+    }
+}
+
+void TFormReportList::StringGrid1SelectionChanged() {
+    const std::vector<ReportListEntry>& entries = context_.reports.list.entries;
+    int first = -1, last = -1;
+    if (grid_->showsData()) {
+        for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) {
+            first = first < 0 ? index.row() : std::min(first, index.row());
+            last = std::max(last, index.row());
+        }
+    }
+    std::span<const ReportListEntry> selected;
+    if (first >= 0 && static_cast<std::size_t>(last) < entries.size()) {
+        selected = std::span(entries).subspan(static_cast<std::size_t>(first),
+                                              static_cast<std::size_t>(last - first + 1));
+    }
+    const SelectionSums sums = sumSelection(selected, static_cast<std::size_t>(std::max(first, 0)),
+                                            systemDecimalSeparator());
+    setPanel(Gross, fromCp1251(sums.grossTotal));
+    setPanel(Remuneration, fromCp1251(sums.remuneration));
+    setPanel(ToPrincipal, fromCp1251(sums.toPrincipal));
+    setPanel(Range, fromCp1251(sums.panelText));
+    sixPercent_ = fromCp1251(sums.sixPercent);
+}
+
+void TFormReportList::StatusBar1ContextPopup(const QPoint& globalPosition) {
+    popup_->popup(globalPosition);
+}
+
+void TFormReportList::N2Click() {
+    QGuiApplication::clipboard()->setText(panels_[Remuneration]->text());
+}
+
+void TFormReportList::N3Click() {
+    QGuiApplication::clipboard()->setText(panels_[ToPrincipal]->text());
+}
+
+void TFormReportList::N4Click() {
+    QGuiApplication::clipboard()->setText(sixPercent_);
+}
+
+void TFormReportList::SpeedButton3Click() {
+    const int row = chosenRow();
+    if (row < 0) {
+        return;
+    }
+    ReportWorkspace& reports = context_.reports;
+    reports.list.selected = static_cast<std::size_t>(row);
+    const std::string fileName = reports.list.entries[reports.list.selected].FileName;
+    try {
+        if (!OpenReport(context_.store.DataFolder, fileName, *reports.record,
+                        reports.currentFileName)) {
+            context_.messages.showMessage(fromCp1251(messages::reportVanished(fileName)));
+            rescan();
+            return;
+        }
+    } catch (const IoError& error) {
+        showFileProblem(fileName, error.message());
+        return;
+    }
+    reports.StoredReportOpen = true;
+    if (host_ != nullptr) {
+        host_->openStoredReport();
+    }
+    accept();
+}
+
+void TFormReportList::SpeedButton2Click() {
+    const int row = chosenRow();
+    if (row < 0 || deleteDialog_ == nullptr) {
+        return;
+    }
+    ReportList& list = context_.reports.list;
+    const auto index = static_cast<std::size_t>(row);
+    list.selected = index;
+    const ReportListEntry entry = list.entries[index];
+    if (!deleteDialog_->ask(fromCp1251(messages::deleteQuestion(entry)))) {
+        return;
+    }
+    try {
+        const std::optional<NextNumbers> numbers =
+            DeleteReport(list, index, context_.store.DataFolder);
+        if (!numbers) {
+            // Somebody else removed or renamed it meanwhile: say so and list what is there.
+            context_.messages.showMessage(fromCp1251(messages::reportVanished(entry.FileName)));
+            if (rescan() && host_ != nullptr) {
+                host_->showNextNumbers(nextNumbers(list));
+            }
+            return;
+        }
+        showList(list.selected);
+        if (host_ != nullptr) {
+            host_->showNextNumbers(*numbers);
+        }
+    } catch (const IoError& error) {
+        showFileProblem(entry.FileName, error.message());
+    }
+}
+
+bool TFormReportList::rescan() {
+    ReportList& list = context_.reports.list;
+    const std::size_t row = list.selected;
+    try {
+        list = FindFilesReport(context_.store.DataFolder);
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+        return false;
+    }
+    showList(row);
+    return true;
+}
+
+void TFormReportList::SpeedButton1Click() {
+    if (folderDialog_ == nullptr) {
+        return;
+    }
+    const std::optional<QString> folder = folderDialog_->chooseFolder();
+    if (!folder) {
+        return;
+    }
+    try {
+        const SyncResult result = SyncReports(context_.store.DataFolder, folder->toStdString());
+        context_.messages.showMessage(fromCp1251(result.message));
+        if (result.rescanNeeded()) {
+            context_.reports.list = FindFilesReport(context_.store.DataFolder);
+            ReportGreed();
+        }
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+    }
+}
+
+void TFormReportList::showFileProblem(const std::string& fileName,
+                                      const std::string& systemMessage) {
+    context_.messages.showMessage(fromCp1251(messages::reportFileFailed(fileName, systemMessage)));
+}
+
+} // namespace kestrelon

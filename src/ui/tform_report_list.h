@@ -1,0 +1,82 @@
+#pragma once
+// "Отчеты": the stored reports. Opens one into the report window, deletes one, totals a
+// selection of them (the status bar, whose menu puts the totals on the clipboard) and copies
+// report files to and from another folder.
+
+#include "app_context.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QToolButton;
+
+namespace kestrelon {
+
+class CatalogueGrid;
+class ReportListHost;
+class TForm23;
+class TFormDelRep;
+
+class TFormReportList : public QDialog {
+public:
+    static constexpr QSize kDesignedSize{720, 360};
+    static constexpr int kPanels = 8;
+
+    TFormReportList(AppContext& context, QWidget* parent);
+
+    void setDialogs(TFormDelRep* deleteDialog, TForm23* folderDialog);
+    void setHost(ReportListHost* host);
+
+    // Shows context.reports.list with its first row selected.
+    void ReportGreed();
+
+    // Handlers.
+    void FormShow();
+    void SpeedButton1Click(); // "Sync"
+    void SpeedButton2Click(); // "Del"
+    void SpeedButton3Click(); // "Open"
+    void StringGrid1Click(int row);
+    void StringGrid1DblClick(int row);
+    void StringGrid1SelectionChanged();
+    void StatusBar1ContextPopup(const QPoint& globalPosition);
+    void N2Click(); // "Вознаграждение"
+    void N3Click(); // "Тарвелу"
+    void N4Click(); // "6% от вознаграждения"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolButton* addButton(const QString& caption, const char* name);
+    void buildStatusBar();
+    void buildMenu();
+    void setPanel(int panel, const QString& text);
+    // Shows the list with `row` selected (clamped to the list).
+    void showList(std::size_t row);
+    // The grid row Open and Del act on; -1 with an empty list.
+    int chosenRow() const;
+    // After a listed file turned out to be gone: the list is made again from the folder.
+    // False (the error shown) when the folder cannot be listed.
+    bool rescan();
+    void showFileProblem(const std::string& fileName, const std::string& systemMessage);
+
+    AppContext& context_;
+    ReportListHost* host_ = nullptr;
+    TFormDelRep* deleteDialog_ = nullptr;
+    TForm23* folderDialog_ = nullptr;
+    QToolButton* speedButton1_ = nullptr;
+    QToolButton* speedButton2_ = nullptr;
+    QToolButton* speedButton3_ = nullptr;
+    CatalogueGrid* grid_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    std::array<QLabel*, kPanels> panels_{};
+    QMenu* popup_ = nullptr;
+    // The text of the last 6 % value, for the clipboard.
+    QString sixPercent_;
+};
+
+} // namespace kestrelon

@@ -1,0 +1,114 @@
+#include "tform_slk.h"
+
+#include "dialog_parts.h"
+#include "qt_text.h"
+#include "reports/slk_import.h"
+#include "reports/sylk_reader.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+namespace {
+
+QString chooseSylkFile(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть файл *.slk"), QString(),
+                                        QStringLiteral("SYLK (*.slk *.SLK);;Все файлы (*)"));
+}
+
+} // namespace
+
+TFormSlk::TFormSlk(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), chooseFile_(chooseSylkFile) {
+    setObjectName(QStringLiteral("FormSlk"));
+    setWindowTitle(QStringLiteral("FormSlk"));
+    resize(640, 420);
+
+    auto* open = new QToolButton(this);
+    open->setObjectName(QStringLiteral("Button4"));
+    open->setText(QStringLiteral("Open"));
+    open->setToolTip(QStringLiteral("Открыть файл *.slk"));
+    open->setAccessibleDescription(QStringLiteral("Открыть файл *.slk"));
+    connect(open, &QToolButton::clicked, this, &TFormSlk::Button4Click);
+    auto* toolbar = new QHBoxLayout;
+    toolbar->addWidget(open);
+    toolbar->addStretch(1);
+
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName(QStringLiteral("Memo1"));
+    memo_->setAccessibleName(QStringLiteral("Реестр счетов"));
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A tab is a cell separator of the register, so Tab must not type into it: it moves on.
+    memo_->setTabChangesFocus(true);
+
+    QPushButton* clear =
+        makeButton(this, QStringLiteral("Clear"), "Button1", &TFormSlk::Button1Click);
+    QPushButton* cancel =
+        makeButton(this, QStringLiteral("Cancel"), "Button2", &TFormSlk::Button2Click);
+    QPushButton* ok = makeButton(this, QStringLiteral("OK"), "Button3", &TFormSlk::Button3Click);
+    clear->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    ok->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(toolbar);
+    layout->addWidget(memo_, 1);
+    layout->addLayout(buttonRow({clear, cancel, ok}));
+}
+
+bool TFormSlk::importRegister() {
+    confirmed_ = false;
+    exec();
+    return confirmed_;
+}
+
+bool TFormSlk::openSylkFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        context_.messages.showMessage(
+            QStringLiteral("Не удалось открыть файл «%1»: %2").arg(path, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const SylkText read = registerTextFromSylk(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!read.ok()) {
+        context_.messages.showMessage(QStringLiteral("%1\n%2").arg(path, fromCp1251(read.message)));
+        return false;
+    }
+    memo_->setPlainText(fromCp1251(read.text));
+    return true;
+}
+
+void TFormSlk::Button1Click() {
+    memo_->clear();
+}
+
+void TFormSlk::Button2Click() {
+    reject();
+}
+
+void TFormSlk::Button3Click() {
+    SlkImportResult read =
+        parseRegister(toCp1251(memo_->toPlainText()), context_.store.Agent.ContractNo.view());
+    context_.reports.sets.SlkSet = std::move(read.rows);
+    for (const std::string& message : read.messages) {
+        context_.messages.showMessage(fromCp1251(message));
+    }
+    confirmed_ = true;
+    accept();
+}
+
+void TFormSlk::Button4Click() {
+    const QString path = chooseFile_ ? chooseFile_(this) : QString();
+    if (!path.isEmpty()) {
+        openSylkFile(path);
+    }
+}
+
+} // namespace kestrelon
