@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Prints the three documents of a sample report through Kestrelon's own printing code on a
-# private CUPS server whose default queue writes PDF files, then checks with pdftotext that
-# chosen texts lie at their millimetre positions from the paper's edge.
+# Prints the three documents of a sample report from Kestrelon's report window (the report is
+# opened from the report list, its tab chosen and the print button pressed) on a private CUPS
+# server whose default queue writes PDF files, then checks with pdftotext that chosen texts
+# lie at their millimetre positions from the paper's edge.
 #
 # The server is this script's own: its configuration, spool, socket and queue live in a
 # temporary folder, and CUPS_SERVER points the clients at it, so the machine's printers and
@@ -11,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-print_e2e=${KESTRELON_PRINT_E2E:-build/tests/render/print_e2e}
+print_e2e=${KESTRELON_PRINT_E2E:-build/tests/ui/report_print_e2e}
 queue=kestrelon-pdf
 tolerance_mm=0.5
 
