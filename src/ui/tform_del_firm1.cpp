@@ -10,10 +10,8 @@
 
 namespace kestrelon {
 
-TFormDelFirm1::TFormDelFirm1(AppContext&, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormDelFirm1"));
-    setWindowTitle(QStringLiteral("Удалить организацию"));
-
+TFormDelFirm1::TFormDelFirm1(AppContext&, QWidget* parent)
+    : YesNoDialog(parent, QStringLiteral("FormDelFirm1"), QStringLiteral("Удалить организацию")) {
     label2_ = new QLabel(this);
     label2_->setObjectName(QStringLiteral("Label2"));
     label3_ = new QLabel(this);
@@ -21,36 +19,21 @@ TFormDelFirm1::TFormDelFirm1(AppContext&, QWidget* parent) : QDialog(parent) {
     auto* label1 = new QLabel(QStringLiteral("Все равно удалить ?"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     panel1_ = makeSunkenPanel(this);
-    QPushButton* yes =
-        makeButton(this, QStringLiteral("Yes"), "ButtonYes", &TFormDelFirm1::YesClick);
-    QPushButton* no = makeButton(this, QStringLiteral("No"), "ButtonNo", &TFormDelFirm1::NoClick);
-    no->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label2_);
     layout->addWidget(label3_);
     layout->addWidget(label1);
     layout->addWidget(panel1_);
-    layout->addLayout(buttonRow({yes, no}));
+    layout->addLayout(takeButtonRow());
 }
 
 bool TFormDelFirm1::askDespiteContract(const QString& organization, const QString& contractNo) {
-    confirmed_ = false;
     label2_->setText(QStringLiteral("В списке клиентов есть удаляемая организация."));
     label3_->setText(QStringLiteral("В договоре ") + contractNo +
                      QStringLiteral(" не будет этой организации."));
     panel1_->setText(organization);
-    exec();
-    return confirmed_;
-}
-
-void TFormDelFirm1::YesClick() {
-    confirmed_ = true;
-    accept();
-}
-
-void TFormDelFirm1::NoClick() {
-    reject();
+    return askModal();
 }
 
 } // namespace kestrelon

@@ -3,24 +3,20 @@
 
 #include "app_context.h"
 
-#include <QDialog>
+#include "yes_no_dialog.h"
 
 class QLabel;
 
 namespace kestrelon {
 
-class TFormDelFirm1 : public QDialog {
+class TFormDelFirm1 : public YesNoDialog {
 public:
     TFormDelFirm1(AppContext& context, QWidget* parent);
 
     // Names the first contract that refers to the organization; true on "Yes".
     bool askDespiteContract(const QString& organization, const QString& contractNo);
 
-    void YesClick();
-    void NoClick();
-
 private:
-    bool confirmed_ = false;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
     QLabel* panel1_ = nullptr;

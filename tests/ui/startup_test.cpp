@@ -2,8 +2,10 @@
 #include "sample_logo.h"
 #include "support/temp_folder.h"
 #include "ui/program_windows.h"
+#include "ui/tform_report_list.h"
 
 #include <QApplication>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -69,16 +71,32 @@ TEST(Startup, ASecondRunWithTheSameSizesWritesNothing) {
 TEST(Startup, TheMainWindowOpensTheCatalogueWindows) {
     test::TempFolder folder;
     test::RecordingSink sink;
-    bool firms = false, agent = false, client = false;
+    bool firms = false, agent = false, client = false, report = false;
     runProgram(folder.path() + "kestrelon", sink, [&](ProgramWindows& w) {
         firms = w.FormMain->findChild<QWidget*>(QStringLiteral("SpeedButton1"))->isEnabled();
         agent = w.FormMain->findChild<QWidget*>(QStringLiteral("SpeedButton2"))->isEnabled();
         client = w.FormMain->findChild<QWidget*>(QStringLiteral("SpeedButton3"))->isEnabled();
+        report = w.FormMain->findChild<QWidget*>(QStringLiteral("SpeedButton5"))->isEnabled();
         w.FormMain->close();
     });
     EXPECT_TRUE(firms);
     EXPECT_TRUE(agent);
     EXPECT_TRUE(client);
+    EXPECT_TRUE(report);
+}
+
+TEST(Startup, TheReportListsSizeIsKeptAtShutDown) {
+    test::TempFolder folder;
+    test::RecordingSink sink;
+    runProgram(folder.path() + "kestrelon", sink, [&](ProgramWindows& w) {
+        w.FormReportList->resize(777, 444);
+        w.FormMain->close();
+    });
+    WindowState kept;
+    const std::string bytes = folder.readFile("FormW");
+    ASSERT_EQ(bytes.size(), sizeof kept);
+    std::memcpy(&kept, bytes.data(), sizeof kept);
+    EXPECT_EQ(kept.size(SizedWindow::ReportList), (WindowSize{777, 444}));
 }
 
 TEST(Startup, AFirmsFileOneByteShortStopsBeforeAnyWindow) {
