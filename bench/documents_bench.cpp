@@ -4,6 +4,7 @@
 #include "documents/render/pdf_export.h"
 #include "documents/render/placed_painting.h"
 #include "documents/render/qt_text_metrics.h"
+#include "offscreen_bench_main.h"
 #include "sample_report.h"
 #include "screen_texts.h"
 
@@ -90,15 +91,5 @@ BENCHMARK(BM_PdfExportAll801Rows)->Unit(benchmark::kMillisecond);
 } // namespace kestrelon
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kestrelon::runOffscreenBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -107,14 +107,19 @@ CatalogueGrid::CatalogueGrid(AppContext& context, GridBlock block, const QString
 }
 
 void CatalogueGrid::showRows(const std::vector<QStringList>& rows) {
+    // Hundreds of rows are filled at once: the grid is laid out once, at the end.
+    setUpdatesEnabled(false);
     showsData_ = !rows.empty();
     clearContents();
     setRowCount(showsData_ ? static_cast<int>(rows.size()) : kEmptyDataRows);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < columnCount() && c < rows[r].size(); ++c) {
-            setItem(r, c, new QTableWidgetItem(rows[r][c]));
+            auto* cell = new QTableWidgetItem(rows[r][c]);
+            cell->setFlags(cellFlags(c));
+            setItem(r, c, cell);
         }
     }
+    setUpdatesEnabled(true);
     viewport()->update();
 }
 

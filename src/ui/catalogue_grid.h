@@ -52,6 +52,12 @@ public:
         return nullptr;
     }
 
+    // The flags of a data cell's item; a grid whose cells are typed into marks them editable.
+    virtual Qt::ItemFlags cellFlags(int column) const {
+        (void)column;
+        return QTableWidgetItem().flags();
+    }
+
     // A key pressed in a cell's editor, before the editor's own handling; true when the grid
     // took it.
     virtual bool editorKeyPressed(QWidget* editor, const QKeyEvent& event) {

@@ -24,4 +24,14 @@ QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
     return row;
 }
 
+QHBoxLayout* toolbarRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(2);
+    for (QWidget* button : buttons) {
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return row;
+}
+
 } // namespace kestrelon

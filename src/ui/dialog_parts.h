@@ -24,4 +24,7 @@ QPushButton* makeButton(Owner* owner, const QString& caption, const char* object
 // The buttons in a row on the right.
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
 
+// A window's toolbar: its buttons close together on the left.
+QHBoxLayout* toolbarRow(std::initializer_list<QWidget*> buttons);
+
 } // namespace kestrelon

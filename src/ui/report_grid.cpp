@@ -44,19 +44,6 @@ void ReportGrid::showGridRows(const GridRows& rows) {
         texts.push_back(line);
     }
     showRows(texts);
-    // Every cell has an item, so that an empty amount cell can be typed into.
-    for (int r = 0; showsData() && r < rowCount(); ++r) {
-        for (int c = 0; c < columnCount(); ++c) {
-            if (item(r, c) == nullptr) {
-                setItem(r, c, new QTableWidgetItem);
-            }
-            Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-            if (c > 0) {
-                flags |= Qt::ItemIsEditable;
-            }
-            item(r, c)->setFlags(flags);
-        }
-    }
     filling_ = false;
 }
 
@@ -82,6 +69,12 @@ void ReportGrid::setEditable(bool editable) {
                         ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                               QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
                         : QAbstractItemView::NoEditTriggers);
+}
+
+Qt::ItemFlags ReportGrid::cellFlags(int column) const {
+    // Every cell but the contract's may be typed into when the grid is editable.
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return column > 0 ? flags | Qt::ItemIsEditable : flags;
 }
 
 bool ReportGrid::editableCell(int row, int column) const {

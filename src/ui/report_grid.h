@@ -30,6 +30,7 @@ public:
     std::function<void(int column)> onCellEdited;
 
     QWidget* createCellEditor(QWidget* parent, const QModelIndex& index) const override;
+    Qt::ItemFlags cellFlags(int column) const override;
 
     bool editorKeyPressed(QWidget* editor, const QKeyEvent& event) override;
 

@@ -29,11 +29,13 @@ bool lies(const QString& path, const QString& root) {
 
 } // namespace
 
-TForm23::TForm23(QWidget* parent) : QDialog(parent) {
+TForm23::TForm23(QWidget* parent) : LazyDialog(parent) {
     setObjectName(QStringLiteral("Form23"));
     setWindowTitle(QStringLiteral("Form23"));
     resize(460, 420);
+}
 
+void TForm23::build() {
     drives_ = new QComboBox(this);
     drives_->setObjectName(QStringLiteral("DriveComboBox1"));
 
@@ -90,11 +92,15 @@ std::optional<QString> TForm23::chooseFolder() {
 }
 
 QString TForm23::currentFolder() const {
+    if (tree_ == nullptr) {
+        return {};
+    }
     const QModelIndex current = tree_->currentIndex();
     return current.isValid() ? folders_->filePath(current) : drives_->currentData().toString();
 }
 
 void TForm23::selectFolder(const QString& path) {
+    ensureBuilt();
     const QString folder = QDir::cleanPath(path);
     // The volume with the longest root that holds the folder.
     int best = -1;

@@ -3,7 +3,8 @@
 // and the home folder stand where Windows lists its drives; the folder tree shows the
 // folders of the chosen volume and the file list the report files of the current folder.
 
-#include <QDialog>
+#include "lazy_dialog.h"
+
 #include <optional>
 
 class QComboBox;
@@ -13,7 +14,7 @@ class QTreeView;
 
 namespace kestrelon {
 
-class TForm23 : public QDialog {
+class TForm23 : public LazyDialog {
 public:
     explicit TForm23(QWidget* parent);
 
@@ -28,6 +29,11 @@ public:
     void DriveComboBox1Change(int index);
     void DirectoryListBox1Change();
     void OKClick();
+
+protected:
+    // The volumes and the folder model are set up on the first showing: a file system model
+    // reads folders in the background, which start-up and shut-down should not wait for.
+    void build() override;
 
 private:
     void fillVolumes();

@@ -1,6 +1,7 @@
 #include "tform_client.h"
 
 #include "catalogue_grid.h"
+#include "dialog_parts.h"
 #include "file_error.h"
 #include "qt_text.h"
 #include "tform_add_client.h"
@@ -35,12 +36,7 @@ TFormClient::TFormClient(AppContext& context, QWidget* parent)
     connect(speedButton1_, &QToolButton::clicked, this, &TFormClient::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TFormClient::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TFormClient::SpeedButton3Click);
-    auto* toolbar = new QHBoxLayout;
-    toolbar->setSpacing(2);
-    toolbar->addWidget(speedButton1_);
-    toolbar->addWidget(speedButton2_);
-    toolbar->addWidget(speedButton3_);
-    toolbar->addStretch(1);
+    QHBoxLayout* toolbar = toolbarRow({speedButton1_, speedButton2_, speedButton3_});
 
     grid_ = new CatalogueGrid(context_, GridBlock::ClientContracts,
                               {QStringLiteral("Договор"), QStringLiteral("Организация"),

@@ -79,11 +79,14 @@ PageGeometry screenGeometry(const QWidget& window) {
 } // namespace
 
 TFormReport::TFormReport(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : LazyDialog(parent), context_(context) {
     setObjectName(QStringLiteral("FormReport"));
     setWindowTitle(QStringLiteral("Отчеты агента"));
     setFixedSize(kDesignedSize);
+    choosePdfFile_ = &TFormReport::askPdfFileName;
+}
 
+void TFormReport::build() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     buildToolbar();
@@ -117,7 +120,6 @@ TFormReport::TFormReport(AppContext& context, QWidget* parent)
     layout->addWidget(pageControl_, 1);
 
     addShortcuts();
-    choosePdfFile_ = &TFormReport::askPdfFileName;
     FormCreate();
 }
 

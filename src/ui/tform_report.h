@@ -5,11 +5,11 @@
 
 #include "app_context.h"
 #include "documents/render/document_texts.h"
+#include "lazy_dialog.h"
 #include "report_list_host.h"
 #include "reports/computation_result.h"
 #include "reports/manual_grid.h"
 
-#include <QDialog>
 #include <QImage>
 #include <array>
 #include <functional>
@@ -32,7 +32,7 @@ class TFormErrNDS;
 class TFormReportList;
 class TFormSlk;
 
-class TFormReport : public QDialog, public ReportListHost {
+class TFormReport : public LazyDialog, public ReportListHost {
 public:
     static constexpr QSize kDesignedSize{900, 660};
     enum Tab { ReportTab = 0, InvoiceTab, ActTab, OffsetActTab };
@@ -83,6 +83,7 @@ public:
     const DocumentView* documentView(Tab tab) const;
 
 protected:
+    void build() override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

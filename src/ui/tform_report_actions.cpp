@@ -169,6 +169,7 @@ void TFormReport::proposeNewReport() {
 }
 
 void TFormReport::showNextNumbers(const NextNumbers& numbers) {
+    ensureBuilt();
     const ProposedNumbers proposed = proposedNumbers(numbers);
     edits_[1]->setText(fromCp1251(proposed.numbers.OffsetActNo));
     edits_[2]->setText(fromCp1251(proposed.numbers.InvoiceNo));
@@ -463,6 +464,7 @@ void TFormReport::StringGrid1CellEdited(int column) {
 }
 
 void TFormReport::openStoredReport() {
+    ensureBuilt();
     ReportWorkspace& reports = context_.reports;
     const OpenedReport opened = FillFromReport(*reports.record);
     const ReportValues& v = opened.values;

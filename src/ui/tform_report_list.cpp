@@ -1,6 +1,7 @@
 #include "tform_report_list.h"
 
 #include "catalogue_grid.h"
+#include "dialog_parts.h"
 #include "file_error.h"
 #include "qt_text.h"
 #include "report_list_host.h"
@@ -55,11 +56,17 @@ QStringList gridRow(const ReportListEntry& e) {
 } // namespace
 
 TFormReportList::TFormReportList(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : LazyDialog(parent), context_(context) {
     setObjectName(QStringLiteral("FormReportList"));
     setWindowTitle(QStringLiteral("Отчеты"));
     setSizeGripEnabled(true);
     resize(kDesignedSize);
+    // Creation work, done once per run: the size is kept at shut-down even when the list was
+    // never opened.
+    applyStoredSize(*this, context_.store.FormW.size(SizedWindow::ReportList));
+}
+
+void TFormReportList::build() {
 
     speedButton1_ = addButton(QStringLiteral("Sync"), "SpeedButton1");
     speedButton1_->setToolTip(QStringLiteral("Синхронизация"));
@@ -68,12 +75,7 @@ TFormReportList::TFormReportList(AppContext& context, QWidget* parent)
     connect(speedButton1_, &QToolButton::clicked, this, &TFormReportList::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TFormReportList::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TFormReportList::SpeedButton3Click);
-    auto* toolbar = new QHBoxLayout;
-    toolbar->setSpacing(2);
-    toolbar->addWidget(speedButton1_);
-    toolbar->addWidget(speedButton2_);
-    toolbar->addWidget(speedButton3_);
-    toolbar->addStretch(1);
+    QHBoxLayout* toolbar = toolbarRow({speedButton1_, speedButton2_, speedButton3_});
 
     grid_ = new CatalogueGrid(context_, GridBlock::ReportList,
                               {QStringLiteral("№"), QStringLiteral("Месяц"), QStringLiteral("Год"),
@@ -105,8 +107,6 @@ TFormReportList::TFormReportList(AppContext& context, QWidget* parent)
     layout->addWidget(grid_, 1);
     layout->addWidget(statusBar_);
 
-    // Creation work, done once per run.
-    applyStoredSize(*this, context_.store.FormW.size(SizedWindow::ReportList));
     ReportGreed();
 }
 
@@ -184,6 +184,7 @@ void TFormReportList::buildMenu() {
 }
 
 void TFormReportList::ReportGreed() {
+    ensureBuilt();
     showList(0);
 }
 

@@ -4,8 +4,8 @@
 // report files to and from another folder.
 
 #include "app_context.h"
+#include "lazy_dialog.h"
 
-#include <QDialog>
 #include <array>
 
 class QLabel;
@@ -20,7 +20,7 @@ class ReportListHost;
 class TForm23;
 class TFormDelRep;
 
-class TFormReportList : public QDialog {
+class TFormReportList : public LazyDialog {
 public:
     static constexpr QSize kDesignedSize{720, 360};
     static constexpr int kPanels = 8;
@@ -47,6 +47,7 @@ public:
     void N4Click(); // "6% от вознаграждения"
 
 protected:
+    void build() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

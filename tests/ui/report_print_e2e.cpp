@@ -80,6 +80,9 @@ int main(int argc, char** argv) {
     AppContext context{store, messages};
     const auto windows = createProgramWindows(context);
 
+    // As a user goes: the report window, its "List", a row, "Open".
+    TFormReport& window = *windows->FormReport;
+    window.show();
     TFormReportList& list = *windows->FormReportList;
     list.show();
     auto* grid = list.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
@@ -90,8 +93,6 @@ int main(int argc, char** argv) {
     grid->setCurrentCell(0, 0);
     clickButton(list, "SpeedButton3"); // "Open"
 
-    TFormReport& window = *windows->FormReport;
-    window.show();
     window.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(tab);
     clickButton(window, "SpeedButton7"); // print
     return messages.failed ? 1 : 0;

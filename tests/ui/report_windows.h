@@ -4,6 +4,7 @@
 // (the second not active). Today is 7 January 2013.
 
 #include "firm_windows.h"
+#include "support/sample_catalogues.h"
 #include "ui/program_windows.h"
 #include "ui/report_grid.h"
 #include "ui/tform_report.h"
@@ -12,43 +13,6 @@
 #include <QTableWidget>
 
 namespace kestrelon::test {
-
-inline void fillCatalogues(DataStore& store) {
-    FirmRecord& principal = store.Firms[store.FirmCount++];
-    principal.Name = "ООО \"Тарвел\""_cp;
-    principal.Inn = PrincipalInn;
-    principal.Kpp = "771201001";
-    principal.PostalAddress = "101000, г. Москва, ул. Мясницкая, д. 1"_cp;
-    principal.LegalAddress = principal.PostalAddress;
-    FirmRecord& agent = store.Firms[store.FirmCount++];
-    agent.Name = "ООО \"Сапсан-Телеком\""_cp;
-    agent.Inn = "5001000002";
-    agent.Kpp = "500101001";
-    agent.Phone = "495-123-45-67";
-    agent.PostalAddress = "123456, г. Москва, ул. Лесная, д. 5"_cp;
-    agent.LegalAddress = agent.PostalAddress;
-    agent.Banks[0].SettlementAccount = "40702810400000001234";
-    agent.Banks[0].CorrAccount = "30101810400000000225";
-    agent.Banks[0].Bik = "044525225";
-    agent.Banks[0].BankShortName = "ОАО Сбербанк России"_cp;
-
-    store.Agent.ContractNo = "12345678";
-    store.Agent.AgentInn = "5001000002";
-    store.Agent.AgentDirector = "Иванов И. И."_cp;
-    store.Agent.AgentChiefAccountant = "Петрова П. П."_cp;
-    store.Agent.AgentAccountant = "Сидорова С. С."_cp;
-
-    const char* contracts[] = {"11111111", "22222222", "33333333"};
-    for (int k = 0; k < 3; ++k) {
-        ClientRecord& client = store.Clients[store.ClientCount++];
-        client.ContractNo = contracts[k];
-        client.FirmInn = "5001000002";
-        client.Inactive = k == 1 ? 1 : 0;
-    }
-    store.refreshFirmIndexes();
-    store.rebuildClientFirmNames();
-    store.ArCol.sanitise(); // as start-up does: never-stored widths read as 8
-}
 
 class ReportWindowsTest : public ::testing::Test {
 protected:
@@ -61,6 +25,8 @@ protected:
     void createWindows() {
         windows = createProgramWindows(context);
         report = windows->FormReport;
+        // What the first showing does: the controls and the creation work.
+        report->ensureBuilt();
     }
 
     ReportGrid* grid() const { return child<ReportGrid>(*report, QStringLiteral("StringGrid1")); }

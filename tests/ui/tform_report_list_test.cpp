@@ -86,7 +86,9 @@ protected:
         return form->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(n));
     }
     QString panel(int n) const {
-        return form->findChild<QLabel*>(QStringLiteral("Panel%1").arg(n))->text();
+        return form->findChild<QStatusBar*>()
+            ->findChild<QLabel*>(QStringLiteral("Panel%1").arg(n))
+            ->text();
     }
     QStringList column(int c) const {
         QStringList texts;
