@@ -1,6 +1,6 @@
 #include "selection_sums.h"
 
-#include "general_number.h"
+#include "store/general_number.h"
 #include "money.h"
 #include "store/cp1251.h"
 
