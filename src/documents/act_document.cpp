@@ -1,6 +1,8 @@
 #include "act_document.h"
 
 #include "amount_words.h"
+#include "form_flow.h"
+#include "form_items.h"
 #include "form_measures.h"
 #include "layout_helpers.h"
 #include "legal_form.h"
@@ -71,22 +73,42 @@ DocumentText FillActSt(const DocumentInput& in) {
     return t;
 }
 
-// Every item 0..28 is placed, empty ones included, so that placed text i is item i.
+// Every item 0..28 is placed, empty ones included, so that placed text i is item i (its first
+// line, when it is wrapped).
 PlacedDocument FillActXY(const DocumentText& texts, const PageGeometry& g, const TextMetrics& m) {
     const FormMeasures f = formMeasures(g, m);
     const FontSpec titleFont{kArial, g.y(5.66), true};
     const int L = f.lineStep;
     const int ht = f.wHeight;
-    const int e = f.rowInset(g.y(kTableRows[0]), g.y(kTableRows[1]));
 
-    const auto text = [&](std::size_t i) { return i < texts.size() ? texts[i] : std::string(); };
     std::array<FontSpec, kPlacedItems> font;
     font.fill(f.regular);
     for (std::size_t i : {1, 2, 3, 4, 5, 6, 7, 8, 16, 17, 19, 22, 23}) {
         font[i] = f.bold;
     }
     font[kTitle] = titleFont;
-    const auto width = [&](std::size_t i) { return m.width(text(i), font[i]); };
+
+    // The parties and the amount in words run across the form; the executor's director and
+    // his name stay left of the customer's column, a "W" apart from it.
+    FormItems items(texts, kPlacedItems);
+    const int formWidth = g.x(kTableColumns.back()) - g.x(25);
+    const int executorRight = g.x(kCustomerName.x) - f.wWidth;
+    items.wrap(1, font[1], formWidth, L, m);
+    items.wrap(2, font[2], formWidth, L, m);
+    items.wrap(19, font[19], formWidth, ht, m);
+    items.wrap(24, font[24], executorRight - g.x(25), ht, m);
+    items.wrap(26, font[26], executorRight - ruleEndX(kExecutorSignature, g), ht, m);
+
+    // The table starts under the parties, the closing sentence under the amount in words, and
+    // both parties' signature lines under the executor's director.
+    FormFlow flow(g);
+    flow.pushFrom(kTableRows[0], L * items.extraLines(1, 3));
+    flow.pushFrom(94, ht * items.extraLines(19, 20));
+    flow.pushFrom(kExecutorSignature.y, ht * items.extraLines(24, 25));
+    const auto y = [&](double mm) { return flow.y(mm); };
+    const int e = f.rowInset(y(kTableRows[0]), y(kTableRows[1]));
+
+    const auto width = [&](std::size_t i) { return m.width(items.text(i), font[i]); };
     const auto inColumn = [&](std::size_t i, std::size_t column) {
         return centred(g.x(kTableColumns[column]), g.x(kTableColumns[column + 1]), width(i));
     };
@@ -95,31 +117,31 @@ PlacedDocument FillActXY(const DocumentText& texts, const PageGeometry& g, const
     };
 
     std::array<PixelPoint, kPlacedItems> at{};
-    at[kTitle] = {g.x(25), g.y(15)};
-    at[1] = {g.x(25), g.y(32)};
-    at[2] = {g.x(25), g.y(32) + L};
+    at[kTitle] = {g.x(25), y(15)};
+    at[1] = {g.x(25), y(32)};
+    at[2] = {g.x(25), y(32) + L * items.lines(1)};
     for (std::size_t c = 0; c < 6; ++c) {
-        at[3 + c] = {inColumn(3 + c, c), g.y(kTableRows[0]) + e};
-        at[9 + c] = {inColumn(9 + c, c), centred(g.y(kTableRows[1]), g.y(kTableRows[2]), ht)};
+        at[3 + c] = {inColumn(3 + c, c), y(kTableRows[0]) + e};
+        at[9 + c] = {inColumn(9 + c, c), centred(y(kTableRows[1]), y(kTableRows[2]), ht)};
     }
-    at[10] = {inColumn(10, 1), g.y(kTableRows[1]) + e};
+    at[10] = {inColumn(10, 1), y(kTableRows[1]) + e};
     at[15] = {inColumn(15, 1), at[10].y + ht};
     // The totals are right-aligned to the table's right edge.
-    at[16] = {g.x(kTableColumns.back()) - width(16), g.y(kTableRows[2]) + ht};
-    at[17] = {g.x(kTableColumns.back()) - width(17), g.y(kTableRows[2]) + 2 * ht};
-    at[18] = {g.x(25), g.y(80)};
-    at[19] = {g.x(25), g.y(80) + ht};
-    at[20] = {g.x(25), g.y(94)};
-    at[21] = {g.x(25), g.y(94) + ht};
-    at[22] = {g.x(25), g.y(116)};
-    at[23] = {g.x(25) + g.x(84), g.y(116)};
-    at[24] = {g.x(25), g.y(kCustomerName.y) - ht};
-    at[25] = {ruleEndX(kCustomerName, g), g.y(kCustomerName.y) - ht};
-    at[26] = {ruleEndX(kExecutorSignature, g), g.y(kExecutorSignature.y) - ht};
+    at[16] = {g.x(kTableColumns.back()) - width(16), y(kTableRows[2]) + ht};
+    at[17] = {g.x(kTableColumns.back()) - width(17), y(kTableRows[2]) + 2 * ht};
+    at[18] = {g.x(25), y(80)};
+    at[19] = {g.x(25), y(80) + ht};
+    at[20] = {g.x(25), y(94)};
+    at[21] = {g.x(25), y(94) + ht};
+    at[22] = {g.x(25), y(116)};
+    at[23] = {g.x(25) + g.x(84), y(116)};
+    at[24] = {g.x(25), y(kCustomerName.y) - ht};
+    at[25] = {ruleEndX(kCustomerName, g), y(kCustomerName.y) - ht};
+    at[26] = {ruleEndX(kExecutorSignature, g), y(kExecutorSignature.y) - ht};
     // The stamp marks drop below the signature lines by the horizontal scale, as the form
     // has always been laid out.
-    at[27] = {underLine(27, kExecutorSignature), g.y(kExecutorSignature.y) + g.x(10)};
-    at[28] = {underLine(28, kCustomerSignature), g.y(kCustomerSignature.y) + g.x(10)};
+    at[27] = {underLine(27, kExecutorSignature), y(kExecutorSignature.y) + g.x(10)};
+    at[28] = {underLine(28, kCustomerSignature), y(kCustomerSignature.y) + g.x(10)};
 
     // On paper the underline of the title is the heaviest line, the table lighter and the
     // signature lines the finest; the screen draws the underline 2 pixels and the rest 1.
@@ -130,19 +152,18 @@ PlacedDocument FillActXY(const DocumentText& texts, const PageGeometry& g, const
 
     PlacedDocument doc{g.pageWidth(), g.pageHeight(), {PlacedPage{}}};
     PlacedPage& page = doc.pages.front();
-    page.lines.push_back(placeLine(kTitleUnderline, titlePen, g));
-    for (double y : kTableRows) {
-        page.lines.push_back(placeLine(RuleLine{25, y, 165}, tablePen, g));
+    page.lines.push_back(flow.line(kTitleUnderline, titlePen));
+    for (double rowY : kTableRows) {
+        page.lines.push_back(flow.line(RuleLine{25, rowY, 165}, tablePen));
     }
     for (const RuleLine& line : {kExecutorSignature, kCustomerName, kCustomerSignature}) {
-        page.lines.push_back(placeLine(line, signaturePen, g));
+        page.lines.push_back(flow.line(line, signaturePen));
     }
     for (double x : kTableColumns) {
-        page.lines.push_back(placeLine(RuleLine{x, 50, 16, true}, tablePen, g));
+        page.lines.push_back(flow.line(RuleLine{x, kTableRows[0], 16, true}, tablePen));
     }
-    for (std::size_t i = 0; i < kPlacedItems; ++i) {
-        page.texts.push_back(placeText(text(i), at[i].x, at[i].y, font[i], g));
-    }
+    const auto fontOf = [&](std::size_t i) { return font[i]; };
+    items.place(page, at, fontOf, g);
     return doc;
 }
 

@@ -7,13 +7,10 @@
 namespace kestrelon {
 namespace {
 
-constexpr std::size_t kMaxLines = 4;
-const std::string kEllipsis = "\x85"; // "…" in code page 1251
-
 class Wrapper {
 public:
-    Wrapper(const FontSpec& font, int maxWidth, const TextMetrics& metrics)
-        : font_(font), maxWidth_(maxWidth), metrics_(metrics) {}
+    Wrapper(const FontSpec& font, int maxWidth, const TextMetrics& metrics, std::size_t maxLines)
+        : font_(font), maxWidth_(maxWidth), metrics_(metrics), maxLines_(maxLines) {}
 
     bool fits(const std::string& text) const { return metrics_.width(text, font_) < maxWidth_; }
 
@@ -37,22 +34,23 @@ public:
         line += kEllipsis;
     }
 
+    bool onLastLine(const std::vector<std::string>& lines) const {
+        return lines.size() + 1 >= maxLines_;
+    }
+
 private:
     const FontSpec& font_;
     int maxWidth_;
     const TextMetrics& metrics_;
+    std::size_t maxLines_;
 };
-
-bool onLastLine(const std::vector<std::string>& lines) {
-    return lines.size() + 1 == kMaxLines;
-}
 
 // A word wider than the line is broken after its last character that fits: each piece fills
 // a line of its own and what is left starts the next one, so that a name written without
 // blanks is never lost from the document. Returns what is left; it is still too wide only
 // when the lines ran out or a single character is wider than the line.
 std::string breakWord(std::string word, std::vector<std::string>& lines, const Wrapper& wrapper) {
-    while (!wrapper.fits(word) && !onLastLine(lines)) {
+    while (!wrapper.fits(word) && !wrapper.onLastLine(lines)) {
         const std::size_t piece = wrapper.fittingLength(word);
         if (piece == 0) {
             break;
@@ -66,8 +64,8 @@ std::string breakWord(std::string word, std::vector<std::string>& lines, const W
 } // namespace
 
 WrappedText DivSt(const std::string& text, const FontSpec& font, int maxWidth,
-                  const TextMetrics& metrics) {
-    const Wrapper wrapper(font, maxWidth, metrics);
+                  const TextMetrics& metrics, std::size_t maxLines) {
+    const Wrapper wrapper(font, maxWidth, metrics, maxLines);
     WrappedText result;
     const WordList words = SplitWordsWhole(text);
     std::string line;
@@ -79,7 +77,7 @@ WrappedText DivSt(const std::string& text, const FontSpec& font, int maxWidth,
             continue;
         }
         if (!line.empty()) {
-            if (onLastLine(result.lines)) {
+            if (wrapper.onLastLine(result.lines)) {
                 break;
             }
             result.lines.push_back(std::exchange(line, std::string()));
@@ -102,6 +100,18 @@ WrappedText DivSt(const std::string& text, const FontSpec& font, int maxWidth,
         wrapper.markCut(result.lines.back());
     }
     return result;
+}
+
+WrappedText wrapWider(const std::string& text, const FontSpec& font, int maxWidth,
+                      const TextMetrics& metrics, std::size_t maxLines) {
+    if (metrics.width(text, font) <= maxWidth) {
+        return WrappedText{{text}, false};
+    }
+    WrappedText wrapped = DivSt(text, font, maxWidth, metrics, maxLines);
+    if (wrapped.lines.empty()) {
+        wrapped.lines.emplace_back();
+    }
+    return wrapped;
 }
 
 } // namespace kestrelon

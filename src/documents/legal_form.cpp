@@ -34,7 +34,9 @@ bool isLegalForm(const WordList& words) {
 } // namespace
 
 std::string OOO(const std::string& name) {
-    const WordList words = SplitWords(name);
+    // Whole words: a name written as one word longer than a word list's 64 characters must
+    // reach the documents with every character.
+    const WordList words = SplitWordsWhole(name);
     // The legal form alone is no name to shorten.
     if (words.size() < 5 || !isLegalForm(words)) {
         return name;

@@ -1,9 +1,9 @@
 #include "offset_act_document.h"
 
 #include "amount_words.h"
-#include "div_st.h"
 #include "legal_form.h"
 #include "offset_act_layout.h"
+#include "sentence_wrap.h"
 #include "store/cp1251.h"
 #include "word_list.h"
 
@@ -28,44 +28,47 @@ std::string dateLine(const std::string& date) {
     return "\"    \" ____________ " + (withYear ? parts[2] : std::string()) + "  г."_cp;
 }
 
-// A block fills its four items from the top; a text that fits stays whole on the first.
-int wrapBlock(DocumentText& items, std::size_t first, const std::string& text, int maxWidth,
+// A block fills its four items from the top; a clause that fits stays whole on the first.
+int wrapBlock(DocumentText& items, std::size_t first, const NamingSentence& clause, int maxWidth,
               const FontSpec& font, const TextMetrics& metrics) {
-    if (metrics.width(text, font) <= maxWidth) {
-        items[first] = text;
-        return 1;
-    }
-    const std::vector<std::string> lines = DivSt(text, font, maxWidth, metrics).lines;
+    const std::vector<std::string> lines =
+        wrapNamingSentence(clause, font, maxWidth, metrics).lines;
     std::copy(lines.begin(), lines.end(), items.begin() + static_cast<std::ptrdiff_t>(first));
-    return std::max(1, static_cast<int>(lines.size()));
+    return static_cast<int>(lines.size());
 }
 
+// The agent's name is the one part of the clauses that can be long enough to overflow their
+// four lines; the signatures show it whole.
 struct Clauses {
-    std::string preamble, clause1, clause2, clause3, clause4, clause5;
+    NamingSentence preamble, clause1, clause2, clause3, clause4, clause5;
 };
 
 Clauses clauses(const DocumentInput& in, const std::string& agent) {
     const std::string period =
         "за период "_cp + monthName(in.period.month) + " " + yearText(in.period.year) + " г."_cp;
     Clauses c;
-    c.preamble = kPrincipal + ", В лице Главного бухгалтера "_cp + kPrincipal + " " +
-                 in.principalChiefAccountantGenitive + " с одной стороны и "_cp + agent +
-                 " в лице Главного бухгалтера "_cp + in.agentChiefAccountantGenitive +
-                 " с другой стороны, составили настоящий Акт о том, что:"_cp;
-    c.clause1 = "1.  "_cp + kPrincipal + " имеет задолженность перед "_cp + agent +
-                " за реализованные товары (работы, услуги) "_cp + period +
-                " по следующим счетам:"_cp;
-    c.clause2 = "2.  "_cp + agent + " имеет задолженность перед "_cp + kPrincipal +
-                " за услуги связи "_cp + kPrincipal + ", оказанные Абонентам и Пользователям  "_cp +
-                period;
-    c.clause3 = "3.  На основании статьи 410 ГК РФ, стороны договорились опроведении зачета "
-                "взаимных требований на сумму "_cp +
-                words(in.remuneration) + " без учета НДС."_cp;
-    c.clause4 = "4.  Остаток задолженности в сумме "_cp + words(in.toPrincipal) +
-                " в т.ч. НДС 18% - "_cp + words(in.vatTotal) +
-                " подлежит оплате на расчетный счет "_cp + kPrincipal + ".";
-    c.clause5 = "5.  Настоящий Акт составлен в двух экземплярах, по одному для "_cp + kPrincipal +
-                " и "_cp + agent;
+    c.preamble = {kPrincipal + ", В лице Главного бухгалтера "_cp + kPrincipal + " " +
+                      in.principalChiefAccountantGenitive + " с одной стороны и "_cp,
+                  agent,
+                  " в лице Главного бухгалтера "_cp + in.agentChiefAccountantGenitive +
+                      " с другой стороны, составили настоящий Акт о том, что:"_cp};
+    c.clause1 = {"1.  "_cp + kPrincipal + " имеет задолженность перед "_cp, agent,
+                 " за реализованные товары (работы, услуги) "_cp + period +
+                     " по следующим счетам:"_cp};
+    c.clause2 = {"2.  "_cp, agent,
+                 " имеет задолженность перед "_cp + kPrincipal + " за услуги связи "_cp +
+                     kPrincipal + ", оказанные Абонентам и Пользователям  "_cp + period};
+    c.clause3 = {"3.  На основании статьи 410 ГК РФ, стороны договорились о проведении зачета "
+                 "взаимных требований на сумму "_cp +
+                     words(in.remuneration) + " без учета НДС."_cp,
+                 "", ""};
+    c.clause4 = {"4.  Остаток задолженности в сумме "_cp + words(in.toPrincipal) +
+                     " в т.ч. НДС 18% - "_cp + words(in.vatTotal) +
+                     " подлежит оплате на расчетный счет "_cp + kPrincipal + ".",
+                 "", ""};
+    c.clause5 = {"5.  Настоящий Акт составлен в двух экземплярах, по одному для "_cp + kPrincipal +
+                     " и "_cp,
+                 agent, ""};
     return c;
 }
 
@@ -109,7 +112,7 @@ OffsetActText FillActZSt(const DocumentInput& input, const PageGeometry& geometr
     const Measures m = measureOffsetAct(geometry, metrics);
     const Clauses c = clauses(input, agent);
     const int toClauseEnd = clauseWidth(m, metrics);
-    const auto wrap = [&](Block block, std::size_t first, const std::string& text, int width) {
+    const auto wrap = [&](Block block, std::size_t first, const NamingSentence& text, int width) {
         act.lineCounts[block] = wrapBlock(t, first, text, width, m.body, metrics);
     };
     wrap(Preamble, kPreamble, c.preamble, preambleWidth(m, metrics));

@@ -1,5 +1,6 @@
 #include "layout_helpers.h"
 #include "offset_act_layout.h"
+#include "offset_act_signatures.h"
 
 #include <algorithm>
 
@@ -34,28 +35,17 @@ void closeTablePage(const Context& c, PageWriter& page, int tableTop, int bottom
     }
 }
 
-void placeSignatures(const Context& c, PageWriter& page, int clause5Y) {
-    const Measures& m = c.m;
-    const int first = clause5Y + (c.lines(Clause5) + 3) * m.hb;
-    const int ys[] = {first, first + m.hb, first + 3 * m.hb};
-    // The principal signs on the left, the agent on the right.
-    for (std::size_t k = 0; k < 3; ++k) {
-        page.text(c.item(kSignatures + k), m.left, ys[k], m.body);
-        const std::string& agent = c.item(kSignatures + 3 + k);
-        page.text(agent, m.right - c.width(agent, m.body), ys[k], m.body);
-    }
-}
-
 // Clauses `first` to `last` (3..5) from y down. A page's tail code is its first and last
 // clause as two digits (see TailCode).
-void placeBlocks(const Context& c, PlacedPage& target, int first, int last, int y) {
+void placeBlocks(const Context& c, PlacedPage& target, int first, int last, int y,
+                 const Signatures& signatures) {
     target.tailCode = 10 * first + last;
     PageWriter page(target, c.geometry);
     for (int clause = first; clause <= last; ++clause) {
         const auto block = static_cast<Block>(clause);
         placeBlock(c, page, kClause3 + kBlockItems * (clause - 3), block, c.m.clauseX, y);
         if (block == Clause5) {
-            placeSignatures(c, page, y);
+            placeSignatures(c, page, signatures, y);
         }
         y += c.lines(block) * c.m.hb;
     }
@@ -102,17 +92,20 @@ void placeClosingBlocks(const Context& c, PlacedDocument& doc, int lastRowBottom
     const Measures& m = c.m;
     const int t3 = (c.lines(Clause3) + 1) * m.hb;
     const int t34 = c.lines(Clause4) * m.hb + t3;
-    const int t345 = t3 + t34 + (c.lines(Clause5) + 7) * m.hb + c.geometry.y(35);
+    // Block 5 grows by the lines of signatures that wrap.
+    const Signatures signatures = wrapSignatures(c);
+    const int t345 =
+        t3 + t34 + (c.lines(Clause5) + 7 + signatures.extraLines()) * m.hb + c.geometry.y(35);
     // Blocks stay whole: as many of clauses 3, 4 and 5 as fit stay under the table, in order,
     // and the rest opens one more page.
     const int room = m.textBottom - lastRowBottom;
     const int kept = t345 <= room ? 3 : t34 <= room ? 2 : t3 <= room ? 1 : 0;
     if (kept > 0) {
-        placeBlocks(c, doc.pages.back(), 3, 2 + kept, lastRowBottom + m.hb);
+        placeBlocks(c, doc.pages.back(), 3, 2 + kept, lastRowBottom + m.hb, signatures);
     }
     if (kept < 3) {
         doc.pages.emplace_back();
-        placeBlocks(c, doc.pages.back(), 3 + kept, 5, m.top);
+        placeBlocks(c, doc.pages.back(), 3 + kept, 5, m.top, signatures);
     }
 }
 

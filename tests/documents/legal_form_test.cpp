@@ -38,6 +38,13 @@ TEST(OOO, LeavesOtherNamesAsTheyAre) {
     }
 }
 
+TEST(OOO, KeepsANameWrittenAsOneLongWordWhole) {
+    const std::string word = "\"" + std::string(85, '\xC6') + "\""; // "Ж" 85 times, quoted
+    const std::string name = "Общество с ограниченной ответственностью "_cp + word;
+    ASSERT_EQ(name.size(), 128u);
+    EXPECT_EQ(OOO(name), "ООО "_cp + word);
+}
+
 TEST(OOO, CutsTheShortNameTo255Characters) {
     std::string name = "Общество с ограниченной ответственностью"_cp;
     for (int i = 0; i < 60; ++i) {

@@ -92,7 +92,7 @@ OffsetActText unwrapped(const DocumentInput& in) {
 TEST(OffsetActText, ClausesNameTheAmountsInWords) {
     const OffsetActText act = unwrapped(offsetInput());
     EXPECT_EQ(act.lineCounts, (std::array<int, 6>{1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(act.items[44], "3.  На основании статьи 410 ГК РФ, стороны договорились опроведении "
+    EXPECT_EQ(act.items[44], "3.  На основании статьи 410 ГК РФ, стороны договорились о проведении "
                              "зачета взаимных требований на сумму одна тысяча пятьсот рублей 00 "
                              "копеек без учета НДС."_cp);
     EXPECT_EQ(act.items[48], "4.  Остаток задолженности в сумме одна тысяча рублей 00 копеек в "
@@ -142,6 +142,42 @@ TEST(OffsetActText, AClauseExactlyAsWideAsItsColumnStaysWhole) {
     EXPECT_EQ(over.lineCounts[5], 2);
     EXPECT_EQ(over.items[53], in.agent->name);
     EXPECT_TRUE(over.items[54].empty());
+}
+
+TEST(OffsetActText, ALongAgentNameGivesWayInTheClausesAndStaysWholeUnderTheSignatures) {
+    DocumentInput in = offsetInput();
+    in.agent->name = std::string(128, 'A');
+    const OffsetActText act = FillActZSt(in, screen(), kMetrics);
+    struct Block {
+        std::size_t first;
+        int count;
+        std::string ending; // the clause's own words after the name
+    };
+    const Block blocks[] = {
+        {4, act.lineCounts[0],
+         " в лице Главного бухгалтера Петровой П. П. с другой стороны, "
+         "составили настоящий Акт о том, что:"_cp},
+        {8, act.lineCounts[1],
+         " за реализованные товары (работы, услуги) за период Март 2011 г. "
+         "по следующим счетам:"_cp},
+        {29, act.lineCounts[2],
+         " имеет задолженность перед ООО \"Тарвел\" за услуги связи ООО "
+         "\"Тарвел\", оказанные Абонентам и Пользователям за период Март "
+         "2011 г."_cp},
+        {52, act.lineCounts[5], ""},
+    };
+    for (const Block& b : blocks) {
+        ASSERT_EQ(b.count, 4) << "block at " << b.first;
+        std::string joined;
+        for (int k = 0; k < b.count; ++k) {
+            joined += (k > 0 ? " " : "") + act.items[b.first + static_cast<std::size_t>(k)];
+        }
+        const std::string shortened = "\x85" + b.ending;
+        EXPECT_EQ(joined.substr(joined.size() - std::min(joined.size(), shortened.size())),
+                  shortened)
+            << cp1251ToUtf8(joined);
+    }
+    EXPECT_EQ(act.items[59], in.agent->name);
 }
 
 TEST(OffsetActLayout, FirstPagePositions) {
@@ -218,6 +254,52 @@ TEST(OffsetActLayout, ClosingBlocksMoveWholeToTheNextPage) {
             FillActZXY(numberedAct(static_cast<std::size_t>(c.rows), counts), screen(), kMetrics);
         EXPECT_EQ(tails(doc), c.tails) << c.rows << " rows";
         EXPECT_EQ(textsOf(doc).find("i44")->second.second.y, c.firstBlockY) << c.rows << " rows";
+    }
+}
+
+TEST(OffsetActLayout, ALongAgentNameWrapsInItsSignatureColumnAndTheBlockGrows) {
+    // The agent's column runs from the middle, 440, plus half a "W" to the right margin: 335
+    // pixels hold 33 characters, so 100 take four lines.
+    const std::array<int, 6> counts{1, 1, 1, 2, 2, 2};
+    OffsetActText plain = numberedAct(3, counts);
+    OffsetActText wide = plain;
+    wide.items[59] = std::string(100, 'A');
+    const auto at = textsOf(FillActZXY(wide, screen(), kMetrics));
+    const auto was = textsOf(FillActZXY(plain, screen(), kMetrics));
+    const auto y = [](const auto& texts, const std::string& t) {
+        return texts.find(t)->second.second.y;
+    };
+    const int name = y(was, "i59");
+    const std::vector<std::pair<std::string, int>> lines{{std::string(33, 'A'), 3}, {"A", 1}};
+    for (const auto& [text, count] : lines) {
+        ASSERT_EQ(at.count(text), static_cast<std::size_t>(count)) << text;
+        for (auto [it, end] = at.equal_range(text); it != end; ++it) {
+            EXPECT_EQ(it->second.second.x + static_cast<int>(text.size()) * 10, kRight);
+        }
+    }
+    EXPECT_EQ(y(at, "A"), name + 3 * kHb);
+    EXPECT_EQ(y(at, "i56"), name) << "the principal's name keeps its row";
+    for (const char* below : {"i57", "i58", "i60", "i61"}) {
+        EXPECT_EQ(y(at, below), y(was, below) + 3 * kHb) << below << " of both parties";
+    }
+
+    // The closing blocks stay under the table only while the taller block 5 fits there.
+    const int top = rowsTop(counts);
+    const int t345 = 3 * kHb + (2 * kHb + 3 * kHb) + 9 * kHb + 140;
+    const int fitsPlain = (kBottom - t345 - top) / kRow;
+    const int fitsWide = (kBottom - t345 - 3 * kHb - top) / kRow;
+    ASSERT_LT(fitsWide, fitsPlain);
+    for (int rows : {fitsWide, fitsPlain}) {
+        OffsetActText act = numberedAct(static_cast<std::size_t>(rows), counts);
+        EXPECT_EQ(tails(FillActZXY(act, screen(), kMetrics)), std::vector<int>{35}) << rows;
+        act.items[59] = wide.items[59];
+        const PlacedDocument doc = FillActZXY(act, screen(), kMetrics);
+        const std::vector<int> expected =
+            rows == fitsWide ? std::vector<int>{35} : std::vector<int>{34, 55};
+        EXPECT_EQ(tails(doc), expected) << rows;
+        for (const TextItem& t : doc.pages.back().texts) {
+            EXPECT_LE(t.y + kHb, kBottom) << t.text << " with " << rows << " rows";
+        }
     }
 }
 

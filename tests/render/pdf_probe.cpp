@@ -83,4 +83,26 @@ QImage renderPdfPage(const QString& pdf, int page, int dpi) {
     return QImage(stem + ".pgm");
 }
 
+std::vector<PdfVerticalLine> verticalLines(const QImage& page, int dpi, double minLengthMm) {
+    const double mmPerPixel = 25.4 / dpi;
+    const int minPixels = static_cast<int>(minLengthMm / mmPerPixel);
+    std::vector<PdfVerticalLine> lines;
+    for (int x = 0; x < page.width(); ++x) {
+        int runStart = -1;
+        for (int y = 0; y <= page.height(); ++y) {
+            const bool dark = y < page.height() && qGray(page.pixel(x, y)) < 128;
+            if (dark && runStart < 0) {
+                runStart = y;
+            } else if (!dark && runStart >= 0) {
+                if (y - runStart >= minPixels) {
+                    lines.push_back(
+                        {(x + 0.5) * mmPerPixel, runStart * mmPerPixel, y * mmPerPixel});
+                }
+                runStart = -1;
+            }
+        }
+    }
+    return lines;
+}
+
 } // namespace kestrelon::test

@@ -32,4 +32,13 @@ std::optional<PdfText> readPdfText(const QString& pdf);
 // One page rendered in grey by pdftoppm at `dpi`; a null image when the tool fails.
 QImage renderPdfPage(const QString& pdf, int page, int dpi);
 
+// A vertical line drawn on a page, in millimetres from the paper's edge.
+struct PdfVerticalLine {
+    double x = 0, top = 0, bottom = 0;
+};
+
+// The vertical lines of a rendered page at least `minLengthMm` long, one per column of dark
+// pixels they cover: the column rules of its tables (no stroke of a letter is that long).
+std::vector<PdfVerticalLine> verticalLines(const QImage& page, int dpi, double minLengthMm);
+
 } // namespace kestrelon::test
