@@ -59,6 +59,10 @@ std::string checkAgentCard(const AgentCardFields& f) {
     return {};
 }
 
+std::string unsavedAgentQuestion() {
+    return "Сохранить изменения агентского договора?"_cp;
+}
+
 void AgentContractEditor::beginEdit(const AgentRecord& agent) {
     // While a confirmed change waits for "OK" or "Cancel", the first backup stays in force so
     // that "Cancel" goes back to the record as it was before all of them.

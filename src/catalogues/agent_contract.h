@@ -31,6 +31,9 @@ AgentCardFields prepareAgentCard(DataStore& store, const std::string& today);
 // The card's "OK" checks in order; empty when it may be confirmed.
 std::string checkAgentCard(const AgentCardFields& fields);
 
+// Asked at shut-down while a confirmed change is neither saved nor cancelled.
+std::string unsavedAgentQuestion();
+
 class AgentContractEditor {
 public:
     // "Edit": takes the backup unless a confirmed change is still pending.

@@ -2,6 +2,7 @@
 // The bank window's twenty fields and its choice of the current account.
 
 #include "store/firm_record.h"
+#include "stored_text.h"
 
 #include <array>
 #include <string>
@@ -10,6 +11,12 @@ namespace kestrelon {
 
 // One account: "Р/Сч.", "К/Сч.", "БИК", "Сокр. название", "Полн. название".
 using BankAccountFields = std::array<std::string, 5>;
+
+// The characters the record stores of each of the five.
+inline constexpr std::array<int, 5> kBankFieldLengths = {
+    storedLength(&BankAccount::SettlementAccount), storedLength(&BankAccount::CorrAccount),
+    storedLength(&BankAccount::Bik), storedLength(&BankAccount::BankShortName),
+    storedLength(&BankAccount::BankFullName)};
 
 struct BankFields {
     std::array<BankAccountFields, 4> accounts;

@@ -93,6 +93,14 @@ void editClient(DataStore& store, std::size_t slot, const ClientCardFields& fiel
     store.SaveFileClient();
 }
 
+std::string contractToDelete(const DataStore& store, std::size_t slot) {
+    if (slot >= store.ClientCount) {
+        return {};
+    }
+    return store.ClientFirmNames[slot].str() + "\nдоговор № "_cp +
+           store.Clients[slot].ContractNo.str();
+}
+
 void deleteClient(DataStore& store, ClientSelection& selection) {
     const auto slot = static_cast<std::size_t>(selection.SelectedClient);
     const std::size_t countBefore = store.ClientCount;

@@ -35,6 +35,9 @@ void addClient(DataStore& store, ClientSelection& selection, int chosenFirm,
                const ClientCardFields& fields);
 // Replaces number, date, phone and e-mail; FirmInn and Inactive stay; saves.
 void editClient(DataStore& store, std::size_t slot, const ClientCardFields& fields);
+// What the delete question shows for contract `slot`: its organization's name and, since one
+// organization may have several contracts, the contract's number.
+std::string contractToDelete(const DataStore& store, std::size_t slot);
 // Removes the selected contract (no copy anywhere), rebuilds the names, saves.
 void deleteClient(DataStore& store, ClientSelection& selection);
 

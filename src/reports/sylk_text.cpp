@@ -11,55 +11,6 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kEscape = '\x1B';
 
-std::uint8_t byteAt(std::string_view text, std::size_t pos) {
-    return static_cast<std::uint8_t>(text[pos]);
-}
-
-// The length of the well-formed UTF-8 sequence at text[pos], or 0: no overlong forms, no
-// surrogates, nothing past U+10FFFF.
-std::size_t utf8SequenceAt(std::string_view text, std::size_t pos) {
-    const std::uint8_t lead = byteAt(text, pos);
-    if (lead < 0x80) {
-        return 1;
-    }
-    std::size_t length = 0;
-    std::uint8_t low = 0x80; // the range of the byte after the lead
-    std::uint8_t high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size() || byteAt(text, pos + 1) < low || byteAt(text, pos + 1) > high) {
-        return 0;
-    }
-    for (std::size_t i = 2; i < length; ++i) {
-        if ((byteAt(text, pos + i) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return length;
-}
-
-bool isValidUtf8(std::string_view text) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = utf8SequenceAt(text, pos);
-        if (length == 0) {
-            return false;
-        }
-        pos += length;
-    }
-    return true;
-}
-
 // The length of the line break ESC ":" (some writers put a space after the ESC) at text[pos].
 std::size_t lineBreakAt(std::string_view text, std::size_t pos) {
     for (const std::string_view lineBreak : {"\x1B:", "\x1B :"}) {
@@ -76,7 +27,7 @@ std::string sylkFileText(std::string_view bytes) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    return isValidUtf8(bytes) ? utf8ToCp1251(bytes) : std::string(bytes);
+    return isWellFormedUtf8(bytes) ? utf8ToCp1251(bytes) : std::string(bytes);
 }
 
 std::string oneLineText(std::string_view text) {

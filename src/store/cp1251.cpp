@@ -25,6 +25,10 @@ char encodeCodePoint(char32_t cp) {
     if (cp < 0x80) {
         return static_cast<char>(cp);
     }
+    // А..я stand in order at 0xC0..0xFF: most of a Russian text needs no search.
+    if (cp >= 0x0410 && cp <= 0x044F) {
+        return static_cast<char>(0xC0 + (cp - 0x0410));
+    }
     for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
         if (kHighHalf[i] == cp) {
             return static_cast<char>(0x80 + i);
@@ -75,6 +79,44 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+std::uint8_t byteAt(std::string_view text, std::size_t pos) {
+    return static_cast<std::uint8_t>(text[pos]);
+}
+
+// The length of the well-formed UTF-8 sequence at text[pos], or 0: no overlong forms, no
+// surrogates, nothing past U+10FFFF.
+std::size_t utf8SequenceAt(std::string_view text, std::size_t pos) {
+    const std::uint8_t lead = byteAt(text, pos);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    std::uint8_t low = 0x80; // the range of the byte after the lead
+    std::uint8_t high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (pos + length > text.size() || byteAt(text, pos + 1) < low || byteAt(text, pos + 1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((byteAt(text, pos + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    return length;
+}
+
 } // namespace
 
 std::string utf8ToCp1251(std::string_view utf8) {
@@ -95,6 +137,17 @@ std::string cp1251ToUtf8(std::string_view cp1251) {
         appendUtf8(out, b < 0x80 ? char32_t{b} : char32_t{kHighHalf[b - 0x80]});
     }
     return out;
+}
+
+bool isWellFormedUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = utf8SequenceAt(text, pos);
+        if (length == 0) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
 }
 
 } // namespace kestrelon

@@ -12,6 +12,10 @@ namespace kestrelon {
 std::string utf8ToCp1251(std::string_view utf8);
 std::string cp1251ToUtf8(std::string_view cp1251);
 
+// Well-formed UTF-8 throughout: no overlong forms, no surrogates, nothing past U+10FFFF. A
+// file that is well-formed UTF-8 is taken as UTF-8, any other as cp1251.
+bool isWellFormedUtf8(std::string_view text);
+
 // Russian literals in the core are written in UTF-8: "Дата"_cp is their cp1251 form.
 inline std::string operator""_cp(const char* text, std::size_t size) {
     return utf8ToCp1251(std::string_view(text, size));

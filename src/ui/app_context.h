@@ -10,6 +10,7 @@
 #include "store/data_store.h"
 
 #include <QDate>
+#include <cstdint>
 #include <functional>
 
 namespace kestrelon {
@@ -20,11 +21,17 @@ struct CatalogueState {
     AgentContractEditor agent;
 };
 
+// The tariff function last chosen in the function editor's combo box or in the function list.
+struct TariffState {
+    std::int16_t SelectedFunction = 0;
+};
+
 struct AppContext {
     DataStore& store;
     MessageSink& messages;
     CatalogueState catalogues{};
     ReportWorkspace reports{};
+    TariffState tariff{};
     // Today's date as the windows propose it; tests fix it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

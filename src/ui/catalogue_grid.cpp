@@ -14,6 +14,7 @@ namespace {
 const QColor kSelectedCell(175, 238, 238);
 constexpr int kTextLeft = 6;
 constexpr int kTextTop = 2;
+constexpr int kFocusInset = 3;
 
 void drawCellText(QPainter* painter, const QRect& cell, const QString& text, QColor colour) {
     painter->setPen(colour);
@@ -55,6 +56,13 @@ public:
         if (grid_.showsData()) {
             drawCellText(painter, option.rect, index.data().toString(), grid_.dataTextColour());
         }
+        // Arrows move between the cells of the selected row, and Space acts on the current one
+        // (the clients' active mark): a keyboard user sees which cell that is.
+        if (grid_.showsData() && option.state.testFlag(QStyle::State_HasFocus)) {
+            painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter->drawRect(
+                option.rect.adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
+        }
         painter->restore();
     }
 
@@ -82,8 +90,8 @@ private:
 
 } // namespace
 
-CatalogueGrid::CatalogueGrid(AppContext& context, GridBlock block, const QStringList& headers,
-                             QWidget* parent)
+CatalogueGrid::CatalogueGrid(AppContext& context, std::optional<GridBlock> block,
+                             const QStringList& headers, QWidget* parent)
     : QTableWidget(parent), context_(context), block_(block) {
     setObjectName(QStringLiteral("StringGrid1"));
     setColumnCount(static_cast<int>(headers.size()));
@@ -98,8 +106,8 @@ CatalogueGrid::CatalogueGrid(AppContext& context, GridBlock block, const QString
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new GridCellDelegate(*this, this));
-    for (int c = 0; c < columnCount(); ++c) {
-        setColumnWidth(c, context_.store.ArCol.applied(block_, static_cast<std::size_t>(c)));
+    for (int c = 0; block_ && c < columnCount(); ++c) {
+        setColumnWidth(c, context_.store.ArCol.applied(*block_, static_cast<std::size_t>(c)));
     }
     horizontalHeader()->viewport()->installEventFilter(this);
     viewport()->installEventFilter(this);
@@ -136,25 +144,31 @@ void CatalogueGrid::setCurrentDataRow(int row) {
 
 void CatalogueGrid::setDesignedWidths(const std::vector<int>& widths) {
     for (int c = 0; c < columnCount() && c < static_cast<int>(widths.size()); ++c) {
-        const auto slot = static_cast<std::size_t>(block_) + static_cast<std::size_t>(c);
-        if (context_.store.ArCol.values.at(slot).get() == ColumnWidths::kNeverStored) {
+        const bool stored =
+            block_ && context_.store.ArCol.values
+                              .at(static_cast<std::size_t>(*block_) + static_cast<std::size_t>(c))
+                              .get() != ColumnWidths::kNeverStored;
+        if (!stored) {
             setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
         }
     }
 }
 
 void CatalogueGrid::storeWidthsIfChanged() {
+    if (!block_) {
+        return;
+    }
     ColumnWidths& widths = context_.store.ArCol;
     bool changed = false;
     for (int c = 0; c < columnCount(); ++c) {
-        const auto slot = static_cast<std::size_t>(block_) + static_cast<std::size_t>(c);
+        const auto slot = static_cast<std::size_t>(*block_) + static_cast<std::size_t>(c);
         changed = changed || widths.values.at(slot).get() != columnWidth(c);
     }
     if (!changed) {
         return;
     }
     for (int c = 0; c < columnCount(); ++c) {
-        widths.store(block_, static_cast<std::size_t>(c),
+        widths.store(*block_, static_cast<std::size_t>(c),
                      static_cast<std::uint16_t>(qBound(0, columnWidth(c), 65535)));
     }
     try {

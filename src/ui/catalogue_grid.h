@@ -2,7 +2,8 @@
 // The owner-drawn string grid of the catalogue and report windows: a fixed header row drawn
 // on the button-face colour, data cells white or pale turquoise when selected, every text
 // 6 pixels right of and 2 below its cell's corner. Column widths come from "ArCol.ats" and
-// are stored back after the user dragged a column border (not after a plain click).
+// are stored back after the user dragged a column border (not after a plain click). A grid
+// given no block of "ArCol.ats" keeps no widths: it starts with its designed ones each run.
 
 #include "app_context.h"
 #include "store/window_state.h"
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTableWidget>
+#include <optional>
 #include <vector>
 
 namespace kestrelon {
@@ -19,7 +21,7 @@ class CatalogueGrid : public QTableWidget {
 public:
     static constexpr int kEmptyDataRows = 4;
 
-    CatalogueGrid(AppContext& context, GridBlock block, const QStringList& headers,
+    CatalogueGrid(AppContext& context, std::optional<GridBlock> block, const QStringList& headers,
                   QWidget* parent);
 
     // Shows one data row per entry; with no entries, four empty rows and no data.
@@ -71,7 +73,7 @@ protected:
 
 private:
     AppContext& context_;
-    GridBlock block_;
+    std::optional<GridBlock> block_;
     QColor textColour_ = Qt::black;
     bool showsData_ = false;
     bool resizeNoted_ = false;

@@ -15,6 +15,24 @@ QLabel* makeSunkenPanel(QWidget* parent, const char* objectName) {
     return panel;
 }
 
+QLineEdit* makeLineEdit(QWidget* parent, const char* objectName, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QToolButton* makeSpeedButton(QWidget* parent, const QString& caption, const QString& hint,
+                             const char* objectName) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setMinimumWidth(56);
+    return button;
+}
+
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);

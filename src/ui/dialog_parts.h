@@ -3,7 +3,9 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <initializer_list>
 
 namespace kestrelon {
@@ -20,6 +22,13 @@ QPushButton* makeButton(Owner* owner, const QString& caption, const char* object
     QObject::connect(button, &QPushButton::clicked, owner, handler);
     return button;
 }
+
+// A one-line field with its object name, taking at most `maxLength` characters.
+QLineEdit* makeLineEdit(QWidget* parent, const char* objectName, int maxLength);
+
+// A flat toolbar button with its caption, hint (empty for none) and object name.
+QToolButton* makeSpeedButton(QWidget* parent, const QString& caption, const QString& hint,
+                             const char* objectName);
 
 // The buttons in a row on the right.
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);

@@ -1,9 +1,11 @@
 #pragma once
-// The one seam through which windows show messages, so that tests can record them
-// instead of blocking on a modal box.
+// The one seam through which windows show messages and ask Yes/No questions, so that tests can
+// record them (and answer) instead of blocking on a modal box.
 
 #include <QString>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace kestrelon {
@@ -11,13 +13,27 @@ namespace kestrelon {
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
+    // An error or a refusal: the user must correct something or could not have it done.
     virtual void showMessage(const QString& text) = 0;
+    // A question answered "Yes" or "No"; true on "Yes". A sink that cannot ask (one that only
+    // records, as benchmarks use) takes the question as a message and answers "No".
+    virtual bool askQuestion(const QString& text) {
+        showMessage(text);
+        return false;
+    }
 };
 
-// Shows each message in a modal message box over the active window.
+enum class MessageKind { Error, Question };
+
+// The box a message or a question is shown in: the warning icon for errors, the question icon
+// with "Yes" and "No" for questions, and never so narrow that its title is cut.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind, const QString& text);
+
+// Shows each message and question in a modal message box over the active window.
 class MessageBoxSink : public MessageSink {
 public:
     void showMessage(const QString& text) override;
+    bool askQuestion(const QString& text) override;
 };
 
 } // namespace kestrelon

@@ -2,6 +2,8 @@
 
 #include "store/io_error.h"
 #include "store/startup_load.h"
+#include "tform1.h"
+#include "tform2.h"
 #include "tform23.h"
 #include "tform_add_agent.h"
 #include "tform_add_client.h"
@@ -11,9 +13,11 @@
 #include "tform_client.h"
 #include "tform_del_firm.h"
 #include "tform_del_firm1.h"
+#include "tform_del_func.h"
 #include "tform_del_rep.h"
 #include "tform_err_nds.h"
 #include "tform_firm.h"
+#include "tform_func.h"
 #include "tform_rekvizit.h"
 #include "tform_report.h"
 #include "tform_report_list.h"
@@ -59,6 +63,10 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
     auto w = std::make_unique<ProgramWindows>();
     w->FormMain = std::make_unique<TFormMain>(context);
     TFormMain* main = w->FormMain.get();
+    w->Form1 = new TForm1(context, main);
+    w->Form2 = new TForm2(context, main);
+    w->FormFunc = new TFormFunc(context, main);
+    w->FormDelFunc = new TFormDelFunc(context, main);
     w->FormFirm = new TFormFirm(context, main);
     w->FormRekvizit = new TFormRekvizit(context, main);
     w->FormBank = new TFormBank(context, main);
@@ -81,6 +89,10 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
     w->FormErrNDS = new TFormErrNDS(main);
     w->Form23 = new TForm23(main);
 
+    TForm2* editor = w->Form2;
+    w->Form1->setFunctionEditor([editor] { return editor->openForApply(); });
+    w->Form2->setFunctionList(w->FormFunc);
+    w->FormFunc->setDialogs(w->FormDelFunc, w->Form2);
     w->FormFirm->setDialogs(w->FormRekvizit, w->FormDelFirm, w->FormDelFirm1);
     w->FormRekvizit->setDialogs(w->FormBank, w->FormSave);
     w->FormClient->setDialogs(w->FormAddClient, w->FormDelFirm);
@@ -92,7 +104,9 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
     main->attachWindow(TFormMain::Target::Firms, w->FormFirm);
     main->attachWindow(TFormMain::Target::Agent, w->FormAgent);
     main->attachWindow(TFormMain::Target::Client, w->FormClient);
+    main->attachWindow(TFormMain::Target::Tarif, w->Form1);
     main->attachWindow(TFormMain::Target::Report, w->FormReport);
+    main->attachSizedWindow(SizedWindow::PriceList, w->Form1);
     main->attachSizedWindow(SizedWindow::Organizations, w->FormFirm);
     main->attachSizedWindow(SizedWindow::OrganizationCard, w->FormRekvizit);
     main->attachSizedWindow(SizedWindow::ClientContracts, w->FormClient);

@@ -11,6 +11,8 @@
 
 namespace kestrelon {
 
+class TForm1;
+class TForm2;
 class TFormAddAgent;
 class TFormAddClient;
 class TFormAgent;
@@ -18,7 +20,9 @@ class TFormBank;
 class TFormClient;
 class TFormDelFirm;
 class TFormDelFirm1;
+class TFormDelFunc;
 class TFormFirm;
+class TFormFunc;
 class TFormRekvizit;
 class TFormSave;
 class TForm23;
@@ -36,6 +40,10 @@ bool loadTablesAtStartup(DataStore& store, MessageSink& messages);
 // The main window owns every other window (they are its Qt children).
 struct ProgramWindows {
     std::unique_ptr<TFormMain> FormMain;
+    TForm1* Form1 = nullptr;
+    TForm2* Form2 = nullptr;
+    TFormFunc* FormFunc = nullptr;
+    TFormDelFunc* FormDelFunc = nullptr;
     TFormFirm* FormFirm = nullptr;
     TFormRekvizit* FormRekvizit = nullptr;
     TFormBank* FormBank = nullptr;

@@ -1,7 +1,10 @@
 #include "tform_add_agent.h"
 
+#include "catalogues/stored_text.h"
 #include "dialog_parts.h"
+#include "enter_moves_on.h"
 #include "qt_text.h"
+#include "report_cut_note.h"
 #include "tform_add_client.h"
 
 #include <QButtonGroup>
@@ -19,13 +22,27 @@
 namespace kestrelon {
 namespace {
 
+// The caption is the field's buddy, so that a screen reader names the field by it.
 void addRow(QGridLayout& grid, int row, const QString& caption, QLineEdit* edit,
             QRadioButton* signer = nullptr) {
-    grid.addWidget(new QLabel(caption, grid.parentWidget()), row, 0);
+    auto* label = new QLabel(caption, grid.parentWidget());
+    label->setBuddy(edit);
+    grid.addWidget(label, row, 0);
     grid.addWidget(edit, row, 1);
     if (signer != nullptr) {
         grid.addWidget(signer, row, 2);
     }
+}
+
+// A signer button has no text of its own beside its row's caption; its name and hint say whom
+// it chooses.
+QRadioButton* signerButton(QWidget* page, const char* objectName, const QString& who) {
+    auto* button = new QRadioButton(page);
+    button->setObjectName(QString::fromLatin1(objectName));
+    const QString name = QStringLiteral("Подписывает ") + who;
+    button->setAccessibleName(name);
+    button->setToolTip(name);
+    return button;
 }
 
 } // namespace
@@ -40,10 +57,10 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     // Only a choice by the user fills the contact fields, not the list being filled.
     connect(comboBox1_, &QComboBox::activated, this, &TFormAddAgent::ComboBox1Change);
-    edit4_ = addEdit("Edit4");
-    edit1_ = addEdit("Edit1");
-    edit2_ = addEdit("Edit2");
-    edit3_ = addEdit("Edit3");
+    edit4_ = makeLineEdit(this, "Edit4", storedLength(&AgentRecord::ContractNo));
+    edit1_ = makeLineEdit(this, "Edit1", storedLength(&AgentRecord::ContractDate));
+    edit2_ = makeLineEdit(this, "Edit2", storedLength(&AgentRecord::Phone));
+    edit3_ = makeLineEdit(this, "Edit3", storedLength(&AgentRecord::Email));
 
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName(QStringLiteral("PageControl1"));
@@ -60,43 +77,39 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     contacts->addWidget(captionedGroup(QStringLiteral("Телефон "), edit2_, this));
     contacts->addWidget(captionedGroup(QStringLiteral("E-Mail  "), edit3_, this));
 
+    // No default button: Enter in a field moves on instead of checking a half-filled card.
     QPushButton* ok =
         makeButton(this, QStringLiteral("OK"), "ButtonOK", &TFormAddAgent::ButtonOKClick);
-    ok->setDefault(true);
     QPushButton* cancel = makeButton(this, QStringLiteral("Cancel"), "ButtonCancel",
                                      &TFormAddAgent::ButtonCancelClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(captionedGroup(QStringLiteral("Организация"), comboBox1_, this));
     layout->addLayout(numberAndDate);
+    layout->addWidget(makeReportCutNote(edit4_, ReportCopy::AgentContractNo));
     layout->addLayout(contacts);
     layout->addWidget(actGroup_);
     layout->addStretch(1);
     layout->addLayout(buttonRow({ok, cancel}));
-}
-
-QLineEdit* TFormAddAgent::addEdit(const char* name) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(name));
-    return edit;
+    moveOnWithEnter(*this);
 }
 
 QWidget* TFormAddAgent::createAgentTab() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("TabSheet1"));
-    edit5_ = addEdit("Edit5");
-    edit6_ = addEdit("Edit6");
-    edit7_ = addEdit("Edit7");
-    edit8_ = addEdit("Edit8");
-    radioButton1_ = new QRadioButton(page);
-    radioButton1_->setObjectName(QStringLiteral("RadioButton1"));
-    radioButton2_ = new QRadioButton(page);
-    radioButton2_->setObjectName(QStringLiteral("RadioButton2"));
+    edit5_ = makeLineEdit(this, "Edit5", storedLength(&AgentRecord::AgentDirector));
+    edit6_ = makeLineEdit(this, "Edit6", storedLength(&AgentRecord::AgentChiefAccountant));
+    edit7_ = makeLineEdit(this, "Edit7", storedLength(&AgentRecord::AgentAccountant));
+    edit8_ = makeLineEdit(this, "Edit8", storedLength(&AgentRecord::AgentChiefAccountantGenitive));
+    radioButton1_ = signerButton(page, "RadioButton1", QStringLiteral("главный бухгалтер"));
+    radioButton2_ = signerButton(page, "RadioButton2", QStringLiteral("бухгалтер"));
     auto* signer = new QButtonGroup(page);
     signer->addButton(radioButton1_);
     signer->addButton(radioButton2_);
 
     auto* grid = new QGridLayout(page);
+    // The column of the two signer buttons says what they choose.
+    grid->addWidget(new QLabel(QStringLiteral("Подписывает"), page), 0, 2);
     addRow(*grid, 0, QStringLiteral("Руководитель предприятия"), edit5_);
     addRow(*grid, 1, QStringLiteral("Главный бухгалтер"), edit6_, radioButton1_);
     addRow(*grid, 2, QStringLiteral("Бухгалтер"), edit7_, radioButton2_);
@@ -109,8 +122,9 @@ QWidget* TFormAddAgent::createAgentTab() {
 QWidget* TFormAddAgent::createPrincipalTab() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("TabSheet2"));
-    edit9_ = addEdit("Edit9");
-    edit10_ = addEdit("Edit10");
+    edit9_ = makeLineEdit(this, "Edit9", storedLength(&AgentRecord::PrincipalChiefAccountant));
+    edit10_ =
+        makeLineEdit(this, "Edit10", storedLength(&AgentRecord::PrincipalChiefAccountantGenitive));
     auto* grid = new QGridLayout(page);
     addRow(*grid, 0, QStringLiteral("Главный бухгалтер"), edit9_);
     addRow(*grid, 1, QStringLiteral("В лице главного бухгалтера"), edit10_);

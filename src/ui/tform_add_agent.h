@@ -32,7 +32,6 @@ public:
 private:
     QWidget* createAgentTab();
     QWidget* createPrincipalTab();
-    QLineEdit* addEdit(const char* name);
 
     AppContext& context_;
     bool confirmed_ = false;

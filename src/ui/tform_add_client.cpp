@@ -1,8 +1,11 @@
 #include "tform_add_client.h"
 
+#include "catalogues/stored_text.h"
 #include "dialog_parts.h"
+#include "enter_moves_on.h"
 #include "file_error.h"
 #include "qt_text.h"
+#include "report_cut_note.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -37,43 +40,40 @@ TFormAddClient::TFormAddClient(AppContext& context, QWidget* parent)
 
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    const auto lineEdit = [this](const char* name) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        return edit;
-    };
-    edit8_ = lineEdit("Edit8");
-    edit1_ = lineEdit("Edit1");
-    edit2_ = lineEdit("Edit2");
-    edit3_ = lineEdit("Edit3");
+    edit8_ = makeLineEdit(this, "Edit8", storedLength(&ClientRecord::ContractNo));
+    edit1_ = makeLineEdit(this, "Edit1", storedLength(&ClientRecord::ContractDate));
+    edit2_ = makeLineEdit(this, "Edit2", storedLength(&ClientRecord::Phone));
+    edit3_ = makeLineEdit(this, "Edit3", storedLength(&ClientRecord::Email));
 
     auto* numberAndDate = new QHBoxLayout;
     numberAndDate->addWidget(captionedGroup(QStringLiteral("№ Договора "), edit8_, this));
     numberAndDate->addWidget(captionedGroup(QStringLiteral("Дата "), edit1_, this));
 
+    // No default button: Enter in a field moves on instead of storing a half-filled card.
     QPushButton* ok =
         makeButton(this, QStringLiteral("OK"), "ButtonOK", &TFormAddClient::ButtonOKClick);
-    ok->setDefault(true);
     QPushButton* cancel = makeButton(this, QStringLiteral("Cancel"), "ButtonCancel",
                                      &TFormAddClient::ButtonCancelClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(captionedGroup(QStringLiteral("Организация"), comboBox1_, this));
     layout->addLayout(numberAndDate);
+    layout->addWidget(makeReportCutNote(edit8_, ReportCopy::ClientContractNo));
     layout->addWidget(captionedGroup(QStringLiteral("Телефон "), edit2_, this));
     layout->addWidget(captionedGroup(QStringLiteral("E-Mail  "), edit3_, this));
     layout->addStretch(1);
     layout->addLayout(buttonRow({ok, cancel}));
+    moveOnWithEnter(*this);
 }
 
-bool TFormAddClient::openCard(CardMode mode) {
+ClientsChange TFormAddClient::openCard(CardMode mode) {
     mode_ = mode;
-    confirmed_ = false;
+    outcome_ = ClientsChange::None;
     setWindowTitle(mode == CardMode::New ? QStringLiteral("Новый клиент")
                                          : QStringLiteral("Редактирование"));
     FormShow();
     exec();
-    return confirmed_;
+    return outcome_;
 }
 
 void TFormAddClient::FormShow() {
@@ -121,10 +121,11 @@ void TFormAddClient::ButtonOKClick() {
         } else {
             editClient(store, slot, fields);
         }
+        outcome_ = ClientsChange::Saved;
     } catch (const IoError& error) {
+        outcome_ = ClientsChange::SaveFailed;
         showFileError(context_, error);
     }
-    confirmed_ = true;
     accept();
 }
 

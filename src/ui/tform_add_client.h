@@ -4,6 +4,7 @@
 
 #include "app_context.h"
 #include "catalogues/card_mode.h"
+#include "clients_change.h"
 
 #include <QDialog>
 
@@ -22,9 +23,9 @@ class TFormAddClient : public QDialog {
 public:
     TFormAddClient(AppContext& context, QWidget* parent);
 
-    // Sets the mode and caption, fills the fields and shows the card modally; true when "OK"
-    // stored the contract.
-    bool openCard(CardMode mode);
+    // Sets the mode and caption, fills the fields and shows the card modally; says whether
+    // "OK" stored the contract and whether "Clients" was written.
+    ClientsChange openCard(CardMode mode);
 
     void FormShow();
     void ButtonOKClick();
@@ -35,7 +36,7 @@ private:
 
     AppContext& context_;
     CardMode mode_ = CardMode::New;
-    bool confirmed_ = false;
+    ClientsChange outcome_ = ClientsChange::None;
     QComboBox* comboBox1_ = nullptr;
     QLineEdit* edit8_ = nullptr;
     QLineEdit* edit1_ = nullptr;

@@ -1,7 +1,7 @@
 #include "tform_agent.h"
 
 #include "dialog_parts.h"
-
+#include "enter_moves_on.h"
 #include "file_error.h"
 #include "qt_text.h"
 #include "store/date_text.h"
@@ -20,6 +20,21 @@ namespace {
 std::string todayText() {
     const QDate today = QDate::currentDate();
     return shortDateText(today.day(), today.month(), today.year());
+}
+
+// The captions of the three values, as the contract card names them.
+const QString kNumberCaption = QStringLiteral("№ Договора");
+const QString kDateCaption = QStringLiteral("Дата");
+const QString kFirmCaption = QStringLiteral("Организация");
+
+// A value with its caption before it, for sighted users and screen readers alike.
+QLabel* caption(const QString& text, QWidget* parent) {
+    return new QLabel(text + QLatin1Char(':'), parent);
+}
+
+void showValue(QLabel& value, const QString& captionText, const QString& text) {
+    value.setText(text);
+    value.setAccessibleName(captionText + QStringLiteral(": ") + text);
 }
 
 } // namespace
@@ -49,8 +64,10 @@ TFormAgent::TFormAgent(AppContext& context, QWidget* parent) : QDialog(parent), 
     connect(cancel, &QPushButton::clicked, this, &TFormAgent::ButtonCancelClick);
 
     auto* contract = new QHBoxLayout;
+    contract->addWidget(caption(kNumberCaption, this));
     contract->addWidget(label1_);
     contract->addStretch(1);
+    contract->addWidget(caption(kDateCaption, this));
     contract->addWidget(label2_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);
@@ -59,9 +76,11 @@ TFormAgent::TFormAgent(AppContext& context, QWidget* parent) : QDialog(parent), 
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(contract);
+    layout->addWidget(caption(kFirmCaption, this));
     layout->addWidget(panel1_);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    moveOnWithEnter(*this);
 
     refreshLabels();
 }
@@ -73,9 +92,9 @@ void TFormAgent::applyAgentFileDefaults() {
 
 void TFormAgent::refreshLabels() {
     const DataStore& store = context_.store;
-    label1_->setText(fromCp1251(store.Agent.ContractNo.view()));
-    label2_->setText(fromCp1251(store.Agent.ContractDate.view()));
-    panel1_->setText(fromCp1251(agentPanelText(store)));
+    showValue(*label1_, kNumberCaption, fromCp1251(store.Agent.ContractNo.view()));
+    showValue(*label2_, kDateCaption, fromCp1251(store.Agent.ContractDate.view()));
+    showValue(*panel1_, kFirmCaption, fromCp1251(agentPanelText(store)));
 }
 
 void TFormAgent::ButtonEditClick() {

@@ -1,17 +1,21 @@
 #include "tform_bank.h"
 
+#include "enter_moves_on.h"
 #include "qt_text.h"
+#include "report_cut_note.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace kestrelon {
 namespace {
@@ -19,6 +23,18 @@ namespace {
 const std::array<QString, 5> kFieldLabels = {
     QStringLiteral("Р/Сч."), QStringLiteral("К/Сч."), QStringLiteral("БИК"),
     QStringLiteral("Сокр. название"), QStringLiteral("Полн. название")};
+
+// The two names a stored report keeps shorter, each with its note under the field.
+std::optional<ReportCopy> reportCopyOf(std::size_t field) {
+    switch (field) {
+    case 3:
+        return ReportCopy::BankShortName;
+    case 4:
+        return ReportCopy::BankFullName;
+    default:
+        return std::nullopt;
+    }
+}
 
 QString bankCaption(std::size_t i) {
     return QStringLiteral("Банк %1").arg(i + 1);
@@ -32,6 +48,7 @@ TFormBank::TFormBank(AppContext&, QWidget* parent) : QDialog(parent) {
 
     pageControl1_ = new QTabWidget(this);
     pageControl1_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl1_->setAccessibleName(QStringLiteral("Банковские счета"));
     for (std::size_t page = 0; page < edits_.size(); ++page) {
         auto* sheet = new QWidget(pageControl1_);
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(page + 1));
@@ -39,7 +56,11 @@ TFormBank::TFormBank(AppContext&, QWidget* parent) : QDialog(parent) {
         for (std::size_t field = 0; field < kFieldLabels.size(); ++field) {
             auto* edit = new QLineEdit(sheet);
             edit->setObjectName(QStringLiteral("Edit%1").arg(page * 5 + field + 1));
+            edit->setMaxLength(kBankFieldLengths[field]);
             form->addRow(kFieldLabels[field], edit);
+            if (const auto copy = reportCopyOf(field)) {
+                form->addRow(makeReportCutNote(edit, *copy));
+            }
             edits_[page][field] = edit;
         }
         pageControl1_->addTab(sheet, bankCaption(page));
@@ -58,8 +79,8 @@ TFormBank::TFormBank(AppContext&, QWidget* parent) : QDialog(parent) {
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFormBank::ButtonOKClick);
+    moveOnWithEnter(*this);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(radioGroup1_, 1);

@@ -2,6 +2,7 @@
 
 #include "catalogue_grid.h"
 #include "dialog_parts.h"
+#include "enter_moves_on.h"
 #include "file_error.h"
 #include "qt_text.h"
 #include "tform_add_client.h"
@@ -9,6 +10,7 @@
 #include "window_size.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -44,6 +46,9 @@ TFormClient::TFormClient(AppContext& context, QWidget* parent)
                                QStringLiteral("Дата"), QStringLiteral("Актив.")},
                               this);
     grid_->setDesignedWidths({80, 210, 110, 120, 80, 56});
+    grid_->setAccessibleName(QStringLiteral("Договоры клиентов"));
+    // Space on the "Актив." cell flips the mark as a click does.
+    grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::cellClicked, this, &TFormClient::StringGrid1Click);
     connect(grid_, &QTableWidget::currentCellChanged, this,
             [this](int row) { StringGrid1SelectCell(row); });
@@ -54,6 +59,7 @@ TFormClient::TFormClient(AppContext& context, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(toolbar);
     layout->addWidget(grid_, 1);
+    moveOnWithEnter(*this);
 
     // Creation work, done once per run.
     applyStoredSize(*this, context_.store.FormW.size(SizedWindow::ClientContracts));
@@ -140,6 +146,23 @@ void TFormClient::FormClose() {
     }
 }
 
+bool TFormClient::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            StringGrid1KeyPress();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormClient::StringGrid1KeyPress() {
+    if (grid_->showsData() && grid_->currentRow() >= 0) {
+        StringGrid1Click(grid_->currentRow(), grid_->currentColumn());
+    }
+}
+
 void TFormClient::StringGrid1Click(int row, int column) {
     context_.catalogues.clients.SelectedClient = static_cast<std::int16_t>(row);
     if (column == kActiveColumn && grid_->showsData() && row >= 0 &&
@@ -166,20 +189,15 @@ void TFormClient::SpeedButton1Click() {
     if (card_ == nullptr || context_.store.ClientCount >= kMaxContracts) {
         return;
     }
-    if (card_->openCard(CardMode::New)) {
-        // The card stored and saved the contract and selected it.
-        showContracts();
-        updateButtons();
-    }
+    // The card stored and saved the contract and selected it.
+    afterChange(card_->openCard(CardMode::New));
 }
 
 void TFormClient::SpeedButton2Click() {
     if (card_ == nullptr || context_.store.ClientCount == 0) {
         return;
     }
-    if (card_->openCard(CardMode::Edit)) {
-        showContracts();
-    }
+    afterChange(card_->openCard(CardMode::Edit));
 }
 
 void TFormClient::SpeedButton3Click() {
@@ -187,10 +205,21 @@ void TFormClient::SpeedButton3Click() {
         return;
     }
     // "Yes" removes the contract, rebuilds the names and saves.
-    if (deleteDialog_->askClientContract()) {
-        showContracts();
-        updateButtons();
+    afterChange(deleteDialog_->askClientContract());
+}
+
+void TFormClient::afterChange(ClientsChange change) {
+    if (change == ClientsChange::None) {
+        return;
     }
+    // "Clients" now holds every mark as it is in memory: closing compares with these. After a
+    // failed save the old snapshot stays, so that closing still finds the difference.
+    if (change == ClientsChange::Saved) {
+        snapshot_.take(context_.store);
+        marksUnsaved_ = false;
+    }
+    showContracts();
+    updateButtons();
 }
 
 } // namespace kestrelon

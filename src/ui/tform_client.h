@@ -3,6 +3,7 @@
 // through the contract card and the delete confirmation.
 
 #include "app_context.h"
+#include "clients_change.h"
 
 #include <QDialog>
 
@@ -28,6 +29,7 @@ public:
     void StringGrid1Click(int row, int column);
     void StringGrid1SelectCell(int row);
     void StringGrid1DblClick(int row);
+    void StringGrid1KeyPress(); // Space: the same as a click on the current cell
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
@@ -37,12 +39,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* addButton(const QString& caption, const QString& hint, const QString& name);
     // Shows the contracts (or the empty list) with SelectedClient's row current.
     void showContracts();
     void updateButtons();
+    // After the card or the delete question: the list, the buttons, and the snapshot of the
+    // marks when "Clients" was written.
+    void afterChange(ClientsChange change);
 
     AppContext& context_;
     TFormAddClient* card_ = nullptr;

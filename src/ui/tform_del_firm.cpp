@@ -44,12 +44,12 @@ bool TFormDelFirm::askOrganization(const QString& name) {
     return ask(Mode::Organization, QStringLiteral("Удалить организацию ?"), name);
 }
 
-bool TFormDelFirm::askClientContract() {
+ClientsChange TFormDelFirm::askClientContract() {
     const auto slot = static_cast<std::size_t>(context_.catalogues.clients.SelectedClient);
-    const QString name = slot < context_.store.ClientFirmNames.size()
-                             ? fromCp1251(context_.store.ClientFirmNames[slot].view())
-                             : QString();
-    return ask(Mode::ClientContract, QStringLiteral("Удалить клиента ?"), name);
+    clientsChange_ = ClientsChange::None;
+    ask(Mode::ClientContract, QStringLiteral("Удалить клиента ?"),
+        fromCp1251(contractToDelete(context_.store, slot)));
+    return clientsChange_;
 }
 
 void TFormDelFirm::YesClick() {
@@ -57,7 +57,9 @@ void TFormDelFirm::YesClick() {
     if (mode_ == Mode::ClientContract) {
         try {
             deleteClient(context_.store, context_.catalogues.clients);
+            clientsChange_ = ClientsChange::Saved;
         } catch (const IoError& error) {
+            clientsChange_ = ClientsChange::SaveFailed;
             showFileError(context_, error);
         }
     }

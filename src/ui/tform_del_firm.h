@@ -3,6 +3,7 @@
 // mode for a contract, which its "Yes" then removes.
 
 #include "app_context.h"
+#include "clients_change.h"
 
 #include <QDialog>
 
@@ -19,8 +20,9 @@ public:
 
     // "Удалить организацию ?" for the named organization; true on "Yes".
     bool askOrganization(const QString& name);
-    // "Удалить клиента ?" for the selected contract; "Yes" removes it. True on "Yes".
-    bool askClientContract();
+    // "Удалить клиента ?" for the selected contract, named by its organization and number;
+    // "Yes" removes it and saves "Clients".
+    ClientsChange askClientContract();
 
     void YesClick();
     void NoClick();
@@ -31,6 +33,7 @@ private:
     AppContext& context_;
     Mode mode_ = Mode::Organization;
     bool confirmed_ = false;
+    ClientsChange clientsChange_ = ClientsChange::None;
     QLabel* label1_ = nullptr;
     QLabel* panel1_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "tform_firm.h"
 
 #include "catalogue_grid.h"
+#include "enter_moves_on.h"
 #include "file_error.h"
 #include "qt_text.h"
 #include "tform_del_firm.h"
@@ -75,6 +76,7 @@ TFormFirm::TFormFirm(AppContext& context, QWidget* parent) : QDialog(parent), co
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(toolbar);
     layout->addWidget(grid_, 1);
+    moveOnWithEnter(*this);
 
     resize(520, 360);
     applyStoredSize(*this, context_.store.FormW.size(SizedWindow::Organizations));
@@ -102,6 +104,8 @@ void TFormFirm::showList() {
     listMode_ = count == 0 ? ListMode::Nothing : deleted ? ListMode::Deleted : ListMode::Active;
     setWindowTitle(deleted ? QStringLiteral("Удаленные организации")
                            : QStringLiteral("Организации"));
+    // A screen reader names the grid by the list it shows.
+    grid_->setAccessibleName(windowTitle());
     buttons_[0]->setEnabled(!deleted && !full);
     buttons_[1]->setEnabled(listMode_ == ListMode::Active);
     buttons_[2]->setEnabled(listMode_ == ListMode::Active);

@@ -1,12 +1,14 @@
 #include "tform_main.h"
 
+#include "document_opener.h"
+#include "file_error.h"
 #include "logo_paint_box.h"
 #include "logo_painter.h"
+#include "qt_text.h"
 #include "store/io_error.h"
 #include "tform_about.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,7 +17,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 
 namespace kestrelon {
 namespace {
@@ -34,9 +35,7 @@ std::uint16_t clampSize(int pixels) {
 } // namespace
 
 TFormMain::TFormMain(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), openDocument_([](const QString& path) {
-          return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-      }) {
+    : QWidget(parent), context_(context), openDocument_(openWithAssociatedApplication) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kestrelon"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
@@ -158,18 +157,23 @@ void TFormMain::Timer1Timer() {
 }
 
 void TFormMain::HelpClick() {
-    const QString path =
-        QString::fromStdString(context_.store.DataFolder) + QStringLiteral("Kestrelon.chm");
-    if (!QFileInfo::exists(path)) {
-        context_.messages.showMessage(QStringLiteral("Файл справки не найден:\n%1").arg(path));
-        return;
+    const QString folder = QString::fromStdString(context_.store.DataFolder);
+    const QString chm = folder + QStringLiteral("Kestrelon.chm");
+    // The same pages as HTML, for the many desktops (most Linux ones) without a CHM viewer.
+    const QString pages = folder + QStringLiteral("help/index.html");
+    for (const QString& path : {chm, pages}) {
+        if (QFileInfo::exists(path) && openDocument_(path)) {
+            return;
+        }
     }
-    if (!openDocument_(path)) {
-        context_.messages.showMessage(
-            QStringLiteral("Не удалось открыть файл справки:\n%1\n\nВ системе нет программы для "
-                           "просмотра справки в формате CHM.")
-                .arg(path));
-    }
+    const auto why = [](const QString& path, const QString& notOpened) {
+        return path + QStringLiteral(": ") +
+               (QFileInfo::exists(path) ? notOpened : QStringLiteral("файл не найден"));
+    };
+    context_.messages.showMessage(
+        QStringLiteral("Не удалось открыть справку.\n\n%1.\n%2.")
+            .arg(why(chm, QStringLiteral("в системе нет программы для просмотра справки CHM")),
+                 why(pages, QStringLiteral("браузер не открылся"))));
 }
 
 void TFormMain::AboutClick() {
@@ -188,6 +192,17 @@ KeptWindowSizes TFormMain::currentWindowSizes() const {
 
 bool TFormMain::FormClose() {
     DataStore& store = context_.store;
+    // A confirmed change of the agent contract that was neither saved nor cancelled (its window
+    // closed by the close box) would otherwise end with the program.
+    AgentContractEditor& agent = context_.catalogues.agent;
+    if (agent.changed() && context_.messages.askQuestion(fromCp1251(unsavedAgentQuestion()))) {
+        try {
+            agent.ok(store);
+        } catch (const IoError& error) {
+            showFileError(context_, error);
+            return false;
+        }
+    }
     const auto next = windowStateToSave(store.FormW, currentWindowSizes());
     if (!next) {
         return true;

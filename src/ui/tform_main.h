@@ -40,12 +40,16 @@ public:
     void FormCreate();
     void PaintBox1Paint(QPainter& canvas);
     void Timer1Timer();
+    // The help file Kestrelon.chm, or where nothing shows it the same pages as HTML
+    // (help/index.html) in the browser; a message when neither opens.
     void HelpClick();
     void AboutClick();
-    // Shut-down: false when "FormW" could not be written (the window then stays open).
+    // Shut-down: asks whether to save a pending change of the agent contract, then keeps the
+    // window sizes. False when a file could not be written (the window then stays open).
     bool FormClose();
 
-    // How "Help" opens a document with the system's associated application; tests replace it.
+    // How "Help" opens a document with the system's associated application (false when none
+    // could show it); tests replace it.
     using DocumentOpener = std::function<bool(const QString& path)>;
     void setDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
 

@@ -1,7 +1,11 @@
 #include "tform_rekvizit.h"
 
+#include "catalogues/stored_text.h"
+#include "dialog_parts.h"
+#include "enter_moves_on.h"
 #include "inn_line_edit.h"
 #include "qt_text.h"
+#include "report_cut_note.h"
 #include "tform_bank.h"
 #include "tform_save.h"
 #include "window_size.h"
@@ -18,30 +22,41 @@
 namespace kestrelon {
 namespace {
 
-// Which record field each of the card's own fields edits (the bank group is not among them).
+// Which record field each of the card's own fields edits (the bank group is not among them),
+// and how many characters the record stores of it.
 struct FieldBinding {
     int edit;
     std::string FirmCardFields::*field;
+    int length;
 };
 
 const std::array<FieldBinding, 19> kBindings = {{
-    {1, &FirmCardFields::Name},         {2, &FirmCardFields::CertSeries},
-    {3, &FirmCardFields::CertNumber},   {4, &FirmCardFields::CertDate},
-    {5, &FirmCardFields::CertIssuedBy}, {6, &FirmCardFields::Ogrn},
-    {7, &FirmCardFields::LegalAddress}, {8, &FirmCardFields::PostalAddress},
-    {9, &FirmCardFields::Phone},        {10, &FirmCardFields::Fax},
-    {11, &FirmCardFields::Email},       {17, &FirmCardFields::Inn},
-    {18, &FirmCardFields::Kpp},         {19, &FirmCardFields::Okato},
-    {20, &FirmCardFields::Okpo},        {21, &FirmCardFields::Okogu},
-    {22, &FirmCardFields::Okopf},       {23, &FirmCardFields::Okfs},
-    {24, &FirmCardFields::Okved},
+    {1, &FirmCardFields::Name, storedLength(&FirmRecord::Name)},
+    {2, &FirmCardFields::CertSeries, storedLength(&FirmRecord::CertSeries)},
+    {3, &FirmCardFields::CertNumber, storedLength(&FirmRecord::CertNumber)},
+    {4, &FirmCardFields::CertDate, storedLength(&FirmRecord::CertDate)},
+    {5, &FirmCardFields::CertIssuedBy, storedLength(&FirmRecord::CertIssuedBy)},
+    {6, &FirmCardFields::Ogrn, storedLength(&FirmRecord::Ogrn)},
+    {7, &FirmCardFields::LegalAddress, storedLength(&FirmRecord::LegalAddress)},
+    {8, &FirmCardFields::PostalAddress, storedLength(&FirmRecord::PostalAddress)},
+    {9, &FirmCardFields::Phone, storedLength(&FirmRecord::Phone)},
+    {10, &FirmCardFields::Fax, storedLength(&FirmRecord::Fax)},
+    {11, &FirmCardFields::Email, storedLength(&FirmRecord::Email)},
+    {17, &FirmCardFields::Inn, storedLength(&FirmRecord::Inn)},
+    {18, &FirmCardFields::Kpp, storedLength(&FirmRecord::Kpp)},
+    {19, &FirmCardFields::Okato, storedLength(&FirmRecord::Okato)},
+    {20, &FirmCardFields::Okpo, storedLength(&FirmRecord::Okpo)},
+    {21, &FirmCardFields::Okogu, storedLength(&FirmRecord::Okogu)},
+    {22, &FirmCardFields::Okopf, storedLength(&FirmRecord::Okopf)},
+    {23, &FirmCardFields::Okfs, storedLength(&FirmRecord::Okfs)},
+    {24, &FirmCardFields::Okved, storedLength(&FirmRecord::Okved)},
 }};
 
 constexpr int kInnEdit = 17;
 constexpr int kFirstBankEdit = 12;
-constexpr int kAccountDigits = 20;
-constexpr int kBikDigits = 10;
-constexpr int kCodeDigits = 12;
+constexpr int kAccountDigits = kBankFieldLengths[0];
+constexpr int kBikDigits = kBankFieldLengths[2];
+constexpr int kCodeDigits = storedLength(&FirmRecord::Inn);
 constexpr int kBankEditCount = 5;
 
 bool isBankEdit(int number) {
@@ -57,8 +72,9 @@ void showText(QLineEdit* field, const std::string& cp1251) {
 // Lays out the fields in screen order, so that the tab order follows Edit1..Edit24.
 class CardBuilder {
 public:
-    CardBuilder(QWidget* owner, std::array<QLineEdit*, TFormRekvizit::kFieldCount>& edits)
-        : owner_(owner), edits_(edits) {}
+    CardBuilder(QWidget* owner, std::array<QLineEdit*, TFormRekvizit::kFieldCount>& edits,
+                MessageSink& messages)
+        : owner_(owner), edits_(edits), messages_(messages) {}
 
     QGroupBox* group(const QString& caption = {}) {
         auto* box = new QGroupBox(caption, owner_);
@@ -81,6 +97,11 @@ public:
         grid_->addWidget(edit, row, 2 * column + 1, 1, 2 * span - 1);
     }
     void bare(int row) { grid_->addWidget(next(), row, 0, 1, -1); }
+    // Under `row`: the note that says when field `number` is longer than a report keeps.
+    void cutNote(int number, ReportCopy copy, int row) {
+        grid_->addWidget(makeReportCutNote(edits_[static_cast<std::size_t>(number - 1)], copy), row,
+                         0, 1, -1);
+    }
     void stretchColumns(std::initializer_list<int> columns) {
         for (int c : columns) {
             grid_->setColumnStretch(2 * c + 1, 1);
@@ -90,7 +111,8 @@ public:
 private:
     QLineEdit* next() {
         const int number = ++count_;
-        QLineEdit* edit = number == kInnEdit ? new InnLineEdit(owner_) : new QLineEdit(owner_);
+        QLineEdit* edit =
+            number == kInnEdit ? new InnLineEdit(owner_, messages_) : new QLineEdit(owner_);
         edit->setObjectName(QStringLiteral("Edit%1").arg(number));
         edits_[static_cast<std::size_t>(number - 1)] = edit;
         return edit;
@@ -98,16 +120,11 @@ private:
 
     QWidget* owner_;
     std::array<QLineEdit*, TFormRekvizit::kFieldCount>& edits_;
+    MessageSink& messages_;
     QGridLayout* grid_ = nullptr;
     int count_ = 0;
     int groups_ = 0;
 };
-
-QPushButton* addButton(QWidget* owner, const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption, owner);
-    button->setObjectName(name);
-    return button;
-}
 
 } // namespace
 
@@ -116,7 +133,7 @@ TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("FormRekvizit"));
     setWindowTitle(QStringLiteral("Реквизиты"));
 
-    CardBuilder card(this, edits_);
+    CardBuilder card(this, edits_, context_.messages);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(card.group(QStringLiteral("Название организации")));
     card.bare(0);
@@ -131,6 +148,7 @@ TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
 
     layout->addWidget(card.group(QStringLiteral("Юридический адрес ")));
     card.bare(0);
+    card.cutNote(7, ReportCopy::FirmLegalAddress, 1);
     layout->addWidget(card.group(QStringLiteral("Почтовый адрес ")));
     card.bare(0);
 
@@ -138,6 +156,7 @@ TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
     card.field(QStringLiteral("Телефон"), 0, 0);
     card.field(QStringLiteral("Факс"), 0, 1);
     card.field(QStringLiteral("E-Mail "), 0, 2);
+    card.cutNote(9, ReportCopy::FirmPhone, 1);
     card.stretchColumns({0, 1, 2});
 
     layout->addWidget(card.group(QStringLiteral("Банк")));
@@ -159,19 +178,25 @@ TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
     card.field(QStringLiteral("ОКВЭД"), 2, 0, 4);
     card.stretchColumns({0, 1, 2, 3});
 
-    for (int number = kFirstBankEdit; number < kFirstBankEdit + kBankEditCount; ++number) {
-        edit(number)->setReadOnly(true);
+    for (const FieldBinding& binding : kBindings) {
+        edit(binding.edit)->setMaxLength(binding.length);
+    }
+    for (int i = 0; i < kBankEditCount; ++i) {
+        // The bank group shows the current account.
+        edit(kFirstBankEdit + i)->setMaxLength(kBankFieldLengths[static_cast<std::size_t>(i)]);
+        edit(kFirstBankEdit + i)->setReadOnly(true);
     }
 
-    QPushButton* text = addButton(this, QStringLiteral("Text"), QStringLiteral("ButtonText"));
-    QPushButton* bank = addButton(this, QStringLiteral("Банк"), QStringLiteral("ButtonBank"));
-    QPushButton* no = addButton(this, QStringLiteral("No"), QStringLiteral("ButtonNo"));
-    QPushButton* ok = addButton(this, QStringLiteral("OK"), QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
-    connect(text, &QPushButton::clicked, this, &TFormRekvizit::ButtonTextClick);
-    connect(bank, &QPushButton::clicked, this, &TFormRekvizit::ButtonBankClick);
-    connect(no, &QPushButton::clicked, this, &TFormRekvizit::ButtonNoClick);
-    connect(ok, &QPushButton::clicked, this, &TFormRekvizit::ButtonOKClick);
+    // No default button: Enter in a field moves on instead of storing a half-filled card.
+    QPushButton* text =
+        makeButton(this, QStringLiteral("Text"), "ButtonText", &TFormRekvizit::ButtonTextClick);
+    QPushButton* bank =
+        makeButton(this, QStringLiteral("Банк"), "ButtonBank", &TFormRekvizit::ButtonBankClick);
+    QPushButton* no =
+        makeButton(this, QStringLiteral("No"), "ButtonNo", &TFormRekvizit::ButtonNoClick);
+    QPushButton* ok =
+        makeButton(this, QStringLiteral("OK"), "ButtonOK", &TFormRekvizit::ButtonOKClick);
+    moveOnWithEnter(*this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(text);
     buttons->addWidget(bank);

@@ -71,6 +71,7 @@ TFormSave::TFormSave(AppContext& context, QWidget* parent)
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo1_->setAccessibleName(QStringLiteral("Реквизиты организации"));
 
     auto* save = new QPushButton(QStringLiteral("Save"), this);
     save->setObjectName(QStringLiteral("ButtonSave"));

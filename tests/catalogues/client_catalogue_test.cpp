@@ -154,6 +154,13 @@ INSTANTIATE_TEST_SUITE_P(
                       DeleteClientCase{"Last", 2, {"12", "A1"}, {"Alpha", "Beta"}, 1}),
     [](const auto& info) { return std::string(info.param.label); });
 
+TEST_F(ClientTest, TheDeleteQuestionNamesTheContractNumberBesideItsOrganization) {
+    addContract(0, "15/07");
+    EXPECT_EQ(cp1251ToUtf8(contractToDelete(*store, 0)), "Alpha\nдоговор № 12");
+    EXPECT_EQ(cp1251ToUtf8(contractToDelete(*store, 2)), "Alpha\nдоговор № 15/07");
+    EXPECT_EQ(contractToDelete(*store, 3), "") << "no contract in that slot";
+}
+
 TEST_F(ClientTest, DeletingEveryContractLeavesTheSelectionOnTheFirstRow) {
     deleteClient(*store, clientSel); // SelectedClient is 1, the last one
     EXPECT_EQ(clientSel.SelectedClient, 0);

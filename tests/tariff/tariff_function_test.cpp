@@ -1,3 +1,4 @@
+#include "function_samples.h"
 #include "tariff/mark_up.h"
 #include "tariff/normalize_thresholds.h"
 #include "tariff/tariff_amount.h"
@@ -8,24 +9,6 @@
 
 namespace kestrelon::tariff {
 namespace {
-
-// Ranges from 0, 1.00, ... 7.00 rubles, each at 100 %: what the editor starts with.
-TariffFunction defaults() {
-    TariffFunction f;
-    for (std::size_t i = 0; i < 8; ++i) {
-        f.Thresholds[i] = static_cast<std::uint32_t>(100 * i);
-        f.Rates[i] = 100;
-    }
-    return f;
-}
-
-std::array<std::uint32_t, 8> thresholds(const TariffFunction& f) {
-    std::array<std::uint32_t, 8> t{};
-    for (std::size_t i = 0; i < 8; ++i) {
-        t[i] = f.Thresholds[i].get();
-    }
-    return t;
-}
 
 TEST(TariffAmount, ReadsDigitsWithOneSeparatorAndOneOrTwoFractionDigits) {
     const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {

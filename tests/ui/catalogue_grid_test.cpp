@@ -52,6 +52,30 @@ TEST_F(CatalogueGridTest, TheCurrentRowIsPaleTurquoiseAndTheOthersWhite) {
     EXPECT_EQ(grid->item(1, 0)->text(), "Бета");
 }
 
+// A keyboard user moves between the cells of the selected row and acts on the current one.
+TEST_F(CatalogueGridTest, TheCurrentCellIsFramedWhileTheGridHasTheFocus) {
+    grid->showRows({{"Альфа", "", ""}, {"Бета", "", ""}});
+    grid->setCurrentCell(1, 1);
+    const auto framed = [this](int row, int column) {
+        QApplication::processEvents();
+        const QImage image = grid->viewport()->grab().toImage();
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        // The frame's top edge, three pixels inside the cell: dotted, so some pixel is black.
+        for (int x = cell.left() + 4; x < cell.right() - 4; ++x) {
+            if (image.pixel(x, cell.top() + 3) == qRgb(0, 0, 0)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    grid->setFocus();
+    EXPECT_TRUE(framed(1, 1));
+    EXPECT_FALSE(framed(1, 0)) << "only the current cell";
+    EXPECT_FALSE(framed(0, 1));
+    grid->clearFocus();
+    EXPECT_FALSE(framed(1, 1)) << "no frame while the focus is elsewhere";
+}
+
 TEST_F(CatalogueGridTest, NeverStoredWidthsOpenAtTheDesignedWidthStoredOnesAtLeast24) {
     auto fresh = std::make_unique<DataStore>();
     fresh->ArCol.sanitise();

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -102,31 +103,61 @@ TEST_F(MainWindowTest, AboutShowsNameAndVersion) {
     EXPECT_TRUE(version.startsWith(QStringLiteral("Версия "))) << version.toStdString();
 }
 
-TEST_F(MainWindowTest, HelpOpensTheFileInTheDataFolder) {
+// The compiled help where a viewer shows it; else the same pages in the browser; else a message
+// that says why neither opened.
+TEST_F(MainWindowTest, HelpOpensTheChmOrElseTheHtmlPagesAndSaysWhenNeitherOpens) {
     auto form = createWindow();
-    QStringList opened;
-    bool openerWorks = true;
-    form->setDocumentOpener([&](const QString& path) {
-        opened << path;
-        return openerWorks;
-    });
-    const QString expected = QString::fromStdString(folder.path()) + "Kestrelon.chm";
-
-    QTest::mouseClick(button(*form, 6), Qt::LeftButton);
-    EXPECT_TRUE(opened.isEmpty());
-    ASSERT_EQ(sink.messages.size(), 1);
-    EXPECT_TRUE(sink.messages[0].startsWith(QStringLiteral("Файл справки не найден")));
-    EXPECT_TRUE(sink.messages[0].contains(expected));
-
-    folder.writeFile("Kestrelon.chm", 100, 'x');
-    QTest::mouseClick(button(*form, 6), Qt::LeftButton);
-    EXPECT_EQ(opened, QStringList{expected});
-    EXPECT_EQ(sink.messages.size(), 1);
-
-    openerWorks = false;
-    QTest::mouseClick(button(*form, 6), Qt::LeftButton);
-    ASSERT_EQ(sink.messages.size(), 2);
-    EXPECT_TRUE(sink.messages[1].startsWith(QStringLiteral("Не удалось открыть файл справки")));
+    const QString chm = QString::fromStdString(folder.path()) + "Kestrelon.chm";
+    const QString pages = QString::fromStdString(folder.path()) + "help/index.html";
+    struct Case {
+        const char* what;
+        bool chmShipped, pagesShipped, chmShown, pagesShown;
+        QStringList opened;
+        QString message; // empty: none
+    };
+    const Case cases[] = {
+        {"a CHM viewer", true, true, true, true, {chm}, {}},
+        {"no CHM viewer", true, true, false, true, {chm, pages}, {}},
+        {"pages only", false, true, false, true, {pages}, {}},
+        {"nothing shows either",
+         true,
+         true,
+         false,
+         false,
+         {chm, pages},
+         QStringLiteral("Не удалось открыть справку.\n\n%1: в системе нет программы для "
+                        "просмотра справки CHM.\n%2: браузер не открылся.")
+             .arg(chm, pages)},
+        {"nothing shipped",
+         false,
+         false,
+         true,
+         true,
+         {},
+         QStringLiteral("Не удалось открыть справку.\n\n%1: файл не найден.\n%2: файл не найден.")
+             .arg(chm, pages)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(folder.path() + "help");
+        std::filesystem::remove(folder.path() + "Kestrelon.chm");
+        if (c.chmShipped) {
+            folder.writeFile("Kestrelon.chm", 100, 'x');
+        }
+        if (c.pagesShipped) {
+            std::filesystem::create_directory(folder.path() + "help");
+            folder.writeFile("help/index.html", "<html></html>");
+        }
+        QStringList opened;
+        form->setDocumentOpener([&](const QString& path) {
+            opened << path;
+            return path == chm ? c.chmShown : c.pagesShown;
+        });
+        sink.messages.clear();
+        QTest::mouseClick(button(*form, 6), Qt::LeftButton);
+        EXPECT_EQ(opened, c.opened);
+        EXPECT_EQ(sink.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+    }
 }
 
 TEST_F(MainWindowTest, WithoutTelNothingIsLaidOutAndNothingAnimates) {
@@ -238,6 +269,48 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpenAndClosingAgainRetries) {
     store->DataFolder = good;
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(folder.exists("FormW"));
+}
+
+// A change of the agent contract confirmed in its card but neither saved nor cancelled (the
+// agent window closed by its close box) is not lost without a question at shut-down.
+TEST_F(MainWindowTest, ShutDownAsksWhetherToSaveAPendingAgentContractChange) {
+    FirmRecord& firm = store->Firms[store->FirmCount++];
+    firm.Name = "Agent";
+    firm.Inn = "7701000001";
+    AgentCardFields fields;
+    fields.chosenFirm = 0;
+    fields.ContractNo = "N-7";
+    const QString question = QStringLiteral("Сохранить изменения агентского договора?");
+    auto form = createWindow();
+
+    // Nothing pending: nothing asked.
+    EXPECT_TRUE(form->FormClose());
+    EXPECT_TRUE(sink.questions.isEmpty());
+
+    // "No" ends without saving.
+    context.catalogues.agent.confirm(*store, fields);
+    sink.answer = false;
+    EXPECT_TRUE(form->FormClose());
+    EXPECT_EQ(sink.questions, QStringList{question});
+    EXPECT_FALSE(folder.exists("Agent"));
+
+    // "Yes" with a failing save shows the error and the program stays open.
+    sink.questions.clear();
+    sink.answer = true;
+    const std::string good = store->DataFolder;
+    store->DataFolder = good + "missing/";
+    EXPECT_FALSE(form->FormClose());
+    EXPECT_EQ(sink.messages, QStringList{QStringLiteral("File not found")});
+    EXPECT_TRUE(context.catalogues.agent.changed());
+
+    // "Yes" saves.
+    store->DataFolder = good;
+    EXPECT_TRUE(form->FormClose());
+    EXPECT_EQ(sink.questions, QStringList({question, question}));
+    ASSERT_TRUE(folder.exists("Agent"));
+    EXPECT_EQ(folder.readFile("Agent").substr(0, 4), "\x03"
+                                                     "N-7");
+    EXPECT_FALSE(context.catalogues.agent.changed());
 }
 
 } // namespace

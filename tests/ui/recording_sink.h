@@ -1,5 +1,6 @@
 #pragma once
-// Records the messages a window shows instead of opening message boxes.
+// Records the messages a window shows, and the questions it asks, instead of opening message
+// boxes; every question gets `answer`.
 
 #include "ui/message_sink.h"
 
@@ -10,7 +11,13 @@ namespace kestrelon::test {
 class RecordingSink : public MessageSink {
 public:
     void showMessage(const QString& text) override { messages.append(text); }
+    bool askQuestion(const QString& text) override {
+        questions.append(text);
+        return answer;
+    }
     QStringList messages;
+    QStringList questions;
+    bool answer = false;
 };
 
 } // namespace kestrelon::test

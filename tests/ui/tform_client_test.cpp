@@ -340,7 +340,8 @@ TEST_F(ClientWindowTest, DeletingAMiddleContractMovesTheNextOnesUp) {
         clickButton(dialog, "ButtonYes");
     });
     QTest::mouseClick(button(3), Qt::LeftButton);
-    EXPECT_EQ(asked, QStringLiteral("Бета"));
+    EXPECT_EQ(asked, QStringLiteral("Бета\nдоговор № 2"))
+        << "the contract's number, not only its firm";
     ASSERT_EQ(grid()->rowCount(), 2);
     EXPECT_EQ(QStringList({cell(0, 0), cell(0, 1), cell(1, 0), cell(1, 1)}),
               QStringList({"1", "Альфа", "3", "Гамма"}));
@@ -361,6 +362,52 @@ TEST_F(ClientWindowTest, DeletingAMiddleContractMovesTheNextOnesUp) {
     EXPECT_FALSE(grid()->showsData());
     EXPECT_FALSE(button(2)->isEnabled());
     EXPECT_FALSE(button(3)->isEnabled());
+}
+
+// After "Clients" was written by a deletion and an addition, the marks changed later in the same
+// showing are compared with the file's, not with the marks as they were when the window opened.
+TEST_F(ClientWindowTest, MarksChangedAfterAnAdditionOrDeletionAreSavedOnClosing) {
+    addFirm(QStringLiteral("Альфа"), "7701000001");
+    addContract("1", "7701000001", 1);
+    addContract("2", "7701000001");
+    addContract("3", "7701000001");
+    openWindow(); // the marks when shown: not active, active, active
+
+    clickCell(0, 0);
+    onNextModal(*form, [](QDialog& dialog) { clickButton(dialog, "ButtonYes"); });
+    QTest::mouseClick(button(3), Qt::LeftButton); // "1" goes; the file holds "2", "3"
+    addThroughCard(QStringLiteral("4"));          // the file holds "2", "3", "4", all active
+    ASSERT_EQ(store->ClientCount, 3);
+
+    clickCell(0, 5); // "2" not active: the marks are again as when the window was shown
+    form->close();
+    const std::string file = clientsFile();
+    ASSERT_EQ(file.size(), kClientsSize);
+    EXPECT_EQ(file.substr(0, 2), "\x01"
+                                 "2");
+    EXPECT_EQ(file[169], '\x01') << "the mark reached the file";
+}
+
+TEST_F(ClientWindowTest, SpaceOnTheActiveCellFlipsTheMarkAsAClickDoes) {
+    addFirm(QStringLiteral("Альфа"), "7701000001");
+    addContract("1", "7701000001");
+    addContract("2", "7701000001");
+    openWindow();
+    grid()->setFocus();
+    grid()->setCurrentCell(1, 5);
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_EQ(store->Clients[1].Inactive, 1);
+    EXPECT_EQ(cell(1, 5), QString());
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_EQ(store->Clients[1].Inactive, 0);
+
+    grid()->setCurrentCell(0, 2);
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_EQ(store->Clients[0].Inactive, 0) << "Space elsewhere in the row flips nothing";
+    EXPECT_EQ(context.catalogues.clients.SelectedClient, 0);
+
+    form->close();
+    EXPECT_FALSE(folder.exists("Clients")) << "two flips leave nothing to write";
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 #include "ui/inn_line_edit.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 
 namespace kestrelon {
 namespace {
@@ -141,6 +143,57 @@ TEST_F(CardTest, InnFieldTakesTwelveDigitsAndNothingElse) {
     QApplication::clipboard()->setText("0042");
     inn->paste();
     EXPECT_EQ(inn->text(), "0042");
+}
+
+TEST_F(CardTest, PastingASpreadsheetCellIntoTheInnKeepsItsDigits) {
+    createWindows();
+    QLineEdit* inn = test::edit(*card, 17);
+    QApplication::clipboard()->setText(" 7701 234567\r\n");
+    QTest::keyClick(inn, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(inn->text(), "7701234567");
+    EXPECT_TRUE(sink.messages.isEmpty());
+
+    // The context menu's "Paste" goes the same way.
+    inn->clear();
+    QApplication::clipboard()->setText("\t001122\n");
+    QContextMenuEvent menuAt(QContextMenuEvent::Mouse, QPoint(2, 2),
+                             inn->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(inn, &menuAt);
+    QAction* paste = nullptr;
+    for (QMenu* menu : inn->findChildren<QMenu*>()) {
+        for (QAction* action : menu->actions()) {
+            const QString shortcut = QKeySequence(QKeySequence::Paste).toString();
+            paste = action->text().endsWith(shortcut) ? action : paste;
+        }
+    }
+    ASSERT_TRUE(paste);
+    paste->trigger();
+    EXPECT_EQ(inn->text(), "001122");
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+}
+
+TEST_F(CardTest, APasteThatIsNoInnIsRefusedWithAMessage) {
+    createWindows();
+    QLineEdit* inn = test::edit(*card, 17);
+    inn->setText("77");
+    struct Case {
+        QString pasted;
+        QString message;
+    };
+    const Case cases[] = {
+        {"12a3", "ИНН состоит только из цифр: вставленный текст не подходит"},
+        {"7701234567 8", "ИНН не длиннее 12 цифр: вставленный номер не помещается"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted.toStdString());
+        sink.messages.clear();
+        QApplication::clipboard()->setText(c.pasted);
+        QTest::keyClick(inn, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(inn->text(), "77") << "the field keeps what it had";
+        EXPECT_EQ(sink.messages, QStringList{c.message});
+    }
 }
 
 TEST_F(CardTest, ViewIsReadOnlyUntilTheCardCloses) {

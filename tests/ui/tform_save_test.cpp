@@ -26,7 +26,10 @@ TEST_F(TextCardTest, ShowsTheCardAsItStandsOnScreen) {
     addFirm("Альфа", "7701");
     store->Firms[0].Banks[0].SettlementAccount = "40702";
     context.catalogues.firms.SelectedFirm = 0;
+    createWindows(); // again: the list must show the organization for "Edit" to open it
+    bool shown = false;
     whenModal("FormRekvizit", [&](QDialog& c) {
+        shown = true;
         test::type(c, 1, "Альфа-2"); // typed, not stored
         whenModal("FormSave", [&](QDialog& t) {
             EXPECT_EQ(t.windowTitle(), "FormSave");
@@ -45,6 +48,7 @@ TEST_F(TextCardTest, ShowsTheCardAsItStandsOnScreen) {
         click(c, "ButtonNo");
     });
     click(*firm, "SpeedButton2");
+    EXPECT_TRUE(shown);
     EXPECT_EQ(store->Firms[0].Name.view(), utf8ToCp1251("Альфа"));
 }
 

@@ -4,16 +4,22 @@
 
 #include "report_windows.h"
 #include "reports/manual_computation.h"
+#include "store/startup_load.h"
+#include "ui/tform1.h"
+#include "ui/tform2.h"
 #include "ui/tform23.h"
 #include "ui/tform_change_rep.h"
 #include "ui/tform_del_rep.h"
 #include "ui/tform_err_nds.h"
+#include "ui/tform_func.h"
 #include "ui/tform_report_list.h"
 #include "ui/tform_slk.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <iostream>
 
@@ -42,6 +48,45 @@ void typeAmounts(QTableWidget& grid, int row, const char* net, const char* vat, 
     grid.item(row, 5)->setText(QString::fromUtf8(gross));
 }
 
+// The price-list tool on its four pages over a short list, and the function editor with a
+// stored function and its graph.
+void shootTariffWindows(ProgramWindows& windows, const test::TempFolder& folder,
+                        const QString& out) {
+    folder.writeFile("list.txt", "Молоко «Домик в деревне» 3,2% 1 л   89.90\n"
+                                 "Хлеб бородинский нарезной 45\nСыр российский 100 г 155,5\n"
+                                 "Чай черный байховый 25 пакетиков 99.99\n");
+    TForm1& tool = *windows.Form1;
+    tool.openFile(QString::fromStdString(folder.path() + "list.txt"));
+    auto* pages = tool.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    const char* names[] = {"price-file", "price-edit", "price-output", "price-copy"};
+    tool.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("100"));
+    for (int page = 0; page < 4; ++page) {
+        pages->setCurrentIndex(page);
+        if (page == TForm1::EditPage) {
+            tool.findChild<QSpinBox*>(QStringLiteral("UpDown1"))->setValue(35);
+        }
+        if (page == TForm1::CopyPage) {
+            tool.SpeedButton6Click();
+        }
+        shoot(tool, out, QString::fromLatin1(names[page]));
+    }
+
+    TForm2& editor = *windows.Form2;
+    editor.ensureBuilt();
+    editor.findChild<QComboBox*>(QStringLiteral("ComboBox1"))
+        ->setEditText(QStringLiteral("Розница, Москва"));
+    for (int field = 8; field < 16; ++field) {
+        editor.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(field))
+            ->setText(QString::number(300 - 30 * (field - 8)));
+    }
+    editor.Check();
+    editor.SpeedButton2Click();
+    editor.InitDraw();
+    shoot(editor, out, QStringLiteral("function-editor"));
+    windows.FormFunc->showFunctions(0);
+    shoot(*windows.FormFunc, out, QStringLiteral("function-list"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +105,7 @@ int main(int argc, char** argv) {
     DataStore store;
     store.DataFolder = folder.path();
     test::fillCatalogues(store);
+    LoadFunctionTable(store); // the function editor's start values
     MessageBoxSink messages;
     AppContext context{store, messages};
     context.today = [] { return QDate(2013, 1, 7); };
@@ -132,6 +178,7 @@ int main(int argc, char** argv) {
         windows->Form23->reject();
     });
     windows->Form23->chooseFolder();
+    shootTariffWindows(*windows, folder, out);
     std::cout << "screenshots in " << out.toStdString() << "\n";
     return 0;
 }

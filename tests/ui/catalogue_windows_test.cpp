@@ -1,0 +1,261 @@
+// The catalogue windows as a keyboard or screen-reader user meets them: what each field takes,
+// the notes under fields whose value a report keeps shorter, Enter in the cards, and a name
+// for every control.
+
+#include "modal_driver.h"
+#include "recording_sink.h"
+#include "support/sample_catalogues.h"
+#include "support/temp_folder.h"
+#include "ui/catalogue_grid.h"
+#include "ui/tform_add_agent.h"
+#include "ui/tform_add_client.h"
+#include "ui/tform_agent.h"
+#include "ui/tform_bank.h"
+#include "ui/tform_client.h"
+#include "ui/tform_del_firm.h"
+#include "ui/tform_del_firm1.h"
+#include "ui/tform_firm.h"
+#include "ui/tform_main.h"
+#include "ui/tform_rekvizit.h"
+#include "ui/tform_save.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kestrelon {
+namespace {
+
+using test::clickButton;
+using test::onNextModal;
+
+QString accessibleName(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+QLineEdit* field(const QWidget& window, const QString& name) {
+    auto* edit = window.findChild<QLineEdit*>(name);
+    EXPECT_TRUE(edit) << name.toStdString();
+    return edit;
+}
+
+// Every catalogue window, made and joined as start-up does, over the sample catalogues.
+class CatalogueWindowsTest : public ::testing::Test {
+protected:
+    CatalogueWindowsTest() {
+        store->DataFolder = folder.path();
+        test::fillCatalogues(*store);
+        main = std::make_unique<TFormMain>(context);
+        firm = new TFormFirm(context, main.get());
+        card = new TFormRekvizit(context, main.get());
+        bank = new TFormBank(context, main.get());
+        deleteDialog = new TFormDelFirm(context, main.get());
+        textCard = new TFormSave(context, main.get());
+        agent = new TFormAgent(context, main.get());
+        client = new TFormClient(context, main.get());
+        clientCard = new TFormAddClient(context, main.get());
+        contractDialog = new TFormDelFirm1(context, main.get());
+        agentCard = new TFormAddAgent(context, main.get());
+        firm->setDialogs(card, deleteDialog, contractDialog);
+        card->setDialogs(bank, textCard);
+        client->setDialogs(clientCard, deleteDialog);
+        agent->setAgentCard(agentCard);
+    }
+
+    std::vector<QWidget*> windows() const {
+        return {main.get(), firm,   card,       bank,           deleteDialog, textCard,
+                agent,      client, clientCard, contractDialog, agentCard};
+    }
+
+    test::TempFolder folder;
+    std::unique_ptr<DataStore> store = std::make_unique<DataStore>();
+    test::RecordingSink sink;
+    AppContext context{*store, sink};
+    std::unique_ptr<TFormMain> main;
+    TFormFirm* firm = nullptr;
+    TFormRekvizit* card = nullptr;
+    TFormBank* bank = nullptr;
+    TFormDelFirm* deleteDialog = nullptr;
+    TFormSave* textCard = nullptr;
+    TFormAgent* agent = nullptr;
+    TFormClient* client = nullptr;
+    TFormAddClient* clientCard = nullptr;
+    TFormDelFirm1* contractDialog = nullptr;
+    TFormAddAgent* agentCard = nullptr;
+};
+
+TEST_F(CatalogueWindowsTest, EveryFieldTakesOnlyTheCharactersItsRecordStores) {
+    struct Window {
+        QWidget* window;
+        std::vector<int> lengths; // of Edit1, Edit2, ...
+    };
+    const Window windows[] = {
+        {card, {128, 4,  12,  12,  255, 16, 128, 128, 64, 64, 64, 20,
+                20,  10, 128, 255, 12,  12, 12,  12,  8,  4,  4,  255}},
+        {bank,
+         {20, 20, 10, 128, 255, 20, 20, 10, 128, 255, 20, 20, 10, 128, 255, 20, 20, 10, 128, 255}},
+        // Edit1 date, Edit2 phone, Edit3 e-mail, Edit8 number.
+        {clientCard, {12, 64, 64, 0, 0, 0, 0, 12}},
+        // Edit1 date, Edit2, Edit3, Edit4 number, Edit5..Edit10 the six persons.
+        {agentCard, {12, 64, 64, 12, 36, 36, 36, 36, 36, 36}},
+    };
+    for (const Window& w : windows) {
+        SCOPED_TRACE(w.window->objectName().toStdString());
+        for (std::size_t i = 0; i < w.lengths.size(); ++i) {
+            if (w.lengths[i] == 0) {
+                continue; // the client card has no such field
+            }
+            SCOPED_TRACE(i + 1);
+            QLineEdit* edit = field(*w.window, QStringLiteral("Edit%1").arg(i + 1));
+            ASSERT_TRUE(edit);
+            EXPECT_EQ(edit->maxLength(), w.lengths[i]);
+        }
+    }
+    // A 25-digit account typed into the bank window stops at the 20 the record keeps.
+    QLineEdit* account = field(*bank, "Edit1");
+    QTest::keyClicks(account, QString(25, u'4'));
+    EXPECT_EQ(account->text(), QString(20, u'4'));
+}
+
+TEST_F(CatalogueWindowsTest, AValueLongerThanAReportKeepsIsNotedUnderItsField) {
+    struct Case {
+        QWidget* window;
+        const char* field;
+        int fits;          // the characters a report keeps
+        QString documents; // as the note names them
+    };
+    const Case cases[] = {
+        {card, "Edit9", 16, "документ «Счет»"},   // phone
+        {card, "Edit7", 80, "документ «Счет»"},   // legal address
+        {bank, "Edit4", 64, "документ «Счет»"},   // short bank name, first account
+        {bank, "Edit20", 128, "документ «Счет»"}, // full bank name, fourth account
+        {agentCard, "Edit4", 8, "документы «Счет», «Акт» и «Акт Зачета»"},
+        {clientCard, "Edit8", 8, "документ «Акт Зачета»"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        c.window->show();
+        QLineEdit* edit = field(*c.window, c.field);
+        auto* note = c.window->findChild<QLabel*>(QString::fromLatin1(c.field) + "Note");
+        ASSERT_TRUE(edit && note);
+        edit->setText(QString(c.fits, u'7'));
+        EXPECT_TRUE(note->isHidden()) << "a value that fits needs no note";
+        QTest::keyClick(edit, Qt::Key_8);
+        EXPECT_FALSE(note->isHidden());
+        EXPECT_TRUE(note->text().startsWith(QStringLiteral("Отчет хранит только %1 ").arg(c.fits)))
+            << note->text().toStdString();
+        EXPECT_TRUE(note->text().contains(c.documents)) << note->text().toStdString();
+        EXPECT_EQ(edit->accessibleDescription(), note->text()) << "a screen reader hears it too";
+        EXPECT_EQ(edit->text().size(), c.fits + 1) << "the value itself is kept whole";
+        c.window->hide();
+    }
+    EXPECT_TRUE(sink.messages.isEmpty()) << "a note, not a message";
+}
+
+// Enter in a field moves to the next one and leaves the card open with nothing checked or
+// stored; Enter on a focused button presses it.
+TEST_F(CatalogueWindowsTest, EnterInACardFieldMovesOnAndEnterOnAButtonPressesIt) {
+    struct Case {
+        std::function<void()> open;
+        const char* first;
+        const char* next;
+    };
+    const Case cases[] = {
+        {[this] { card->openCard(CardMode::New); }, "Edit1", "Edit2"},
+        {[this] { clientCard->openCard(CardMode::New); }, "Edit8", "Edit1"},
+        {[this] { agentCard->openCard(AgentCardFields{}); }, "Edit4", "Edit1"},
+        {[this] { bank->openBank(CardMode::New, nullptr, QString()); }, "Edit1", "Edit2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        QString focusAfter;
+        bool openAfterField = false;
+        qsizetype messagesAfterField = -1;
+        bool closedByButton = false;
+        onNextModal(*main, [&](QDialog& dialog) {
+            QLineEdit* edit = field(dialog, c.first);
+            edit->setFocus();
+            QTest::keyClicks(edit, "A");
+            QTest::keyClick(edit, Qt::Key_Return);
+            focusAfter = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
+            openAfterField = dialog.isVisible();
+            messagesAfterField = sink.messages.size();
+            auto* ok = dialog.findChild<QPushButton*>("ButtonOK");
+            ok->setFocus();
+            QTest::keyClick(ok, Qt::Key_Enter, Qt::KeypadModifier);
+            closedByButton = !dialog.isVisible() || !sink.messages.isEmpty();
+        });
+        c.open();
+        EXPECT_EQ(focusAfter, QString::fromLatin1(c.next));
+        EXPECT_TRUE(openAfterField);
+        EXPECT_EQ(messagesAfterField, 0) << "nothing was checked";
+        EXPECT_TRUE(closedByButton) << "OK pressed: it either closes or says what is missing";
+        sink.messages.clear();
+    }
+    EXPECT_EQ(store->FirmCount, 2) << "no half-filled organization was stored";
+}
+
+TEST_F(CatalogueWindowsTest, EnterOnTheAgentWindowsFocusedButtonPressesIt) {
+    agent->show();
+    bool cardOpened = false;
+    onNextModal(*main,
+                [&](QDialog& dialog) { cardOpened = dialog.objectName() == "FormAddAgent"; });
+    auto* edit = agent->findChild<QPushButton*>("ButtonEdit");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(cardOpened);
+}
+
+TEST_F(CatalogueWindowsTest, EveryControlAUserCanReachHasANameAScreenReaderReads) {
+    for (QWidget* window : windows()) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!(control->focusPolicy() & Qt::TabFocus) || control->window() != window) {
+                continue;
+            }
+            EXPECT_FALSE(accessibleName(control).isEmpty())
+                << control->metaObject()->className() << " " << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(CatalogueWindowsTest, TheAgentCardsFieldsRadioButtonsAndTheWindowsValuesAreNamed) {
+    const std::vector<std::pair<const char*, QString>> names = {
+        {"Edit5", "Руководитель предприятия"},
+        {"Edit6", "Главный бухгалтер"},
+        {"Edit7", "Бухгалтер"},
+        {"Edit8", "В лице главного бухгалтера"},
+        {"Edit9", "Главный бухгалтер"},
+        {"Edit10", "В лице главного бухгалтера"},
+        {"Edit4", "№ Договора "},
+        {"RadioButton1", "Подписывает главный бухгалтер"},
+        {"RadioButton2", "Подписывает бухгалтер"},
+        {"ComboBox1", "Организация"},
+    };
+    for (const auto& [name, expected] : names) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(accessibleName(agentCard->findChild<QWidget*>(name)), expected);
+    }
+
+    agent->refreshLabels();
+    EXPECT_EQ(accessibleName(agent->findChild<QLabel*>("Label1")),
+              QStringLiteral("№ Договора: 12345678"));
+    EXPECT_EQ(accessibleName(agent->findChild<QLabel*>("Label2")), QStringLiteral("Дата: "));
+    EXPECT_EQ(accessibleName(agent->findChild<QLabel*>("Panel1")),
+              QStringLiteral("Организация: ООО \"Сапсан-Телеком\""));
+
+    EXPECT_EQ(accessibleName(firm->grid()), QStringLiteral("Организации"));
+    EXPECT_EQ(accessibleName(client->findChild<CatalogueGrid*>("StringGrid1")),
+              QStringLiteral("Договоры клиентов"));
+}
+
+} // namespace
+} // namespace kestrelon
