@@ -12,6 +12,8 @@ packages=(
     fp-utils
     xvfb xauth
     cups cups-filters poppler-utils
+    clang libclang-rt-dev
+    file desktop-file-utils
 )
 
 missing=()

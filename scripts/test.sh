@@ -14,5 +14,12 @@ chmod 0700 "$XDG_RUNTIME_DIR"
 
 ./scripts/check-core-has-no-qt.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# The fuzz targets briefly, with clang, and the whole suite under the sanitizers.
+if command -v clang++ >/dev/null; then
+    ./scripts/fuzz.sh 10
+fi
+./scripts/sanitize-test.sh
 # Printing end to end through a private CUPS server.
 ./scripts/print-test.sh
+# The Debian package, unpacked and started as installed.
+./scripts/package-test.sh

@@ -1,13 +1,51 @@
-// The program's entry. It takes no arguments and reads no environment of its own:
-// everything it needs is in the folder of its executable.
+// The program's entry. Without arguments everything it needs is in the folder of its
+// executable; --data-folder moves the data elsewhere (an installed copy cannot write beside
+// its executable).
 
+#include "command_line.h"
 #include "ui/program_windows.h"
 
 #include <QApplication>
 
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <system_error>
+#include <vector>
+
 int main(int argc, char** argv) {
+    using kestrelon::CommandLine;
+    const std::string program = argc > 0 ? argv[0] : "kestrelon";
+    const CommandLine line = kestrelon::parseCommandLine(
+        std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (line.action == CommandLine::Action::Help) {
+        std::fputs(kestrelon::usageText(program).c_str(), stdout);
+        return 0;
+    }
+    if (line.action == CommandLine::Action::Error) {
+        std::fprintf(stderr, "%s: %s\n\n%s", program.c_str(), line.error.c_str(),
+                     kestrelon::usageText(program).c_str());
+        return 2;
+    }
+    if (!line.dataFolder.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(line.dataFolder, error);
+        if (error) {
+            std::fprintf(stderr, "%s: cannot create the data folder %s: %s\n", program.c_str(),
+                         line.dataFolder.c_str(), error.message().c_str());
+            return 1;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrelon"));
     kestrelon::MessageBoxSink messages;
-    return kestrelon::runProgram(QCoreApplication::applicationFilePath().toStdString(), messages);
+    std::function<void(kestrelon::ProgramWindows&)> onShown;
+    if (line.closeWhenShown) {
+        onShown = [](kestrelon::ProgramWindows& windows) { windows.FormMain->close(); };
+    }
+    return kestrelon::runProgram(QCoreApplication::applicationFilePath().toStdString(), messages,
+                                 onShown, line.dataFolder);
 }

@@ -34,6 +34,9 @@ inline constexpr const char* PrincipalInn = "7712345670";
 
 struct DataStore {
     std::string DataFolder; // with its trailing separator
+    // The executable's folder, with its trailing separator: the files that ship with the
+    // program are found here when the data folder has no copy of its own.
+    std::string ProgramFolder;
 
     FirmTable Firms{};
     FirmTable FirmsDel{};

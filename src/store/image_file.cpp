@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrelon {
@@ -14,7 +16,91 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
+// Closes a descriptor on every way out of a save.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now, returning the error number of a failed close (0 when it succeeded).
+    int close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// Enough tries to pass any number of leftovers a run of killed saves can leave.
+constexpr int kTemporaryAttempts = 1000;
+
+// The rename needs only the folder's permission, so a file the user made read-only would
+// be replaced silently. Root passes every access() check; for it a file without any write
+// bit counts as read-only.
+bool targetRefusesWriting(const std::string& path, const struct stat& target) {
+    if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return true;
+    }
+    return ::geteuid() != 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+// Creates a temporary file of a name no one else uses; a leftover of a killed save (a file
+// or even a folder of that name) is passed over.
+int createTemporary(const std::string& path, std::string& temporary) {
+    const long pid = static_cast<long>(::getpid());
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        temporary = temporaryImageName(path, pid, attempt);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool writeWhole(int fd, const void* image, std::size_t size) {
+    const auto* bytes = static_cast<const char*>(image);
+    while (size > 0) {
+        const ssize_t written = ::write(fd, bytes, size);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
 } // namespace
+
+std::string temporaryImageName(const std::string& path, long pid, int attempt) {
+    return path + ".~" + std::to_string(pid) + "-" + std::to_string(attempt);
+}
+
+void syncFolder(const std::string& folder) {
+    const std::string name = folder.empty() ? std::string(".") : folder;
+    Descriptor fd(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        throw IoError::fromErrno(errno, folder);
+    }
+    // Some file systems cannot sync a folder at all; their renames are not at risk.
+    if (::fsync(fd.get()) != 0 && errno != EINVAL) {
+        throw IoError::fromErrno(errno, folder);
+    }
+}
 
 bool loadImageBytes(const std::string& folder, const std::string& name, void* image,
                     std::size_t size) {
@@ -41,27 +127,35 @@ bool loadImageBytes(const std::string& folder, const std::string& name, void* im
 void saveImageBytes(const std::string& folder, const std::string& name, const void* image,
                     std::size_t size) {
     const std::string path = folder + name;
-    const std::string temporary = path + ".~save";
-    errno = 0;
-    std::FILE* raw = std::fopen(temporary.c_str(), "wb");
-    if (!raw) {
+    struct stat target {};
+    const bool replacing = ::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode);
+    if (replacing && targetRefusesWriting(path, target)) {
+        throw IoError::fromErrno(EACCES, name);
+    }
+    std::string temporary;
+    Descriptor fd(createTemporary(path, temporary));
+    if (fd.get() < 0) {
         throw IoError::fromErrno(errno, name);
     }
-    FileHandle file(raw);
-    const bool written = std::fwrite(image, 1, size, raw) == size && std::fflush(raw) == 0 &&
-                         ::fsync(::fileno(raw)) == 0;
-    const int writeError = errno;
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!written || !closed) {
-        const int error = written ? errno : writeError;
-        std::remove(temporary.c_str());
+    // The new file takes the old one's permission bits, so a save never widens or narrows
+    // who may read the data.
+    const bool written = writeWhole(fd.get(), image, size) &&
+                         (!replacing || ::fchmod(fd.get(), target.st_mode & 07777) == 0) &&
+                         ::fsync(fd.get()) == 0;
+    const int writeError = written ? 0 : errno;
+    const int closeError = fd.close();
+    if (!written || closeError != 0) {
+        const int error = written ? closeError : writeError;
+        ::unlink(temporary.c_str());
         throw IoError::fromErrno(error == 0 ? EIO : error, name);
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
-        std::remove(temporary.c_str());
+        ::unlink(temporary.c_str());
         throw IoError::fromErrno(error, name);
     }
+    // The rename lives in the folder; without this a power cut can bring back the old file.
+    syncFolder(std::filesystem::path(path).parent_path().string());
 }
 
 } // namespace kestrelon

@@ -16,9 +16,18 @@ bool loadImageBytes(const std::string& folder, const std::string& name, void* im
                     std::size_t size);
 
 // Writes the image to a temporary file beside folder + name and renames it over the old
-// file, so a failed save leaves the previous file intact. Throws IoError.
+// file, so a failed save, or one killed half-way, leaves the previous file intact. An
+// existing file that is not writable ("File access denied") is kept; a replaced file keeps
+// its permission bits; the folder is synced after the rename. Throws IoError.
 void saveImageBytes(const std::string& folder, const std::string& name, const void* image,
                     std::size_t size);
+
+// The name a save tries for its temporary file: the process id and the attempt set apart
+// the saves of two running copies and the leftovers of killed ones.
+std::string temporaryImageName(const std::string& path, long pid, int attempt);
+
+// Writes a folder's entries (a rename done in it) to the disk. Throws IoError.
+void syncFolder(const std::string& folder);
 
 template <typename Image>
 bool loadImage(const std::string& folder, const std::string& name, Image& image) {

@@ -34,6 +34,22 @@ std::string dataFolderFromExecutable(const std::filesystem::path& executable) {
     return cutCharacters(folder, kMaxDataFolderChars);
 }
 
+std::string dataFolderFromChosen(const std::filesystem::path& folder) {
+    std::string chosen = std::filesystem::absolute(folder).lexically_normal().string();
+    if (chosen.empty() || chosen.back() != '/') {
+        chosen += '/';
+    }
+    return cutCharacters(chosen, kMaxDataFolderChars);
+}
+
+std::string shippedFileFolder(const DataStore& store, const std::string& name) {
+    std::error_code ignored;
+    if (store.ProgramFolder.empty() || std::filesystem::exists(store.DataFolder + name, ignored)) {
+        return store.DataFolder;
+    }
+    return store.ProgramFolder;
+}
+
 void LoadFunctionTable(DataStore& store) {
     for (std::size_t i = 0; i < 8; ++i) {
         store.EditedFunction.Thresholds[i] = static_cast<std::uint32_t>(100 * i);
@@ -63,8 +79,8 @@ void loadStartupTables(DataStore& store) {
     loadImage(store.DataFolder, files::kFirmsDeleted, store.FirmsDel);
     store.DeletedFirmCount = countSlots(store.FirmsDel);
 
-    store.TelFound = loadImage(store.DataFolder, files::kLogo, store.Tel);
-    if (!loadImage(store.DataFolder, files::kGlobe, store.Pixels)) {
+    store.TelFound = loadImage(shippedFileFolder(store, files::kLogo), files::kLogo, store.Tel);
+    if (!loadImage(shippedFileFolder(store, files::kGlobe), files::kGlobe, store.Pixels)) {
         store.Pixels.count = 0;
     }
 }

@@ -11,6 +11,14 @@ namespace kestrelon {
 // The folder of the executable with a trailing separator, cut to 255 characters.
 std::string dataFolderFromExecutable(const std::filesystem::path& executable);
 
+// A folder chosen on the command line, made absolute, with a trailing separator, cut to 255
+// characters like the executable's folder.
+std::string dataFolderFromChosen(const std::filesystem::path& folder);
+
+// The folder to read a shipped file (the picture files, the help) from: the data folder when
+// it holds `name`, else the program's folder.
+std::string shippedFileFolder(const DataStore& store, const std::string& name);
+
 // Loads "Function" and counts it; also sets the function editor's working copy to its
 // start values (ranges from 0, 1.00, 2.00 ... 7.00 rubles, each at 100 %).
 void LoadFunctionTable(DataStore& store);

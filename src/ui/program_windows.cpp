@@ -1,5 +1,6 @@
 #include "program_windows.h"
 
+#include "store/data_folder_lock.h"
 #include "store/io_error.h"
 #include "store/startup_load.h"
 #include "tform1.h"
@@ -115,9 +116,17 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
 }
 
 int runProgram(const std::filesystem::path& executable, MessageSink& messages,
-               const std::function<void(ProgramWindows&)>& onShown) {
+               const std::function<void(ProgramWindows&)>& onShown,
+               const std::filesystem::path& dataFolder) {
     auto store = std::make_unique<DataStore>();
-    store->DataFolder = dataFolderFromExecutable(executable);
+    store->ProgramFolder = dataFolderFromExecutable(executable);
+    store->DataFolder =
+        dataFolder.empty() ? store->ProgramFolder : dataFolderFromChosen(dataFolder);
+    const DataFolderLock folderLock(store->DataFolder);
+    if (folderLock.heldElsewhere()) {
+        messages.showMessage(QString::fromUtf8(DataFolderLock::kHeldElsewhereMessage));
+        return 1;
+    }
     if (!loadTablesAtStartup(*store, messages)) {
         return 1;
     }

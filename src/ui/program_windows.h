@@ -69,8 +69,11 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context);
 // The whole run: fixes DataFolder from the executable's path, loads the tables, creates the
 // windows, shows the main window and runs the event loop until it closes. Returns the exit
 // code: non-zero when start-up stopped on a file error. `onShown` runs once the main window
-// is shown (tests and benchmarks use it to drive or close the window).
+// is shown (tests and benchmarks use it to drive or close the window). A non-empty
+// `dataFolder` is used instead of the executable's folder; the shipped files are still found
+// beside the executable when it lacks them.
 int runProgram(const std::filesystem::path& executable, MessageSink& messages,
-               const std::function<void(ProgramWindows&)>& onShown = {});
+               const std::function<void(ProgramWindows&)>& onShown = {},
+               const std::filesystem::path& dataFolder = {});
 
 } // namespace kestrelon

@@ -130,6 +130,10 @@ QWidget* TForm1::buildPercentGroup(const QString& title, int number) {
     counter->setKeyboardTracking(false);
     counter->setAccessibleName(number == 1 ? QStringLiteral("Наценка выбранной строки, %")
                                            : QStringLiteral("Наценка всех строк, %"));
+    // The counter's text field is what the keyboard reaches: it carries the same name.
+    if (auto* text = counter->findChild<QLineEdit*>()) {
+        text->setAccessibleName(counter->accessibleName());
+    }
     QLabel* panel = makeFigurePanel(group, QStringLiteral("Panel%1").arg(number));
     panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(QStringLiteral("5000")) + 12);
     panel->setText(QString::number(counter->value()));
@@ -153,6 +157,7 @@ QWidget* TForm1::buildPercentGroup(const QString& title, int number) {
 QWidget* TForm1::buildPages() {
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl_->setAccessibleName(QStringLiteral("Страницы прайс-листа"));
 
     memo_ = new QPlainTextEdit(pageControl_);
     memo_->setObjectName(QStringLiteral("Memo1"));

@@ -60,6 +60,7 @@ void TForm2::build() {
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
     comboBox1_->setDuplicatesEnabled(true);
     comboBox1_->setCompleter(nullptr);
+    comboBox1_->lineEdit()->setAccessibleName(comboBox1_->accessibleName());
     comboBox1_->setMinimumWidth(300);
     connect(comboBox1_, &QComboBox::activated, this, &TForm2::ComboBox1Select);
 

@@ -6,6 +6,7 @@
 #include "logo_painter.h"
 #include "qt_text.h"
 #include "store/io_error.h"
+#include "store/startup_load.h"
 #include "tform_about.h"
 
 #include <QCloseEvent>
@@ -157,10 +158,13 @@ void TFormMain::Timer1Timer() {
 }
 
 void TFormMain::HelpClick() {
-    const QString folder = QString::fromStdString(context_.store.DataFolder);
-    const QString chm = folder + QStringLiteral("Kestrelon.chm");
+    // The help ships beside the executable; a copy in the data folder comes first.
+    const auto shipped = [this](const char* name) {
+        return QString::fromStdString(shippedFileFolder(context_.store, name) + name);
+    };
+    const QString chm = shipped("Kestrelon.chm");
     // The same pages as HTML, for the many desktops (most Linux ones) without a CHM viewer.
-    const QString pages = folder + QStringLiteral("help/index.html");
+    const QString pages = shipped("help/index.html");
     for (const QString& path : {chm, pages}) {
         if (QFileInfo::exists(path) && openDocument_(path)) {
             return;

@@ -107,6 +107,7 @@ void TFormReport::build() {
 
     pageControl_ = new QTabWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl_->setAccessibleName(QStringLiteral("Отчет и документы"));
     pageControl_->addTab(buildReportTab(), QStringLiteral("Отчет"));
     const std::array<QString, 3> documents = {QStringLiteral("Счет"), QStringLiteral("Акт"),
                                               QStringLiteral("Акт Зачета")};

@@ -1,7 +1,10 @@
-// Whole-image files: exact sizes, short and long files, byte-exact saves, failed saves.
+// Whole-image files: exact sizes, short and long files, byte-exact saves, failed saves,
+// read-only files and folders, permission bits, leftovers of killed saves.
 
+#include "child_process.h"
 #include "store_test_util.h"
 
+#include "store/image_file.h"
 #include "store/startup_load.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +12,7 @@
 #include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace kestrelon::test {
 namespace {
@@ -145,36 +149,132 @@ TEST(ImageFile, FailedWriteKeepsPreviousFile) {
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"Firms"});
 }
 
+// What a failed or finished action reports back from the child process.
+std::string outcomeOf(const std::function<void()>& action) {
+    const auto error = ioErrorFrom(action);
+    return error ? error->message() + " | " + error->fileName() : "no error";
+}
+
+namespace fs = std::filesystem;
+
+fs::perms modeOf(const std::string& path) {
+    return fs::status(path).permissions();
+}
+
 TEST(ImageFile, SaveIntoReadOnlyFolderIsAccessDenied) {
-    if (!permissionsApply()) {
-        GTEST_SKIP() << "root ignores file permissions";
-    }
     TempFolder folder;
     folder.writeFile("Agent", 540, 'a');
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::owner_exec);
+    // The file itself may be written by anyone: only the folder stops the save.
+    fs::permissions(folder.path() + "Agent", fs::perms(0666));
+    fs::permissions(folder.path(), fs::perms(0555));
     auto store = storeIn(folder);
-    const auto error = ioErrorFrom([&] { store->SaveFileAgent(); });
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), "File access denied");
-    EXPECT_EQ(error->fileName(), "Agent");
+    const std::string outcome =
+        runAsOrdinaryUser([&] { return outcomeOf([&] { store->SaveFileAgent(); }); });
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_EQ(outcome, "File access denied | Agent");
     EXPECT_EQ(folder.readFile("Agent"), std::string(540, 'a'));
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"Agent"});
 }
 
 TEST(ImageFile, UnreadableFileIsAccessDenied) {
-    if (!permissionsApply()) {
-        GTEST_SKIP() << "root ignores file permissions";
-    }
     TempFolder folder;
     folder.writeFile("Clients", 10880);
-    std::filesystem::permissions(folder.path() + "Clients", std::filesystem::perms::none);
+    fs::permissions(folder.path(), fs::perms(0755));
+    fs::permissions(folder.path() + "Clients", fs::perms::none);
     auto store = storeIn(folder);
-    const auto error = ioErrorFrom([&] { loadStartupTables(*store); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), "File access denied");
-    EXPECT_EQ(error->fileName(), "Clients");
+    const std::string outcome =
+        runAsOrdinaryUser([&] { return outcomeOf([&] { loadStartupTables(*store); }); });
+    EXPECT_EQ(outcome, "File access denied | Clients");
+}
+
+// A read-only data file is kept as it is, bytes and permission bits, whoever saves: root is
+// refused a file without any write bit, an ordinary user a file it may not write.
+TEST(ImageFile, SaveOverReadOnlyFileIsAccessDeniedAndKeepsIt) {
+    struct Case {
+        unsigned mode;
+        bool asOrdinaryUser;
+    };
+    const Case cases[] = {{0444, false}, {0400, false}, {0000, false}, {0444, true}, {0464, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::oct << c.mode << (c.asOrdinaryUser ? " user" : ""));
+        TempFolder folder;
+        const std::string previous = nonZeroBytes(10880, 3);
+        folder.writeFile("Clients", previous);
+        fs::permissions(folder.path() + "Clients", fs::perms(c.mode));
+        // The folder is open to all, so only the file's own permission can refuse the save.
+        fs::permissions(folder.path(), fs::perms(0777));
+        auto store = storeIn(folder);
+        store->Clients[0].FirmInn = "1";
+        const auto save = [&] { return outcomeOf([&] { store->SaveFileClient(); }); };
+        const std::string outcome = c.asOrdinaryUser ? runAsOrdinaryUser(save) : save();
+        EXPECT_EQ(outcome, "File access denied | Clients");
+        EXPECT_EQ(folder.readFile("Clients"), previous);
+        EXPECT_EQ(modeOf(folder.path() + "Clients"), fs::perms(c.mode));
+        EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"Clients"});
+    }
+}
+
+TEST(ImageFile, ReplacedFileKeepsItsPermissionBits) {
+    for (const unsigned mode : {0600u, 0640u, 0604u, 0666u, 0660u, 0200u}) {
+        SCOPED_TRACE(testing::Message() << std::oct << mode);
+        TempFolder folder;
+        folder.writeFile("FormW", 128, 'x');
+        fs::permissions(folder.path() + "FormW", fs::perms(mode));
+        auto store = storeIn(folder);
+        store->FormW.setSize(SizedWindow::PriceList, WindowSize{640, 480});
+        ASSERT_NO_THROW(store->SaveFileForm());
+        EXPECT_EQ(modeOf(folder.path() + "FormW"), fs::perms(mode));
+        fs::permissions(folder.path() + "FormW", fs::perms(0600));
+        EXPECT_EQ(folder.readFile("FormW"), bytesOf(store->FormW));
+    }
+}
+
+TEST(ImageFile, NewFileIsMadeWithTheUsualPermissions) {
+    TempFolder folder;
+    const mode_t previous = ::umask(022);
+    auto store = storeIn(folder);
+    store->SaveFileCol();
+    ::umask(previous);
+    EXPECT_EQ(modeOf(folder.path() + "ArCol.ats"), fs::perms(0644));
+}
+
+// A killed save leaves its temporary file behind; with the process ids of today's copies it
+// may even bear the name this save tries first. A folder of that name is no obstacle either.
+TEST(ImageFile, LeftoversOfKilledSavesDoNotStopASave) {
+    TempFolder folder;
+    const long pid = static_cast<long>(::getpid());
+    const std::string firstTry = temporaryImageName("Firms", pid, 0);
+    const std::string secondTry = temporaryImageName("Firms", pid, 1);
+    const std::string leftovers[] = {"Firms.~save", firstTry, secondTry};
+    fs::create_directory(folder.path() + "Firms.~save");
+    folder.writeFile(firstTry, 1000, 'L');
+    fs::create_directory(folder.path() + secondTry);
+    folder.writeFile(secondTry + "/inside", 10, 'L');
+
+    auto store = storeIn(folder);
+    for (const char* name : {"First", "Second"}) {
+        SCOPED_TRACE(name);
+        store->Firms[0].Name = name;
+        ASSERT_NO_THROW(store->SaveFileFirm());
+        EXPECT_EQ(folder.readFile("Firms"), bytesOf(store->Firms));
+    }
+    EXPECT_EQ(folder.readFile(firstTry), std::string(1000, 'L'));
+    std::vector<std::string> expected(std::begin(leftovers), std::end(leftovers));
+    expected.push_back("Firms");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folderEntries(folder), expected);
+}
+
+TEST(ImageFile, FolderSync) {
+    TempFolder folder;
+    EXPECT_NO_THROW(syncFolder(folder.path()));
+    const auto missing = ioErrorFrom([&] { syncFolder(folder.path() + "missing/"); });
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->message(), "File not found");
+    folder.writeFile("plain", 1);
+    const auto notFolder = ioErrorFrom([&] { syncFolder(folder.path() + "plain"); });
+    ASSERT_TRUE(notFolder);
+    EXPECT_EQ(notFolder->message(), "File not found");
 }
 
 } // namespace

@@ -62,6 +62,12 @@ protected:
 
     // Clicks into a field, as the user moves to it.
     void enter(int number) {
+        // A click gives the focus only in the active window; a modal dialog just opened
+        // becomes active a moment later, later still on a busy machine.
+        if (!editor->isActiveWindow()) {
+            editor->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+        }
         QTest::mouseClick(field(number), Qt::LeftButton);
         ASSERT_TRUE(field(number)->hasFocus()) << number;
     }

@@ -103,6 +103,9 @@ TEST_F(PriceListSessionTest, AListIsMarkedUpByHandAndByATariffFunctionSavedAndOp
     // Two functions typed in the editor; the first deleted, the second applied.
     whenModal(QStringLiteral("Form2"), [this](QDialog& dialog) {
         auto& editor = static_cast<TForm2&>(dialog);
+        // Fields are entered by clicks, which give the focus only in the active window.
+        editor.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
         typeAndWait(editor, 1, QStringLiteral("5"));
         typeAndWait(editor, 8, QStringLiteral("20"));
         addFunction(editor, QStringLiteral("Первая"));

@@ -1,14 +1,21 @@
 #include "recording_sink.h"
+#include "reports/report_folder.h"
 #include "sample_logo.h"
+#include "store/data_folder_lock.h"
 #include "support/temp_folder.h"
 #include "ui/program_windows.h"
 #include "ui/tform_report_list.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace kestrelon {
@@ -137,6 +144,75 @@ TEST(Startup, AnotherWorkingDirectoryReadsTheExecutablesFolder) {
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_TRUE(outcome.logoLaidOut) << "Tel was read from the executable's folder";
     EXPECT_EQ(fileCount(elsewhere.path()), 0u);
+}
+
+// The folder's files, name and bytes, to prove that a run left them as they were.
+std::map<std::string, std::string> folderContents(const test::TempFolder& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        const std::string name = entry.path().filename().string();
+        contents[name] = folder.readFile(name);
+    }
+    return contents;
+}
+
+TEST(Startup, ASecondCopyOnTheSameFolderEndsWithoutTouchingAFile) {
+    test::TempFolder folder;
+    folder.writeFile("Firms", 189824, 'f');
+    folder.writeFile("FormW", 128, 'w');
+    const DataFolderLock firstCopy(folder.path());
+    ASSERT_TRUE(firstCopy.held());
+    const auto before = folderContents(folder);
+    const auto written = std::filesystem::last_write_time(folder.path() + "FormW");
+    test::RecordingSink sink;
+    const RunOutcome outcome = runIn(folder, sink);
+    EXPECT_NE(outcome.exitCode, 0);
+    EXPECT_FALSE(outcome.shown);
+    EXPECT_EQ(sink.messages,
+              QStringList{QStringLiteral("Программа уже запущена с этой папкой данных")});
+    EXPECT_EQ(folderContents(folder), before);
+    EXPECT_EQ(std::filesystem::last_write_time(folder.path() + "FormW"), written);
+}
+
+// A copy killed while it ran leaves its lock file behind; the kernel released its lock.
+TEST(Startup, TheLockOfAKilledCopyIsTakenOver) {
+    test::TempFolder folder;
+    const std::string lockPath = folder.path() + DataFolderLock::kFileName;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Only system calls here: the child of a process with threads.
+        const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT, 0644);
+        const bool locked = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        const char held = locked ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1) {
+            ::_exit(1);
+        }
+        for (;;) {
+            ::pause();
+        }
+    }
+    ::close(ready[1]);
+    char held = 0;
+    const bool told = ::read(ready[0], &held, 1) == 1;
+    ::close(ready[0]);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ASSERT_TRUE(told);
+    ASSERT_EQ(held, 'y');
+
+    test::RecordingSink sink;
+    std::vector<FolderFile> reports{{"none listed yet", 0}};
+    const int exitCode = runProgram(folder.path() + "kestrelon", sink, [&](ProgramWindows& w) {
+        reports = listReportFiles(folder.path());
+        w.FormMain->close();
+    });
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(sink.messages.isEmpty());
+    EXPECT_TRUE(reports.empty()) << "the lock file is no report";
+    EXPECT_FALSE(folder.exists(DataFolderLock::kFileName)) << "a closed copy removes its lock";
 }
 
 } // namespace
