@@ -1,8 +1,8 @@
 #include "selection_sums.h"
 
-#include "store/general_number.h"
 #include "money.h"
 #include "store/cp1251.h"
+#include "store/general_number.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,5 +1,6 @@
 #include "tform_report.h"
 
+#include "dialog_parts.h"
 #include "document_view.h"
 #include "documents/render/qt_text_metrics.h"
 #include "documents/screen_scale.h"
@@ -28,17 +29,13 @@
 namespace kestrelon {
 namespace {
 
+// A toolbar button whose hint is also what a screen reader says of it.
 QToolButton* toolButton(QWidget* parent, const QString& caption, const QString& hint,
                         const QString& name) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setToolTip(hint);
+    QToolButton* button = makeSpeedButton(parent, caption, hint, name.toLatin1().constData());
     if (!hint.isEmpty()) {
         button->setAccessibleDescription(hint);
     }
-    button->setAutoRaise(true);
-    button->setMinimumWidth(52);
     return button;
 }
 
