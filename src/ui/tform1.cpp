@@ -1,6 +1,7 @@
 #include "tform1.h"
 
 #include "dialog_parts.h"
+#include "plain_text_memo.h"
 #include "price_grid.h"
 #include "system_locale.h"
 
@@ -159,7 +160,7 @@ QWidget* TForm1::buildPages() {
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->setAccessibleName(QStringLiteral("Страницы прайс-листа"));
 
-    memo_ = new QPlainTextEdit(pageControl_);
+    memo_ = new PlainTextMemo(pageControl_);
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setAccessibleName(QStringLiteral("Текст прайс-листа"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -2,6 +2,7 @@
 
 #include "catalogues/firm_text_card.h"
 #include "file_error.h"
+#include "plain_text_memo.h"
 #include "qt_text.h"
 #include "store/image_file.h"
 
@@ -66,7 +67,7 @@ TFormSave::TFormSave(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("FormSave"));
     setWindowTitle(QStringLiteral("FormSave"));
 
-    memo1_ = new QPlainTextEdit(this);
+    memo1_ = new PlainTextMemo(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

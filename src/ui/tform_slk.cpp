@@ -1,6 +1,7 @@
 #include "tform_slk.h"
 
 #include "dialog_parts.h"
+#include "plain_text_memo.h"
 #include "qt_text.h"
 #include "reports/slk_import.h"
 #include "reports/sylk_reader.h"
@@ -37,7 +38,7 @@ TFormSlk::TFormSlk(AppContext& context, QWidget* parent)
     toolbar->addWidget(open);
     toolbar->addStretch(1);
 
-    memo_ = new QPlainTextEdit(this);
+    memo_ = new PlainTextMemo(this);
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setAccessibleName(QStringLiteral("Реестр счетов"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
