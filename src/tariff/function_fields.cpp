@@ -10,9 +10,11 @@
 namespace kestrelon::tariff {
 namespace {
 
-// The rate fields take at most four digits; a text that is not 0..9999 in plain digits
-// (a pasted sign, separator or letter) is refused rather than stored wrapped.
-constexpr unsigned kMaxRate = 9999;
+// Typing gives a rate field at most four digits, but a function written by another program
+// may hold any 16-bit rate, and the field shows it whole: it is read back as it was shown.
+// A text that is no such number (a sign, a separator, a letter, a larger number) is refused
+// rather than stored wrapped.
+constexpr unsigned kMaxRate = 65535;
 
 std::optional<std::uint16_t> readRate(const std::string& text) {
     if (text.empty()) {

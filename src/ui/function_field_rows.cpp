@@ -48,11 +48,17 @@ FunctionFieldRows::FunctionFieldRows(QWidget* parent) : QWidget(parent) {
         edit->setObjectName(QStringLiteral("Edit%1").arg(number));
         edit->setAccessibleName(
             (isRate ? QStringLiteral("% %1") : QStringLiteral("От %1")).arg(column));
-        edit->setMaxLength(isRate ? kRateLength : kFromLength);
+        // The length is limited where the user types (beyondLength): a line edit's own limit
+        // would also cut the texts the program shows, and moving through the fields would
+        // then commit the cut amounts.
         edit->setGeometry(kFieldLeft + kFieldPitch * column, kFieldTop, kFieldWidth, kFieldHeight);
-        // Pasted text would bypass the key filter; what is committed is checked anyway, but
-        // the menu would only invite texts that are refused.
+        QFont fieldFont(QStringLiteral("Arial"));
+        fieldFont.setPixelSize(kFieldFontPixels);
+        edit->setFont(fieldFont);
+        // Pasted or dropped text would bypass the key filter; what is committed is checked
+        // anyway, but the menu and a drop would only invite texts that are refused.
         edit->setContextMenuPolicy(Qt::NoContextMenu);
+        edit->setAcceptDrops(false);
         edit->installEventFilter(this);
         fields_[static_cast<std::size_t>(number)] = edit;
     }
@@ -79,7 +85,14 @@ void FunctionFieldRows::showTexts(const tariff::FieldTexts& texts) {
     }
 }
 
+bool FunctionFieldRows::typedIn(int number) const {
+    return field(number)->isModified();
+}
+
 bool FunctionFieldRows::admitted(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::SelectAll) || event.matches(QKeySequence::Copy)) {
+        return true; // they leave the text as it is
+    }
     switch (event.key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Return:
@@ -108,6 +121,15 @@ bool FunctionFieldRows::admitted(const QKeyEvent& event) {
            c == QLatin1Char('.');
 }
 
+bool FunctionFieldRows::beyondLength(int number, const QKeyEvent& event) const {
+    if (event.text().isEmpty() || !event.text().at(0).isPrint()) {
+        return false; // types nothing
+    }
+    const QLineEdit* edit = field(number);
+    const int limit = tariff::isRateField(number) ? kRateLength : kFromLength;
+    return edit->text().size() - edit->selectedText().size() >= limit;
+}
+
 int FunctionFieldRows::numberOf(const QObject* watched) const {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         if (fields_[i] == watched) {
@@ -127,7 +149,7 @@ bool FunctionFieldRows::eventFilter(QObject* watched, QEvent* event) {
         if (keyPressed) {
             keyPressed(number);
         }
-        if (!admitted(key)) {
+        if (!admitted(key) || beyondLength(number, key)) {
             return true;
         }
         if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && returnPressed) {

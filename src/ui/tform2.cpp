@@ -196,6 +196,17 @@ void TForm2::Button1Click() {
     accept();
 }
 
+void TForm2::reject() {
+    // The working copy lives on between openings: a value typed just before closing is
+    // part of it, not a change the commit timer makes later behind a closed window. A rate
+    // refused here is told, and stays in its field for the next opening.
+    if (isVisible()) {
+        timer1_->stop();
+        Check();
+    }
+    QDialog::reject();
+}
+
 void TForm2::EditKeyPress(int) {
     timer1_->start();
 }
@@ -244,8 +255,14 @@ bool TForm2::Check() {
         return false;
     }
     committing_ = true;
+    // A "From" field only passed through still shows its threshold as the program wrote it;
+    // reading that back must change nothing, even where the thresholds came from a file
+    // that does not keep them in order.
+    const bool typedFrom = tariff::isFromField(currentField_) && fields_->typedIn(currentField_);
+    const int committed =
+        typedFrom || tariff::isRateField(currentField_) ? currentField_ : tariff::kNoField;
     const tariff::CheckResult result =
-        tariff::CheckFields(context_.store.EditedFunction, fields_->texts(), currentField_);
+        tariff::CheckFields(context_.store.EditedFunction, fields_->texts(), committed);
     if (result.emptyCurrentField) {
         fields_->field(currentField_)->clear();
     }

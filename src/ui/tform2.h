@@ -66,6 +66,10 @@ public:
     // Lays the graph out for the paint area's size and the working copy, and repaints it.
     void InitDraw();
 
+    // Esc and the window's close button: what is being typed is committed, the result stays
+    // clear.
+    void reject() override;
+
 protected:
     void build() override;
     void resizeEvent(QResizeEvent* event) override;

@@ -91,8 +91,8 @@ TEST(CheckFields, RatesAreWholeNumbersAndTheFirstOtherTextStopsTheCommit) {
         {{"1", "2", "3", "4", "5", "6", "7", "-1"},
          "'-1' is not a valid integer value",
          {1, 2, 3, 4, 5, 6, 7, 100}},
-        {{"1", "2", "3", "4", "5", "6", "7", "10000"},
-         "'10000' is not a valid integer value",
+        {{"1", "2", "3", "4", "5", "6", "7", "65536"},
+         "'65536' is not a valid integer value",
          {1, 2, 3, 4, 5, 6, 7, 100}},
     };
     for (const Case& c : cases) {
@@ -108,6 +108,29 @@ TEST(CheckFields, RatesAreWholeNumbersAndTheFirstOtherTextStopsTheCommit) {
         EXPECT_EQ(result.message, c.message ? c.message : "") << label;
         EXPECT_EQ(rates(f), c.expected) << label;
         EXPECT_EQ(f.Thresholds[1].get(), c.message ? 100u : 300u) << label;
+    }
+}
+
+TEST(CheckFields, WhatTheFieldsShowIsCommittedUnchanged) {
+    // Amounts of any length and rates of five digits (a function written by another program)
+    // come back exactly as they went out, whichever field is the current one.
+    TariffFunction wide = defaults();
+    const std::array<std::uint32_t, 8> t = {0,        150001,   1000050,  99999906,
+                                            99999907, 99999908, 99999999, 4294967295u};
+    for (std::size_t i = 0; i < 8; ++i) {
+        wide.Thresholds[i] = t[i];
+    }
+    wide.Rates[3] = 12000;
+    wide.Rates[7] = 65535;
+    for (const char separator : {',', '.'}) {
+        for (int field = 1; field < kFieldCount; ++field) {
+            TariffFunction f = wide;
+            const CheckResult result = CheckFields(f, FunctionFieldTexts(f, separator), field);
+            EXPECT_FALSE(result.stopped) << result.message;
+            EXPECT_EQ(thresholds(f), t) << "field " << field << ", separator " << separator;
+            EXPECT_EQ(rates(f), rates(wide)) << "field " << field;
+            EXPECT_EQ(result.maxRate, 65535);
+        }
     }
 }
 

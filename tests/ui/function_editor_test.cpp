@@ -1,6 +1,9 @@
 #include "function_windows.h"
 
 #include <QImage>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <functional>
 
 namespace kestrelon::test {
 namespace {
@@ -20,8 +23,8 @@ TEST_F(Editor, IsCreatedWithTheWorkingCopyAndNoStoredFunction) {
     }
     EXPECT_EQ(child<QWidget>(*editor, QStringLiteral("PaintBox1"))->size(), QSize(630, 200));
     EXPECT_EQ(field(11)->x(), field(3)->x()) << "each rate stands under its range";
-    EXPECT_EQ(field(4)->x() - field(3)->x(), 72);
-    EXPECT_EQ(field(4)->width(), 64);
+    EXPECT_EQ(field(4)->x() - field(3)->x(), 76);
+    EXPECT_EQ(field(4)->width(), 72);
     EXPECT_EQ(field(11)->accessibleName(), QStringLiteral("% 3"));
     EXPECT_EQ(fieldTexts(0, 7), (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
     EXPECT_EQ(fieldTexts(8, 15), QStringList(8, QStringLiteral("100")));
@@ -118,7 +121,106 @@ TEST_F(Editor, ClosingOtherwiseOrARefusedRateAppliesNothing) {
         dialog.reject();
     });
     EXPECT_FALSE(editor->openForApply());
-    EXPECT_EQ(sink.messages, QStringList{QStringLiteral("'1.' is not a valid integer value")});
+    // Told at "Применить", and again on closing, which commits what it can.
+    EXPECT_EQ(sink.messages, QStringList(2, QStringLiteral("'1.' is not a valid integer value")));
+    EXPECT_EQ(field(8)->text(), QStringLiteral("1.")) << "kept for the next opening";
+}
+
+TEST_F(Editor, ClosingTheEditorCommitsTheFieldsBeingTyped) {
+    // The user types, and closes the editor at once: by Esc, or by the window's close button.
+    const std::function<void(QDialog&)> closings[] = {
+        [this](QDialog&) { QTest::keyClick(field(3), Qt::Key_Escape); },
+        [](QDialog& dialog) { dialog.close(); },
+    };
+    for (const auto& close : closings) {
+        store->EditedFunction = tariff::defaults();
+        createWindows();
+        whenModal(QStringLiteral("Form2"), [this, close](QDialog& dialog) {
+            typeIn(10, QStringLiteral("350"));
+            typeIn(3, QStringLiteral("2,5"));
+            close(dialog);
+        });
+        EXPECT_FALSE(editor->openForApply()) << "closing applies nothing";
+        EXPECT_EQ(rates()[2], 350u);
+        EXPECT_EQ(thresholds()[3], 250u);
+        EXPECT_FALSE(timer("Timer1")->isActive()) << "nothing left to commit later";
+    }
+}
+
+TEST_F(Editor, AddStoresTheValueTypedJustBeforeIt) {
+    createWindows();
+    showEditor();
+    typeIn(12, QStringLiteral("40"));
+    combo()->lineEdit()->setFocus();
+    QTest::keyClicks(combo()->lineEdit(), QStringLiteral("Low"));
+    click(*editor, QStringLiteral("SpeedButton2"));
+    ASSERT_EQ(store->FunctionCount, 1);
+    EXPECT_EQ(tariff::rates(store->Functions[0])[4], 40u);
+    EXPECT_EQ(savedNames(), std::vector<std::string>{"Low"});
+}
+
+TEST_F(Editor, CtrlASelectsAFieldsTextSoThatTypingReplacesIt) {
+    createWindows();
+    showEditor();
+    for (const int number : {2, 13}) {
+        enter(number);
+        QTest::keyClick(field(number), Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(field(number)->selectedText(), field(number)->text()) << number;
+        QTest::keyClicks(field(number), QStringLiteral("9"));
+        EXPECT_EQ(field(number)->text(), QStringLiteral("9")) << number;
+    }
+}
+
+TEST_F(Editor, AmountsAreShownWholeAndMovingThroughTheFieldsChangesNothing) {
+    // Amounts as the editor itself makes them: typing 1500 before 1500.00 pushes the next
+    // range to 1500.01, typing 999999 (six characters) pushes the ranges after it up to
+    // 999999.06. A rate above four digits comes from a file another program wrote.
+    const std::array<std::uint32_t, 8> t = {0,        150000,   150001,   1000050,
+                                            99999900, 99999904, 99999905, 99999906};
+    for (std::size_t i = 0; i < 8; ++i) {
+        store->EditedFunction.Thresholds[i] = t[i];
+    }
+    store->EditedFunction.Rates[5] = 12000;
+    createWindows();
+    showEditor();
+    EXPECT_EQ(fieldTexts(1, 7),
+              (QStringList{"1500", amount("1500.01"), amount("10000.5"), "999999",
+                           amount("999999.04"), amount("999999.05"), amount("999999.06")}));
+    EXPECT_EQ(field(13)->text(), QStringLiteral("12000"));
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int number = 1; number < 16; ++number) {
+            enter(number);
+        }
+    }
+    QTest::keyClick(field(15), Qt::Key_Tab); // and on out of the last one
+    EXPECT_EQ(thresholds(), t);
+    EXPECT_EQ(rates()[5], 12000u);
+    EXPECT_EQ(fieldTexts(1, 7)[6], amount("999999.06"));
+
+    combo()->setEditText(QStringLiteral("Wide"));
+    click(*editor, QStringLiteral("SpeedButton2"));
+    ASSERT_EQ(store->FunctionCount, 1);
+    EXPECT_EQ(tariff::thresholds(store->Functions[0]), t);
+}
+
+TEST_F(Editor, TheLongestAmountFitsItsField) {
+    createWindows();
+    showEditor();
+    // Eight digits and a separator: the longest amount typing can lead to (999999.06).
+    const QString longest = amount("888888.88");
+    for (const int number : {1, 7, 8, 15}) {
+        QLineEdit* edit = field(number);
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+        const QRect contents =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        // A line edit keeps two pixels free on either side of its text.
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(longest), contents.width() - 4) << number;
+    }
+    EXPECT_EQ(field(11)->x(), field(3)->x()) << "each rate stands under its range";
+    EXPECT_LE(field(7)->mapTo(editor.get(), QPoint(field(7)->width(), 0)).x(), editor->width())
+        << "the row fits the designed window";
 }
 
 TEST_F(Editor, ResizingLaysTheGraphOutAgainWhenTheTimerRunsOut) {
