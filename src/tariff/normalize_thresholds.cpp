@@ -1,5 +1,7 @@
 #include "normalize_thresholds.h"
 
+#include <limits>
+
 namespace kestrelon::tariff {
 
 void NormalizeThresholds(TariffFunction& f, int k, std::uint32_t v) {
@@ -15,14 +17,20 @@ void NormalizeThresholds(TariffFunction& f, int k, std::uint32_t v) {
         return;
     }
     T[at(k)] = v;
+    // Thresholds kept in order never reach the bounds of the steps below; ones read from a
+    // file another program wrote may, and a step there stops at the bound instead of
+    // wrapping round to the other end of the range.
     for (int i = k - 1; i >= 1; --i) {
-        if (T[at(i)].get() >= T[at(i + 1)].get()) {
-            T[at(i)] = T[at(i + 1)].get() - 1;
+        const std::uint32_t above = T[at(i + 1)].get();
+        if (T[at(i)].get() >= above) {
+            T[at(i)] =
+                above > static_cast<std::uint32_t>(i) ? above - 1 : static_cast<std::uint32_t>(i);
         }
     }
     for (int i = k + 1; i <= 7; ++i) {
-        if (T[at(i)].get() <= T[at(i - 1)].get()) {
-            T[at(i)] = T[at(i - 1)].get() + 1;
+        const std::uint32_t below = T[at(i - 1)].get();
+        if (T[at(i)].get() <= below) {
+            T[at(i)] = below < std::numeric_limits<std::uint32_t>::max() ? below + 1 : below;
         }
     }
 }

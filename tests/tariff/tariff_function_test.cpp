@@ -82,5 +82,29 @@ TEST(NormalizeThresholds, TheEditedValueWinsAndPushesItsNeighboursAway) {
     }
 }
 
+TEST(NormalizeThresholds, ThresholdsOutOfOrderNeverWrapRound) {
+    constexpr std::uint32_t kTop = 4294967295u;
+    struct Case {
+        std::array<std::uint32_t, 8> from;
+        int k;
+        std::uint32_t v;
+        std::array<std::uint32_t, 8> expected;
+    };
+    // Functions as another program may have written them: a step down from 0, a step up
+    // from the largest threshold.
+    const Case cases[] = {
+        {{0, 0, 500, 300, 300, 2, 900, 800}, 7, 800, {0, 0, 2, 3, 4, 2, 799, 800}},
+        {{0, 100, 200, 300, kTop, 10, 20, 30}, 3, 350, {0, 100, 200, 350, kTop, kTop, kTop, kTop}},
+    };
+    for (const Case& c : cases) {
+        TariffFunction f = defaults();
+        for (std::size_t i = 0; i < 8; ++i) {
+            f.Thresholds[i] = c.from[i];
+        }
+        NormalizeThresholds(f, c.k, c.v);
+        EXPECT_EQ(thresholds(f), c.expected) << "k = " << c.k << ", v = " << c.v;
+    }
+}
+
 } // namespace
 } // namespace kestrelon::tariff

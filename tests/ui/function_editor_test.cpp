@@ -203,6 +203,24 @@ TEST_F(Editor, AmountsAreShownWholeAndMovingThroughTheFieldsChangesNothing) {
     EXPECT_EQ(tariff::thresholds(store->Functions[0]), t);
 }
 
+TEST_F(Editor, MovingThroughThresholdsOutOfOrderChangesNothing) {
+    // A function from a file another program wrote: ranges out of order and below their
+    // least amounts. Only what the user types is put in order.
+    const std::array<std::uint32_t, 8> t = {0, 0, 500, 300, 300, 2, 900, 800};
+    for (std::size_t i = 0; i < 8; ++i) {
+        store->EditedFunction.Thresholds[i] = t[i];
+    }
+    createWindows();
+    showEditor();
+    for (int number = 1; number < 9; ++number) {
+        enter(number);
+    }
+    EXPECT_EQ(thresholds(), t);
+    typeIn(3, QStringLiteral("4"));
+    enter(8);
+    EXPECT_EQ(thresholds(), (std::array<std::uint32_t, 8>{0, 0, 399, 400, 401, 402, 900, 901}));
+}
+
 TEST_F(Editor, TheLongestAmountFitsItsField) {
     createWindows();
     showEditor();
