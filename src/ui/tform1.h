@@ -11,6 +11,8 @@
 #include "lazy_dialog.h"
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -78,6 +80,8 @@ private:
     void enableLineControls(bool enabled);
     void setPanel(int panel, const QString& text);
     void setPercentCounter(int percent);
+    // The memo's text as the file holds it (no-break spaces kept), '\n' between lines.
+    std::string memoText() const;
     int memoLineCount() const;
     void applySteps();
     // The marked-up prices changed: the rows in sight are drawn again.
@@ -88,6 +92,9 @@ private:
     AppContext& context_;
     tariff::PriceList list_;
     tariff::TextFormat textFormat_;
+    // The bytes of the text file opened last, written again as they are while the memo
+    // holds that text unedited: line ends or bytes that reading evens out stay as they were.
+    std::optional<std::string> openedBytes_;
     tariff::StepPair steps_;
     FunctionEditor functionEditor_;
     FileChooser chooseFile_;

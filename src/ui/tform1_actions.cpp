@@ -2,6 +2,7 @@
 // function, "Copy till", save and the pages.
 
 #include "file_error.h"
+#include "memo_text.h"
 #include "price_grid.h"
 #include "qt_text.h"
 #include "tariff/price_files.h"
@@ -51,16 +52,19 @@ void TForm1::openFile(const QString& path) {
 }
 
 void TForm1::openText(const QString& path) {
-    tariff::FileText text;
+    std::string bytes;
     try {
-        text = tariff::decodeTextFile(tariff::readWholeFile(systemPath(path)));
+        bytes = tariff::readWholeFile(systemPath(path));
     } catch (const IoError& error) {
         showFileError(context_, error);
         return;
     }
+    const tariff::FileText text = tariff::decodeTextFile(bytes);
     textFormat_ = text.format;
     memo_->setPlainText(
         QString::fromUtf8(text.utf8.data(), static_cast<qsizetype>(text.utf8.size())));
+    memo_->document()->setModified(false);
+    openedBytes_ = std::move(bytes);
     // The table is empty until the text is read on the "Edit" page.
     list_.clear();
     editGrid_->priceModel()->showLines();
@@ -84,6 +88,7 @@ void TForm1::openImage(const QString& path) {
         return;
     }
     memo_->clear();
+    openedBytes_.reset();
     memoChanged_ = false;
     // Output written from an image is a new text.
     textFormat_ = tariff::TextFormat{};
@@ -94,7 +99,7 @@ void TForm1::openImage(const QString& path) {
 }
 
 void TForm1::Parse() {
-    const tariff::ParseOutcome outcome = list_.parse(toCp1251(memo_->toPlainText()));
+    const tariff::ParseOutcome outcome = list_.parse(memoText());
     showLines();
     const std::string leftOut = tariff::leftOutMessage(outcome, list_.separator());
     if (!leftOut.empty()) {
@@ -140,8 +145,12 @@ void TForm1::setPercentCounter(int percent) {
     panel1_->setText(QString::number(upDown1_->value()));
 }
 
+std::string TForm1::memoText() const {
+    return toCp1251(exactPlainText(*memo_));
+}
+
 int TForm1::memoLineCount() const {
-    return static_cast<int>(tariff::splitLines(memo_->toPlainText().toStdString()).size());
+    return static_cast<int>(tariff::splitLines(memoText()).size());
 }
 
 void TForm1::PageControl1Change(int page) {
@@ -276,7 +285,11 @@ void TForm1::SpeedButton7Click() {
 void TForm1::SpeedButton2Click() {
     switch (pageControl_->currentIndex()) {
     case FilePage:
-        saveText(tariff::encodeTextFile(memo_->toPlainText().toStdString(), textFormat_));
+        if (openedBytes_ && !memo_->document()->isModified()) {
+            saveText(*openedBytes_);
+        } else {
+            saveText(tariff::encodeTextFile(exactPlainText(*memo_).toStdString(), textFormat_));
+        }
         break;
     case EditPage:
         saveImage();

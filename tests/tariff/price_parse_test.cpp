@@ -57,6 +57,10 @@ TEST(PriceParse, ALineIsANameAndAPriceAfterOneSeparatingCharacter) {
         {"Москва 1,2.3", ',', std::nullopt},
         {"Москва .", '.', std::nullopt},
         {"Москва -5", '.', std::nullopt},
+        // A no-break space (0xA0) is no blank: it belongs to the price, which is then none.
+        {"Гвозди 1\u00A0234,50", ',', std::nullopt},
+        {"Гвозди\u00A012", '.', std::nullopt},
+        {"Гвозди 12\u00A0", '.', std::nullopt},
         {"", '.', std::nullopt},
         {" \t ", '.', std::nullopt},
     };

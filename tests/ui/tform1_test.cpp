@@ -150,6 +150,61 @@ TEST_F(PriceListWindowTest, OpensUtf8AndCp1251ListsAlike) {
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('\n').toStdString();
 }
 
+TEST_F(PriceListWindowTest, ANoBreakSpaceBelongsToThePriceSoItsLineIsSkipped) {
+    // «1 234,50» with a no-break space as the thousands separator is no price this tool
+    // reads; the line must not turn into «Гвозди 1» at 234.50.
+    const std::string utf8 = "Гвозди 1\u00A0234,50\nШурупы 2,50\n";
+    struct Case {
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {{"utf8.txt", utf8}, {"cp1251.txt", utf8ToCp1251(utf8)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        folder.writeFile(c.file, c.bytes);
+        open(c.file);
+        EXPECT_EQ(panel(0), "2");
+        showPage(TForm1::EditPage);
+        EXPECT_EQ(column(0), QStringList{"Шурупы"});
+        EXPECT_EQ(column(1), QStringList{rubles("2.50")});
+        EXPECT_EQ(panel(0), "1");
+    }
+    EXPECT_TRUE(sink.messages.isEmpty()) << "skipped as every line without a price";
+}
+
+TEST_F(PriceListWindowTest, SavingTheTextKeepsWhatTheFileHolds) {
+    struct Case {
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"nbsp.txt", "Гвозди 1\u00A0234,50\r\nШурупы\u00A0№2 2,50\r\n"},
+        {"breaks.txt", "Гвозди\u2028ящик 12\nШурупы 2,50"},
+        {"mixed.txt", "Гвозди 12\r\nШурупы 2,50\nБолты 3\r"},
+        {"cp1251.txt", utf8ToCp1251("Гвозди\u00A012\r\nШурупы 2,50\r\n")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        folder.writeFile(c.file, c.bytes);
+        open(c.file);
+        showPage(TForm1::EditPage); // reading the lines changes no byte either
+        save(TForm1::FilePage, "same.txt");
+        EXPECT_EQ(folder.readFile("same.txt"), c.bytes) << "opened and saved again";
+    }
+
+    // Edited, the text keeps its no-break spaces.
+    folder.writeFile("nbsp.txt", cases[0].bytes);
+    open("nbsp.txt");
+    showPage(TForm1::EditPage);
+    showPage(TForm1::FilePage);
+    auto* memo = child<QPlainTextEdit>("Memo1");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(memo, "1");
+    save(TForm1::FilePage, "edited.txt");
+    EXPECT_EQ(folder.readFile("edited.txt"), "1" + cases[0].bytes);
+}
+
 TEST_F(PriceListWindowTest, AllPercentOwnPercentAndStepToggles) {
     folder.writeFile("list.txt", kList);
     open("list.txt");
