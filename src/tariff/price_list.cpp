@@ -12,7 +12,6 @@
 namespace kestrelon::tariff {
 namespace {
 
-constexpr std::size_t kLimitLength = 6;
 constexpr std::size_t kOutputLineLength = 64;
 
 std::vector<std::string> textLines(const PriceTable& table, std::size_t count) {

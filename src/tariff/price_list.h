@@ -23,6 +23,8 @@ struct CopyTillOutcome {
 class PriceList {
 public:
     static constexpr unsigned kStartAllPercent = 100;
+    // "Copy till" reads this many characters of its limit field.
+    static constexpr std::size_t kLimitLength = 6;
 
     // The system's decimal separator writes the price texts.
     explicit PriceList(char separator);

@@ -94,6 +94,8 @@ void TForm1::build() {
     edit2_->setObjectName(QStringLiteral("Edit2"));
     edit2_->setAccessibleName(QStringLiteral("Граница для Copy till"));
     edit2_->setFixedWidth(kLimitFieldWidth);
+    // No more than "Copy till" reads: the limit it works on is the one in sight.
+    edit2_->setMaxLength(static_cast<int>(tariff::PriceList::kLimitLength));
     edit2_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,.]*")), edit2_));
     connect(edit2_, &QLineEdit::returnPressed, this, [this] {

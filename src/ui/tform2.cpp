@@ -60,6 +60,8 @@ void TForm2::build() {
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);
     comboBox1_->setDuplicatesEnabled(true);
     comboBox1_->setCompleter(nullptr);
+    // No longer than a name is stored: the name "Add" stores is the one in sight.
+    comboBox1_->lineEdit()->setMaxLength(static_cast<int>(tariff::kNameLength));
     comboBox1_->lineEdit()->setAccessibleName(comboBox1_->accessibleName());
     comboBox1_->setMinimumWidth(300);
     connect(comboBox1_, &QComboBox::activated, this, &TForm2::ComboBox1Select);

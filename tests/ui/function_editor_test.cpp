@@ -159,6 +159,19 @@ TEST_F(Editor, AddStoresTheValueTypedJustBeforeIt) {
     EXPECT_EQ(savedNames(), std::vector<std::string>{"Low"});
 }
 
+TEST_F(Editor, ANameIsTypedNoLongerThanItIsStored) {
+    createWindows();
+    showEditor();
+    QLineEdit* name = combo()->lineEdit();
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClicks(name, QStringLiteral("Tariff for the wholesale lists 24")); // 33 letters
+    const QString shown = combo()->currentText();
+    EXPECT_EQ(shown, QStringLiteral("Tariff for the wholesale lists 2"));
+    click(*editor, QStringLiteral("SpeedButton2"));
+    EXPECT_EQ(savedNames(), std::vector<std::string>{shown.toStdString()})
+        << "what the user saw is what is stored";
+}
+
 TEST_F(Editor, CtrlASelectsAFieldsTextSoThatTypingReplacesIt) {
     createWindows();
     showEditor();

@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -203,6 +205,60 @@ TEST_F(PriceListWindowTest, SavingTheTextKeepsWhatTheFileHolds) {
     QTest::keyClicks(memo, "1");
     save(TForm1::FilePage, "edited.txt");
     EXPECT_EQ(folder.readFile("edited.txt"), "1" + cases[0].bytes);
+}
+
+TEST_F(PriceListWindowTest, APercentageTypedIsTakenBeforeTheNextAction) {
+    // The user types a percentage into a counter, presses no Enter, and goes on with the
+    // mouse: the action works on the percentage typed.
+    struct Case {
+        const char* label;
+        const char* counter;
+        std::function<void()> act;
+        QStringList markedUp; // of the three lines afterwards
+    };
+    const auto clickTab = [this](TForm1::Page page) {
+        QTabBar* tabs = child<QTabWidget>("PageControl1")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    };
+    const Case cases[] = {
+        {"All % then Reset", "UpDown2", [this] { click("SpeedButton7"); },
+         QStringList{rubles("37.5"), rubles("4.5"), rubles("0.15")}},
+        {"% then another row", "UpDown1", [this] { clickRow(2); },
+         QStringList{rubles("50"), "3", rubles("0.1")}},
+        {"% then the Output page", "UpDown1", [clickTab] { clickTab(TForm1::OutputPage); },
+         QStringList{rubles("50"), "3", rubles("0.1")}},
+        {"All % then Copy till", "UpDown2", [this] { click("SpeedButton6"); },
+         QStringList{rubles("37.5"), rubles("4.5"), rubles("0.15")}},
+    };
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        folder.writeFile("list.txt", kList);
+        open("list.txt");
+        showPage(TForm1::EditPage);
+        upDown(2)->setValue(100);
+        click("SpeedButton7");
+        clickRow(0);
+        QLineEdit* text = child<QSpinBox>(c.counter)->findChild<QLineEdit*>();
+        QTest::mouseClick(text, Qt::LeftButton);
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(text, c.counter == std::string("UpDown1") ? "300" : "200");
+        c.act();
+        EXPECT_EQ(column(2), c.markedUp);
+    }
+}
+
+TEST_F(PriceListWindowTest, TheLimitIsTypedNoLongerThanCopyTillTakesIt) {
+    folder.writeFile("list.txt", kList);
+    open("list.txt");
+    showPage(TForm1::EditPage);
+    auto* limit = child<QLineEdit>("Edit2");
+    QTest::keyClicks(limit, "12.3456");
+    EXPECT_EQ(limit->text(), "12.345") << "six characters, the ones Copy till reads";
+    click("SpeedButton6");
+    EXPECT_EQ(limit->text(), rubles("12.345"));
+    EXPECT_EQ(column(0, "StringGrid3"), (QStringList{"Хлеб", "Спички"}));
 }
 
 TEST_F(PriceListWindowTest, AllPercentOwnPercentAndStepToggles) {
