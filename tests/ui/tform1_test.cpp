@@ -338,7 +338,9 @@ TEST_F(PriceListWindowTest, AppliesTheEditorsFunctionOnlyWhenAsked) {
     EXPECT_EQ(opened, 2);
     // 12.50 at 20 %; 1.50 and 0.05 at 600 %, which the counter holds as 500 %.
     EXPECT_EQ(column(2), (QStringList{"15", "9", rubles("0.3")}));
+    // The counter shows the selected line's percentage, not the last line's (500).
     EXPECT_EQ(upDown(1)->value(), 20);
+    EXPECT_EQ(child<QLabel>("Panel1")->text(), "20");
     EXPECT_EQ(window->priceList().line(1).Percent.get(), 500u);
 }
 
