@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <optional>
 
 namespace kestrelon {
 namespace {
@@ -13,6 +14,21 @@ namespace {
 // and the amounts of 10.
 constexpr int kInvoiceNoLength = 13;
 constexpr int kFieldLength = 10;
+
+// Tab goes forward (true), Shift+Tab back (false); other keys are no Tab.
+std::optional<bool> tabDirection(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Backtab) {
+        return false;
+    }
+    if (event.key() == Qt::Key_Tab) {
+        return !event.modifiers().testFlag(Qt::ShiftModifier);
+    }
+    return std::nullopt;
+}
+
+bool withControl(const QKeyEvent& event) {
+    return event.modifiers().testFlag(Qt::ControlModifier);
+}
 
 } // namespace
 
@@ -92,16 +108,59 @@ QWidget* ReportGrid::createCellEditor(QWidget* parent, const QModelIndex& index)
         return editor;
     }
     editor->setMaxLength(kFieldLength);
-    // Dates take digits and points; amounts digits and the separators ",", "-", ".".
-    const QString allowed =
-        index.column() == 2 ? QStringLiteral("[0-9.]*") : QStringLiteral("[0-9,.\\-]*");
-    editor->setValidator(new QRegularExpressionValidator(QRegularExpression(allowed), editor));
+    // The date and the amounts take digits and the separators ",", "-", ".".
+    editor->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,.\\-]*")), editor));
+    openEditor_ = editor;
     return editor;
+}
+
+void ReportGrid::commitOpenEditor() {
+    QWidget* editor = openEditor_;
+    if (editor == nullptr || state() != QAbstractItemView::EditingState) {
+        return;
+    }
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool ReportGrid::tabLeavesGrid(bool next) {
+    // Rows that show nothing have nothing to walk through.
+    if (!showsData()) {
+        return true;
+    }
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) {
+        return false;
+    }
+    const QModelIndex to = moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (!to.isValid() || to == current) {
+        return true;
+    }
+    const bool forward =
+        to.row() > current.row() || (to.row() == current.row() && to.column() > current.column());
+    return forward != next;
+}
+
+void ReportGrid::leaveGrid(bool next) {
+    // The window's own order, past the grid as a whole rather than from cell to cell.
+    QWidget::focusNextPrevChild(next);
+}
+
+bool ReportGrid::focusNextPrevChild(bool next) {
+    if (tabKeyNavigation() && !tabLeavesGrid(next)) {
+        return CatalogueGrid::focusNextPrevChild(next);
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void ReportGrid::keyPressEvent(QKeyEvent* event) {
     const int row = currentRow();
     const int column = currentColumn();
+    if (const std::optional<bool> tab = tabDirection(*event); tab && withControl(*event)) {
+        leaveGrid(*tab);
+        return;
+    }
     if (event->key() == Qt::Key_Delete && editableCell(row, column) && item(row, column)) {
         item(row, column)->setText(QString());
         return;
@@ -119,6 +178,19 @@ void ReportGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 bool ReportGrid::editorKeyPressed(QWidget* editor, const QKeyEvent& event) {
+    if (const std::optional<bool> tab = tabDirection(event)) {
+        // Tab keeps the text and opens the next cell; past the last cell it leaves the grid.
+        const bool next = *tab;
+        const bool leave = withControl(event) || tabLeavesGrid(next);
+        commitData(editor);
+        closeEditor(editor, leave  ? QAbstractItemDelegate::NoHint
+                            : next ? QAbstractItemDelegate::EditNextItem
+                                   : QAbstractItemDelegate::EditPreviousItem);
+        if (leave) {
+            leaveGrid(next);
+        }
+        return true;
+    }
     if (event.key() != Qt::Key_Return && event.key() != Qt::Key_Enter) {
         return false;
     }

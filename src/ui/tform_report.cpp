@@ -4,12 +4,14 @@
 #include "document_view.h"
 #include "documents/render/qt_text_metrics.h"
 #include "documents/screen_scale.h"
+#include "named_list.h"
 #include "qt_text.h"
 #include "report_grid.h"
 #include "reports/period.h"
 #include "reports/report_scan.h"
 #include "store/io_error.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -18,6 +20,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QShortcut>
@@ -58,6 +61,13 @@ QLabel* captionFor(QWidget* parent, const QString& text, QLineEdit* edit,
     label->setBuddy(edit);
     edit->setAccessibleName(accessibleName);
     return label;
+}
+
+// A click that a caption inside the group passed on is not a click on the group: only its
+// frame and its empty area are the group's own.
+bool onGroupItself(const QWidget& group, const QEvent& event) {
+    const auto& mouse = static_cast<const QMouseEvent&>(event);
+    return group.childAt(mouse.position().toPoint()) == nullptr;
 }
 
 PageGeometry screenGeometry(const QWidget& window) {
@@ -150,13 +160,17 @@ void TFormReport::buildToolbar() {
                                QStringLiteral("SpeedButton8"));
     speedButton9_ = toolButton(this, QStringLiteral("Manual"), QStringLiteral("Ручной ввод данных"),
                                QStringLiteral("SpeedButton9"));
-    speedButton8_->setCheckable(true);
-    speedButton9_->setCheckable(true);
+    // One mode is always on: checking one button, from wherever, unchecks the other.
+    modeButtons_ = new QButtonGroup(this);
+    modeButtons_->setExclusive(true);
+    for (QToolButton* button : {speedButton8_, speedButton9_}) {
+        button->setCheckable(true);
+        modeButtons_->addButton(button);
+    }
     speedButton8_->setChecked(true);
     panel1_ = toolButton(this, QString(), QStringLiteral("Zone "), QStringLiteral("Panel1"));
     panel1_->setAutoRaise(false);
     panel1_->setMinimumWidth(32);
-    panel1_->setAccessibleName(QStringLiteral("Зона"));
 
     connect(speedButton1_, &QToolButton::clicked, this, &TFormReport::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TFormReport::SpeedButton2Click);
@@ -164,8 +178,10 @@ void TFormReport::buildToolbar() {
     connect(speedButton5_, &QToolButton::clicked, this, &TFormReport::SpeedButton5Click);
     connect(speedButton7_, &QToolButton::clicked, this, &TFormReport::SpeedButton7Click);
     connect(speedButton10_, &QToolButton::clicked, this, &TFormReport::SpeedButton10Click);
-    connect(speedButton8_, &QToolButton::clicked, this, &TFormReport::SpeedButton8Click);
-    connect(speedButton9_, &QToolButton::clicked, this, &TFormReport::SpeedButton9Click);
+    connect(speedButton8_, &QToolButton::toggled, this,
+            [this](bool checked) { modeButtonToggled(ReportMode::Slk, checked); });
+    connect(speedButton9_, &QToolButton::toggled, this,
+            [this](bool checked) { modeButtonToggled(ReportMode::Manual, checked); });
     connect(panel1_, &QToolButton::clicked, this, &TFormReport::Panel1Click);
 }
 
@@ -177,12 +193,14 @@ QWidget* TFormReport::buildReportTab() {
     top->addWidget(buildPeriodGroup());
     top->addStretch(1);
 
+    // Made after the totals and "Get" above it, so that Tab reaches it after them.
+    QWidget* totals = buildTotals();
     grid_ = new ReportGrid(context_, tab);
     grid_->onCellEdited = [this](int column) { StringGrid1CellEdited(column); };
 
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(top);
-    layout->addWidget(buildTotals());
+    layout->addWidget(totals);
     layout->addWidget(grid_, 1);
     return tab;
 }
@@ -245,7 +263,8 @@ QWidget* TFormReport::buildTotals() {
     edits_[10]->installEventFilter(this);
     edits_[10]->setToolTip(QStringLiteral(
         "Двойной щелчок или Ctrl+Shift+R в ручном режиме: вознаграждение открытого отчета"));
-    connect(edits_[10], &QLineEdit::textEdited, this, [this] { Edit10Change(); });
+    // Typed, pasted, dropped or set by an assistive tool: every change of the user's counts.
+    connect(edits_[10], &QLineEdit::textChanged, this, [this] { Edit10Change(); });
 
     speedButton4_ = toolButton(box, QStringLiteral("Get"), QStringLiteral("Рассчитать"),
                                QStringLiteral("SpeedButton4"));
@@ -260,15 +279,13 @@ QWidget* TFormReport::buildTotals() {
 QWidget* TFormReport::buildPeriodGroup() {
     periodGroup_ = new QGroupBox(QStringLiteral("Отчетный период"), this);
     periodGroup_->setObjectName(QStringLiteral("GroupBox3"));
-    comboBox1_ = new QComboBox(periodGroup_);
+    comboBox1_ = new NamedList(QStringLiteral("Месяц"), periodGroup_);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    comboBox1_->setAccessibleName(QStringLiteral("Месяц"));
     for (int m = 0; m < 12; ++m) {
         comboBox1_->addItem(fromCp1251(monthName(m)));
     }
-    comboBox2_ = new QComboBox(periodGroup_);
+    comboBox2_ = new NamedList(QStringLiteral("Год"), periodGroup_);
     comboBox2_->setObjectName(QStringLiteral("ComboBox2"));
-    comboBox2_->setAccessibleName(QStringLiteral("Год"));
     for (int y = 0; y < Period::kYearCount; ++y) {
         comboBox2_->addItem(fromCp1251(yearText(y)));
     }
@@ -305,7 +322,7 @@ void TFormReport::FormCreate() {
     metricsDevice_.setDotsPerMeterY(static_cast<int>(std::lround(screen_.scale.sy * 1000)));
     screenMetrics_ = std::make_unique<QtTextMetrics>(&metricsDevice_);
 
-    panel1_->setText(QString::number(zoneDigit_));
+    showZoneDigit();
     try {
         context_.reports.list = FindFilesReport(context_.store.DataFolder);
     } catch (const IoError& error) {
@@ -323,14 +340,19 @@ void TFormReport::FormCreate() {
 bool TFormReport::eventFilter(QObject* watched, QEvent* event) {
     const bool click = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-    if (watched == numberGroup_ && doubleClick) {
-        GroupBox1DblClick();
-    } else if (watched == dateGroup_ && click) {
-        GroupBox2Click();
-    } else if (watched == dateGroup_ && doubleClick) {
-        GroupBox2DblClick();
-    } else if (watched == edits_[10] && doubleClick) {
-        Edit10DblClick();
+    if (watched == edits_[10]) {
+        if (doubleClick) {
+            Edit10DblClick();
+        }
+    } else if ((watched == numberGroup_ || watched == dateGroup_) && (click || doubleClick) &&
+               onGroupItself(*static_cast<QWidget*>(watched), *event)) {
+        if (watched == numberGroup_ && doubleClick) {
+            GroupBox1DblClick();
+        } else if (watched == dateGroup_ && click) {
+            GroupBox2Click();
+        } else if (watched == dateGroup_) {
+            GroupBox2DblClick();
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -47,7 +48,8 @@ public:
     void openStoredReport() override;
     void showNextNumbers(const NextNumbers& numbers) override;
 
-    // Handlers.
+    // Handlers. Each first takes a grid cell still being typed into the grid, so that no
+    // action works on an amount the user sees but the grid has not taken yet.
     void FormCreate();
     void FormActivate();
     void SpeedButton1Click();  // "List"
@@ -95,6 +97,13 @@ private:
     QWidget* buildTotals();
     QWidget* buildPeriodGroup();
     void addShortcuts();
+
+    // A mode button became checked, by a click, a key, the program or an assistive tool.
+    void modeButtonToggled(ReportMode mode, bool checked);
+    void showModeChecked();
+    void showZoneDigit();
+    // The window's own fills of the remuneration: no change of the user's to react to.
+    void setRemunerationText(const QString& text);
 
     void setEditState();
     void setViewOnlyState();
@@ -145,6 +154,7 @@ private:
     QToolButton* speedButton8_ = nullptr;
     QToolButton* speedButton9_ = nullptr;
     QToolButton* speedButton10_ = nullptr;
+    QButtonGroup* modeButtons_ = nullptr;
     QToolButton* panel1_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
     QGroupBox* numberGroup_ = nullptr;

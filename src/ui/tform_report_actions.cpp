@@ -73,6 +73,7 @@ void TFormReport::changeEvent(QEvent* event) {
 void TFormReport::FormActivate() {
     // Coming back from any window may find other client contracts active; typed amounts of
     // the contracts that are still there are kept. A stored report on view is left alone.
+    grid_->commitOpenEditor();
     if (mode_ == ReportMode::Manual && !viewOnly_) {
         ensureManualGridCurrent();
     }
@@ -144,8 +145,7 @@ void TFormReport::setMode(ReportMode mode) {
         rebuildManualGrid(true);
     }
     mode_ = mode;
-    speedButton8_->setChecked(mode == ReportMode::Slk);
-    speedButton9_->setChecked(mode == ReportMode::Manual);
+    showModeChecked();
     const bool manual = mode == ReportMode::Manual;
     grid_->setEditable(manual && !viewOnly_);
     speedButton5_->setEnabled(!manual && !viewOnly_);
@@ -153,6 +153,35 @@ void TFormReport::setMode(ReportMode mode) {
     comboBox2_->setEnabled(manual);
     panel1_->setVisible(manual);
     pageControl_->setCurrentIndex(ReportTab);
+}
+
+void TFormReport::showModeChecked() {
+    // The group unchecks the other button; neither change is a new choice of the user's.
+    const QSignalBlocker slk(speedButton8_);
+    const QSignalBlocker manual(speedButton9_);
+    (mode_ == ReportMode::Slk ? speedButton8_ : speedButton9_)->setChecked(true);
+}
+
+void TFormReport::modeButtonToggled(ReportMode mode, bool checked) {
+    if (!checked) {
+        return;
+    }
+    if (viewOnly_) {
+        // A stored report keeps the mode it is shown in.
+        showModeChecked();
+        return;
+    }
+    if (mode == ReportMode::Slk) {
+        SpeedButton8Click();
+    } else {
+        SpeedButton9Click();
+    }
+}
+
+void TFormReport::showZoneDigit() {
+    // A screen reader says the digit as well, as the panel shows it.
+    panel1_->setText(QString::number(zoneDigit_));
+    panel1_->setAccessibleName(QStringLiteral("Зона %1").arg(zoneDigit_));
 }
 
 // ---- the fields of a new report ----
@@ -200,7 +229,12 @@ void TFormReport::clearComputedFields() {
 
 void TFormReport::clearAmountFields() {
     clearComputedFields();
-    edits_[10]->clear();
+    setRemunerationText(QString());
+}
+
+void TFormReport::setRemunerationText(const QString& text) {
+    const QSignalBlocker blocker(edits_[10]);
+    edits_[10]->setText(text);
 }
 
 // ---- the manual grid ----
@@ -240,7 +274,7 @@ void TFormReport::showComputation(const ComputationResult& result) {
         edits_[9]->setText(fromCp1251(result.grossTotal));
     }
     if (result.remunerationCleared) {
-        edits_[10]->clear();
+        setRemunerationText(QString());
     }
     edits_[11]->setText(result.ready ? fromCp1251(result.toPrincipal) : QString());
     updateSaveButton();
@@ -286,12 +320,14 @@ void TFormReport::runManualGet() {
 // ---- handlers ----
 
 void TFormReport::SpeedButton1Click() {
+    grid_->commitOpenEditor();
     if (list_ != nullptr) {
         list_->exec();
     }
 }
 
 void TFormReport::SpeedButton2Click() {
+    grid_->commitOpenEditor();
     ReportWorkspace& reports = context_.reports;
     const RowSet& rows = reports.sets.current(mode_);
     if (viewOnly_ || rows.empty() || !reports.sets.ready(mode_)) {
@@ -325,7 +361,10 @@ void TFormReport::SpeedButton2Click() {
 }
 
 void TFormReport::SpeedButton3Click() {
+    grid_->commitOpenEditor();
     context_.reports.sets.startNewReport();
+    // The amounts typed for the abandoned report are not the new one's.
+    manualRows_.clear();
     context_.reports.StoredReportOpen = false;
     setEditState();
     speedButton3_->setEnabled(false);
@@ -340,6 +379,7 @@ void TFormReport::SpeedButton3Click() {
 }
 
 void TFormReport::SpeedButton4Click() {
+    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -353,6 +393,7 @@ void TFormReport::SpeedButton4Click() {
 }
 
 void TFormReport::SpeedButton5Click() {
+    grid_->commitOpenEditor();
     if (import_ == nullptr || mode_ != ReportMode::Slk || viewOnly_) {
         return;
     }
@@ -373,6 +414,7 @@ void TFormReport::SpeedButton5Click() {
 }
 
 void TFormReport::SpeedButton8Click() {
+    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -387,6 +429,7 @@ void TFormReport::SpeedButton8Click() {
 }
 
 void TFormReport::SpeedButton9Click() {
+    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -400,8 +443,9 @@ void TFormReport::SpeedButton9Click() {
 }
 
 void TFormReport::Panel1Click() {
+    grid_->commitOpenEditor();
     zoneDigit_ = (zoneDigit_ + 1) % 10;
-    panel1_->setText(QString::number(zoneDigit_));
+    showZoneDigit();
 }
 
 void TFormReport::Edit10Change() {
@@ -414,14 +458,15 @@ void TFormReport::Edit10Change() {
 }
 
 void TFormReport::Edit10DblClick() {
+    grid_->commitOpenEditor();
     if (mode_ != ReportMode::Manual || viewOnly_) {
         return;
     }
     edits_[10]->setText(fromCp1251(rememberedRemuneration_));
-    Edit10Change();
 }
 
 void TFormReport::GroupBox1DblClick() {
+    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -434,6 +479,7 @@ void TFormReport::GroupBox2Click() {
 }
 
 void TFormReport::GroupBox2DblClick() {
+    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -442,12 +488,14 @@ void TFormReport::GroupBox2DblClick() {
 }
 
 void TFormReport::ComboBox1Select() {
+    grid_->commitOpenEditor();
     if (mode_ == ReportMode::Manual && !viewOnly_) {
         SpeedButton4Click();
     }
 }
 
 void TFormReport::ComboBox2Change() {
+    grid_->commitOpenEditor();
     if (!viewOnly_) {
         SpeedButton4Click();
     }
@@ -472,7 +520,11 @@ void TFormReport::openStoredReport() {
         &v.OffsetActNo, &v.InvoiceNo, &v.ActNo,      &v.OffsetActDate, &v.InvoiceDate, &v.ActDate,
         &v.IncomeTotal, &v.VatTotal,  &v.GrossTotal, &v.Remuneration,  &v.ToPrincipal};
     for (std::size_t n = 1; n <= 11; ++n) {
-        edits_[n]->setText(fromCp1251(*texts[n - 1]));
+        if (n == 10) {
+            setRemunerationText(fromCp1251(*texts[n - 1]));
+        } else {
+            edits_[n]->setText(fromCp1251(*texts[n - 1]));
+        }
     }
     setPeriod(v.period);
     grid_->showGridRows(opened.grid);

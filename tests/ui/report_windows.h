@@ -37,14 +37,19 @@ protected:
     // Types into a grid cell as a user does: select it, type (the first key opens the
     // cell's editor), Enter.
     void typeCell(int row, int column, const QString& text) {
+        typeCellWithoutEnter(row, column, text);
+        if (QLineEdit* editor = cellEditor()) {
+            QTest::keyClick(editor, Qt::Key_Return);
+        }
+    }
+    // The same, but the cell's editor stays open with the text, as when the user goes on to
+    // click somewhere else.
+    void typeCellWithoutEnter(int row, int column, const QString& text) {
         ReportGrid* g = grid();
         g->setCurrentCell(row, column);
         for (const QChar c : text) {
             QWidget* target = cellEditor() ? static_cast<QWidget*>(cellEditor()) : g;
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-        if (QLineEdit* editor = cellEditor()) {
-            QTest::keyClick(editor, Qt::Key_Return);
         }
     }
     QLineEdit* cellEditor() const {
