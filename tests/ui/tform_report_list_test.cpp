@@ -1,9 +1,11 @@
 #include "firm_windows.h"
+#include "modal_driver.h"
 #include "reports/fill_report.h"
 #include "reports/report_files.h"
 #include "reports/report_scan.h"
 #include "ui/report_list_host.h"
 #include "ui/tform23.h"
+#include "ui/tform_change_rep.h"
 #include "ui/tform_del_rep.h"
 #include "ui/tform_report_list.h"
 
@@ -321,6 +323,54 @@ TEST_F(ReportListTest, WithNoRowHighlightedDelAndOpenAreOff) {
     EXPECT_TRUE(form->isVisible());
     clickRow(2);
     EXPECT_TRUE(button(2)->isEnabled() && button(3)->isEnabled());
+}
+
+// Asked again, a question starts on "No" and the folder chooser in its first list, whatever
+// was pressed the last time: an Enter or a Space confirms nothing.
+TEST_F(ReportListTest, DialogsOpenedAgainPressNothingByThemselves) {
+    open();
+    QString focus;
+    bool stayed = false;
+    whenModal("FormDelRep", [](QDialog& dialog) { click(dialog, "ButtonYes"); });
+    click(*form, "SpeedButton2");
+    whenModal("FormDelRep", [&](QDialog& dialog) {
+        focus = test::focusName();
+        test::pressKey(dialog, Qt::Key_Return);
+    });
+    click(*form, "SpeedButton2");
+    EXPECT_EQ(focus, "ButtonNo");
+    EXPECT_EQ(column(0).size(), 2) << "Enter deleted a second report";
+
+    auto* replace = new TFormChangeRep(form.get());
+    for (const bool second : {false, true}) {
+        whenModal("FormChangeRep", [&](QDialog& dialog) {
+            focus = test::focusName();
+            second ? test::pressKey(dialog, Qt::Key_Return) : click(dialog, "ButtonYes");
+        });
+        EXPECT_EQ(replace->ask("a", "b"), !second);
+    }
+    EXPECT_EQ(focus, "ButtonNo");
+
+    test::TempFolder other;
+    whenModal("Form23", [&](QDialog& dialog) {
+        static_cast<TForm23&>(dialog).selectFolder(QString::fromStdString(other.path()));
+        click(dialog, "ButtonOK");
+    });
+    click(*form, "SpeedButton1");
+    sink.messages.clear();
+    whenModal("Form23", [&](QDialog& dialog) {
+        focus = test::focusName();
+        test::typeKeys(dialog, " ");
+        stayed = dialog.isVisible();
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+        dialog.reject();
+    });
+    click(*form, "SpeedButton1");
+    EXPECT_EQ(focus, "DriveComboBox1");
+    EXPECT_TRUE(stayed) << "Space pressed \"OK\" and copied again";
+    EXPECT_TRUE(sink.messages.isEmpty());
 }
 
 TEST_F(ReportListTest, DeletingTheOnlyReportEmptiesTheListAndProposesNumberOne) {
