@@ -321,6 +321,43 @@ TEST_F(CatalogueWindowsTest, ACardOpenedAgainStartsInItsFirstField) {
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join("; ").toStdString();
 }
 
+// What the user sees typed is what "OK" takes, also while the caret is still in the field
+// typed last: nothing waits for the field to be left.
+TEST_F(CatalogueWindowsTest, OkTakesTheFieldStillBeingTyped) {
+    firm->show();
+    client->show();
+    // Clicks into a field and types there, then clicks "OK" at once.
+    const auto typeThenOk = [](QDialog& d, const char* name, const QString& keys) {
+        QTest::mouseClick(field(d, name), Qt::LeftButton);
+        typeKeys(d, keys);
+        clickButton(d, "ButtonOK");
+    };
+    onNextModal(*main, [&](QDialog& card) {
+        field(card, "Edit1")->setText(QStringLiteral("ООО \"Рога\""));
+        onNextModal(*main, [&](QDialog& bank) { typeThenOk(bank, "Edit1", "40702"); });
+        clickButton(card, "ButtonBank");
+        typeThenOk(card, "Edit17", "7701234567");
+    });
+    clickButton(*firm, "SpeedButton1");
+    ASSERT_EQ(store->FirmCount, 3);
+    EXPECT_EQ(store->Firms[2].Inn.str(), "7701234567");
+    EXPECT_EQ(store->Firms[2].Banks[0].SettlementAccount.str(), "40702");
+
+    onNextModal(*main, [&](QDialog& card) { typeThenOk(card, "Edit3", "@r.ru"); });
+    clickButton(*client, "SpeedButton2");
+    EXPECT_EQ(store->Clients[0].Email.str(), "@r.ru");
+
+    onNextModal(*main, [&](QDialog& card) {
+        field(card, "Edit8")->setText(QStringLiteral("Петровой П. П."));
+        field(card, "Edit9")->setText(QStringLiteral("Сидорова С. С."));
+        card.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+        typeThenOk(card, "Edit10", QStringLiteral("Сидоровой"));
+    });
+    agent->ButtonEditClick();
+    EXPECT_EQ(cp1251ToUtf8(store->Agent.PrincipalChiefAccountantGenitive.str()), "Сидоровой");
+    EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join("; ").toStdString();
+}
+
 TEST_F(CatalogueWindowsTest, EnterOnTheAgentWindowsFocusedButtonPressesIt) {
     agent->show();
     bool cardOpened = false;
