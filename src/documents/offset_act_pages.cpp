@@ -90,12 +90,13 @@ int placeRows(const Context& c, PlacedDocument& doc, int firstTableTop) {
 
 void placeClosingBlocks(const Context& c, PlacedDocument& doc, int lastRowBottom) {
     const Measures& m = c.m;
+    // How far under the last row each block's last line ends: block 3 starts a line step
+    // below the row, each block follows the one before it, and block 5 ends with the
+    // signature line. Each block counts once, so that what fits on the page stays there.
     const int t3 = (c.lines(Clause3) + 1) * m.hb;
     const int t34 = c.lines(Clause4) * m.hb + t3;
-    // Block 5 grows by the lines of signatures that wrap.
     const Signatures signatures = wrapSignatures(c);
-    const int t345 =
-        t3 + t34 + (c.lines(Clause5) + 7 + signatures.extraLines()) * m.hb + c.geometry.y(35);
+    const int t345 = t34 + (c.lines(Clause5) + signatures.lines()) * m.hb;
     // Blocks stay whole: as many of clauses 3, 4 and 5 as fit stay under the table, in order,
     // and the rest opens one more page.
     const int room = m.textBottom - lastRowBottom;

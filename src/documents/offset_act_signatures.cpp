@@ -22,11 +22,9 @@ Signatures wrapSignatures(const Context& c) {
 
 void placeSignatures(const Context& c, PageWriter& page, const Signatures& s, int clause5Y) {
     const Measures& m = c.m;
-    // The post follows the name, and the signature line comes one empty line after the post.
-    const std::array<int, Signatures::kRows> gapBefore{3, 0, 1};
     int y = clause5Y + c.lines(Clause5) * m.hb;
     for (std::size_t row = 0; row < Signatures::kRows; ++row) {
-        y += gapBefore[row] * m.hb;
+        y += Signatures::kGapBefore[row] * m.hb;
         for (std::size_t k = 0; k < s.principal[row].size(); ++k) {
             page.text(s.principal[row][k], m.left, y + static_cast<int>(k) * m.hb, m.body);
         }

@@ -17,19 +17,22 @@ namespace kestrelon::offset_act {
 // so that their captions and signature lines stay level.
 struct Signatures {
     static constexpr std::size_t kRows = 3; // the name, the signer's post, the signature line
+    // Empty lines above each row: three under clause 5, the post right under the name, and
+    // one before the signature line.
+    static constexpr std::array<int, kRows> kGapBefore{3, 0, 1};
     std::array<std::vector<std::string>, kRows> principal;
     std::array<std::vector<std::string>, kRows> agent;
 
     int rowLines(std::size_t row) const {
         return static_cast<int>(std::max(principal[row].size(), agent[row].size()));
     }
-    // The lines the rows take beyond one each.
-    int extraLines() const {
-        int extra = 0;
+    // The line steps from clause 5's last line down to the bottom of the signature line.
+    int lines() const {
+        int lines = 0;
         for (std::size_t row = 0; row < kRows; ++row) {
-            extra += rowLines(row) - 1;
+            lines += kGapBefore[row] + rowLines(row);
         }
-        return extra;
+        return lines;
     }
 };
 

@@ -1,6 +1,7 @@
 #include "tform23.h"
 
 #include "dialog_parts.h"
+#include "first_focus.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,6 +34,7 @@ TForm23::TForm23(QWidget* parent) : LazyDialog(parent) {
     setObjectName(QStringLiteral("Form23"));
     setWindowTitle(QStringLiteral("Form23"));
     resize(460, 420);
+    startEachShowingOn(*this, [this] { return static_cast<QWidget*>(drives_); });
 }
 
 void TForm23::build() {

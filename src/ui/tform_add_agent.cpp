@@ -3,6 +3,7 @@
 #include "catalogues/stored_text.h"
 #include "dialog_parts.h"
 #include "enter_moves_on.h"
+#include "first_focus.h"
 #include "qt_text.h"
 #include "report_cut_note.h"
 #include "tform_add_client.h"
@@ -92,6 +93,7 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     layout->addStretch(1);
     layout->addLayout(buttonRow({ok, cancel}));
     moveOnWithEnter(*this);
+    startEachShowingOn(*this, [this] { return comboBox1_; });
 }
 
 QWidget* TFormAddAgent::createAgentTab() {

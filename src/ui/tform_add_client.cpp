@@ -4,6 +4,7 @@
 #include "dialog_parts.h"
 #include "enter_moves_on.h"
 #include "file_error.h"
+#include "first_focus.h"
 #include "qt_text.h"
 #include "report_cut_note.h"
 
@@ -64,6 +65,10 @@ TFormAddClient::TFormAddClient(AppContext& context, QWidget* parent)
     layout->addStretch(1);
     layout->addLayout(buttonRow({ok, cancel}));
     moveOnWithEnter(*this);
+    // The organization list first, or the number when the contract keeps its organization.
+    startEachShowingOn(*this, [this] {
+        return comboBox1_->isEnabled() ? static_cast<QWidget*>(comboBox1_) : edit8_;
+    });
 }
 
 ClientsChange TFormAddClient::openCard(CardMode mode) {
@@ -93,7 +98,6 @@ void TFormAddClient::FormShow() {
     edit1_->setText(fromCp1251(fields.ContractDate));
     edit2_->setText(fromCp1251(fields.Phone));
     edit3_->setText(fromCp1251(fields.Email));
-    edit8_->setFocus();
 }
 
 ClientCardFields TFormAddClient::enteredFields() const {

@@ -3,6 +3,7 @@
 #include "dialog_parts.h"
 #include "enter_moves_on.h"
 #include "file_error.h"
+#include "first_focus.h"
 #include "qt_text.h"
 #include "store/date_text.h"
 #include "tform_add_agent.h"
@@ -81,6 +82,8 @@ TFormAgent::TFormAgent(AppContext& context, QWidget* parent) : QDialog(parent), 
     layout->addStretch(1);
     layout->addLayout(buttons);
     moveOnWithEnter(*this);
+    // No field to start in: "Edit", what the window is opened for, and not "OK" or "Cancel".
+    startEachShowingOn(*this, [edit] { return edit; });
 
     refreshLabels();
 }

@@ -126,6 +126,9 @@ void TFormBank::FormShow() {
         setEditable(false);
         break;
     }
+    // Each showing starts in the account of the page shown, not on "OK" pressed the last time
+    // (set here, once the page is chosen).
+    edits_[static_cast<std::size_t>(pageControl1_->currentIndex())][0]->setFocus();
 }
 
 void TFormBank::FormClose() {

@@ -2,6 +2,7 @@
 
 #include "dialog_parts.h"
 #include "file_error.h"
+#include "first_focus.h"
 #include "qt_text.h"
 
 #include <QFrame>
@@ -24,6 +25,7 @@ TFormDelFirm::TFormDelFirm(AppContext& context, QWidget* parent)
         makeButton(this, QStringLiteral("Yes"), "ButtonYes", &TFormDelFirm::YesClick);
     QPushButton* no = makeButton(this, QStringLiteral("No"), "ButtonNo", &TFormDelFirm::NoClick);
     no->setDefault(true);
+    startEachShowingOn(*this, [no] { return no; });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label1_);

@@ -3,6 +3,7 @@
 #include "catalogues/stored_text.h"
 #include "dialog_parts.h"
 #include "enter_moves_on.h"
+#include "first_focus.h"
 #include "inn_line_edit.h"
 #include "qt_text.h"
 #include "report_cut_note.h"
@@ -197,6 +198,7 @@ TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
     QPushButton* ok =
         makeButton(this, QStringLiteral("OK"), "ButtonOK", &TFormRekvizit::ButtonOKClick);
     moveOnWithEnter(*this);
+    startEachShowingOn(*this, [this] { return static_cast<QWidget*>(edit(1)); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(text);
     buttons->addWidget(bank);

@@ -198,15 +198,12 @@ void TFormReportList::showList(std::size_t row) {
         const QSignalBlocker blocker(grid_);
         grid_->showRows(rows);
     }
-    const bool any = !list.empty();
-    speedButton2_->setEnabled(any);
-    speedButton3_->setEnabled(any);
     setPanel(Count, QString::number(list.count()));
-    setPanel(ClickedRow, QString());
-    if (any) {
+    clickedRow_ = -1;
+    if (!list.empty()) {
         list.selected = std::min(row, list.count() - 1);
-        grid_->setCurrentDataRow(static_cast<int>(list.selected));
-        setPanel(ClickedRow, QString::number(list.selected + 1));
+        clickedRow_ = static_cast<int>(list.selected);
+        grid_->setCurrentDataRow(clickedRow_);
     }
     StringGrid1SelectionChanged();
 }
@@ -242,19 +239,49 @@ bool TFormReportList::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-int TFormReportList::chosenRow() const {
-    const int row = grid_->currentDataRow();
+std::vector<int> TFormReportList::selectedRows() const {
+    std::vector<int> rows;
     const auto count = static_cast<int>(context_.reports.list.count());
-    if (count == 0) {
+    if (grid_->showsData()) {
+        for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) {
+            if (index.row() < count) {
+                rows.push_back(index.row());
+            }
+        }
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int TFormReportList::chosenRow() const {
+    // The current row alone is no choice: a drag that starts under the last row moves it over
+    // rows that end up not highlighted, and a click there leaves no row highlighted at all.
+    const std::vector<int> rows = selectedRows();
+    const auto selected = [&rows](int row) {
+        return std::binary_search(rows.begin(), rows.end(), row);
+    };
+    if (rows.empty()) {
         return -1;
     }
-    return std::clamp(row, 0, count - 1);
+    if (selected(clickedRow_)) {
+        return clickedRow_;
+    }
+    const int current = grid_->currentDataRow();
+    return selected(current) ? current : rows.front();
+}
+
+void TFormReportList::showChosenRow() {
+    const int row = chosenRow();
+    setPanel(ClickedRow, row < 0 ? QString() : QString::number(row + 1));
+    speedButton2_->setEnabled(row >= 0);
+    speedButton3_->setEnabled(row >= 0);
 }
 
 void TFormReportList::StringGrid1Click(int row) {
     if (grid_->showsData() && row >= 0) {
-        setPanel(ClickedRow, QString::number(row + 1));
+        clickedRow_ = row;
     }
+    showChosenRow();
 }
 
 void TFormReportList::StringGrid1DblClick(int row) {
@@ -265,13 +292,9 @@ void TFormReportList::StringGrid1DblClick(int row) {
 
 void TFormReportList::StringGrid1SelectionChanged() {
     const std::vector<ReportListEntry>& entries = context_.reports.list.entries;
-    int first = -1, last = -1;
-    if (grid_->showsData()) {
-        for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) {
-            first = first < 0 ? index.row() : std::min(first, index.row());
-            last = std::max(last, index.row());
-        }
-    }
+    const std::vector<int> rows = selectedRows();
+    const int first = rows.empty() ? -1 : rows.front();
+    const int last = rows.empty() ? -1 : rows.back();
     std::span<const ReportListEntry> selected;
     if (first >= 0 && static_cast<std::size_t>(last) < entries.size()) {
         selected = std::span(entries).subspan(static_cast<std::size_t>(first),
@@ -284,6 +307,7 @@ void TFormReportList::StringGrid1SelectionChanged() {
     setPanel(ToPrincipal, fromCp1251(sums.toPrincipal));
     setPanel(Range, fromCp1251(sums.panelText));
     sixPercent_ = fromCp1251(sums.sixPercent);
+    showChosenRow();
 }
 
 void TFormReportList::StatusBar1ContextPopup(const QPoint& globalPosition) {

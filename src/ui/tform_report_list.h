@@ -7,6 +7,7 @@
 #include "lazy_dialog.h"
 
 #include <array>
+#include <vector>
 
 class QLabel;
 class QMenu;
@@ -58,8 +59,14 @@ private:
     void setPanel(int panel, const QString& text);
     // Shows the list with `row` selected (clamped to the list).
     void showList(std::size_t row);
-    // The grid row Open and Del act on; -1 with an empty list.
+    // The rows the grid highlights, in order.
+    std::vector<int> selectedRows() const;
+    // The row Open and Del act on: the row last clicked or moved to when it is among the
+    // selected ones, else the current row if selected, else the first selected; -1 when
+    // nothing is selected.
     int chosenRow() const;
+    // Panel 1 names the chosen row, and Open and Del are on while there is one.
+    void showChosenRow();
     // After a listed file turned out to be gone: the list is made again from the folder.
     // False (the error shown) when the folder cannot be listed.
     bool rescan();
@@ -76,6 +83,8 @@ private:
     QStatusBar* statusBar_ = nullptr;
     std::array<QLabel*, kPanels> panels_{};
     QMenu* popup_ = nullptr;
+    // The row the user last clicked or moved the current row to; -1 for none.
+    int clickedRow_ = -1;
     // The text of the last 6 % value, for the clipboard.
     QString sixPercent_;
 };

@@ -2,6 +2,7 @@
 
 #include "catalogues/firm_text_card.h"
 #include "file_error.h"
+#include "first_focus.h"
 #include "plain_text_memo.h"
 #include "qt_text.h"
 #include "store/image_file.h"
@@ -91,6 +92,7 @@ TFormSave::TFormSave(AppContext& context, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(memo1_, 1);
     resize(720, 420);
+    startEachShowingOn(*this, [this] { return static_cast<QWidget*>(memo1_); });
 }
 
 void TFormSave::showLines(const std::vector<std::string>& lines) {

@@ -1,6 +1,7 @@
 #include "yes_no_dialog.h"
 
 #include "dialog_parts.h"
+#include "first_focus.h"
 
 namespace kestrelon {
 
@@ -11,6 +12,8 @@ YesNoDialog::YesNoDialog(QWidget* parent, const QString& objectName, const QStri
     QPushButton* yes = makeButton(this, QStringLiteral("Yes"), "ButtonYes", &YesNoDialog::YesClick);
     QPushButton* no = makeButton(this, QStringLiteral("No"), "ButtonNo", &YesNoDialog::NoClick);
     no->setDefault(true);
+    // Asked again, a question starts on "No" too, whatever was pressed the last time.
+    startEachShowingOn(*this, [no] { return no; });
     buttons_ = buttonRow({yes, no});
 }
 

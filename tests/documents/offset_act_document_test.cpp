@@ -229,7 +229,9 @@ TEST(OffsetActLayout, RowsFillTheirOwnColumns) {
 TEST(OffsetActLayout, ClosingBlocksMoveWholeToTheNextPage) {
     const std::array<int, 6> counts{1, 1, 1, 2, 2, 2};
     const int top = rowsTop(counts);
-    const int t3 = 3 * kHb, t34 = 2 * kHb + t3, t345 = t3 + t34 + 9 * kHb + 140;
+    // Under the last row: a line step and clause 3; clause 4; clause 5, three steps, the
+    // name, the post, one step and the signature line.
+    const int t3 = 3 * kHb, t34 = 2 * kHb + t3, t345 = t34 + (2 + 3 + 2 + 1 + 1) * kHb;
     // The most rows under which each part of the closing text still fits.
     const int fit345 = (kBottom - t345 - top) / kRow;
     const int fit34 = (kBottom - t34 - top) / kRow;
@@ -255,6 +257,49 @@ TEST(OffsetActLayout, ClosingBlocksMoveWholeToTheNextPage) {
         EXPECT_EQ(tails(doc), c.tails) << c.rows << " rows";
         EXPECT_EQ(textsOf(doc).find("i44")->second.second.y, c.firstBlockY) << c.rows << " rows";
     }
+}
+
+// The closing text stays under the table exactly while its signature line ends above the
+// bottom margin. Under the rows of the second table, whose top is 375 + 19 times the line
+// counts of the preamble and clauses 1 and 2, the closing blocks take 152 + 19 times the
+// counts of clauses 3 to 5 (the step above clause 3 and the seven lines of signatures), so
+// the signature line ends at 527 + 19 * (sum of the counts) + 24 * rows.
+TEST(OffsetActLayout, TheTailStaysWhileItsLastLineEndsAboveTheMargin) {
+    struct Case {
+        std::array<int, 6> counts;
+        int rows;
+        int lastLineBottom; // as worked out above
+        std::vector<int> tails;
+    };
+    const std::vector<Case> cases{
+        {{4, 4, 4, 3, 2, 2}, 10, kBottom, {35}},              // ends on the margin
+        {{1, 1, 1, 3, 4, 4}, 14, kBottom + 1, {34, 55}},      // one pixel into it
+        {{1, 1, 1, 1, 1, 1}, 3, 527 + 19 * 6 + 3 * 24, {35}}, // a short act
+    };
+    for (const Case& c : cases) {
+        const PlacedDocument doc =
+            FillActZXY(numberedAct(static_cast<std::size_t>(c.rows), c.counts), screen(), kMetrics);
+        EXPECT_EQ(tails(doc), c.tails) << c.rows << " rows";
+        const auto at = textsOf(doc);
+        if (c.tails.size() == 1) {
+            ASSERT_EQ(doc.pages.size(), 1u);
+            EXPECT_EQ(at.find("i61")->second.second.y + kHb, c.lastLineBottom) << c.rows;
+        } else {
+            // Clause 5 opens the next page: under clause 4 it would have ended in the margin.
+            const TextItem& clause4 =
+                at.find("i" + std::to_string(48 + c.counts[4] - 1))->second.second;
+            EXPECT_EQ(clause4.y + kHb + (c.counts[5] + 7) * kHb, c.lastLineBottom);
+        }
+    }
+
+    // A month of three invoices, as the report window lays it out, stays on one page.
+    DocumentInput in = offsetInput();
+    in.rows = {{"101", "01.03.2011", "118.00", "18.00"},
+               {"102", "15.03.2011", "236.00", "36.00"},
+               {"103", "31.03.2011", "1180.00", "180.00"}};
+    const PlacedDocument month = FillActZXY(FillActZSt(in, screen(), kMetrics), screen(), kMetrics);
+    EXPECT_EQ(tails(month), std::vector<int>{35});
+    EXPECT_EQ(month.pages.size(), 1u);
 }
 
 TEST(OffsetActLayout, ALongAgentNameWrapsInItsSignatureColumnAndTheBlockGrows) {
@@ -285,7 +330,7 @@ TEST(OffsetActLayout, ALongAgentNameWrapsInItsSignatureColumnAndTheBlockGrows) {
 
     // The closing blocks stay under the table only while the taller block 5 fits there.
     const int top = rowsTop(counts);
-    const int t345 = 3 * kHb + (2 * kHb + 3 * kHb) + 9 * kHb + 140;
+    const int t345 = 3 * kHb + 2 * kHb + 9 * kHb;
     const int fitsPlain = (kBottom - t345 - top) / kRow;
     const int fitsWide = (kBottom - t345 - 3 * kHb - top) / kRow;
     ASSERT_LT(fitsWide, fitsPlain);

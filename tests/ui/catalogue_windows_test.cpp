@@ -2,6 +2,7 @@
 // the notes under fields whose value a report keeps shorter, Enter in the cards, and a name
 // for every control.
 
+#include "firm_windows.h"
 #include "modal_driver.h"
 #include "recording_sink.h"
 #include "support/sample_catalogues.h"
@@ -34,7 +35,11 @@ namespace kestrelon {
 namespace {
 
 using test::clickButton;
+using test::fieldText;
+using test::focusName;
 using test::onNextModal;
+using test::pressKey;
+using test::typeKeys;
 
 QString accessibleName(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
@@ -201,6 +206,156 @@ TEST_F(CatalogueWindowsTest, EnterInACardFieldMovesOnAndEnterOnAButtonPressesIt)
         sink.messages.clear();
     }
     EXPECT_EQ(store->FirmCount, 2) << "no half-filled organization was stored";
+}
+
+// A card opened again starts in its first field, a question on "No", and not on the button
+// that closed it the last time: what the user types at once goes there and presses nothing.
+TEST_F(CatalogueWindowsTest, ACardOpenedAgainStartsInItsFirstField) {
+    firm->show();
+    client->show();
+    main->attachWindow(TFormMain::Target::Agent, agent);
+    int printed = 0;
+    textCard->setLinePrinter([&](const QStringList&, const QFont&) {
+        ++printed;
+        return QString();
+    });
+    using Step = std::function<void(QDialog&)>;
+    // Opens a dialog from the window beneath with `button` and runs `step` in it.
+    const auto from = [this](QWidget& window, const char* button) {
+        return [&window, button, this](const Step& step) {
+            onNextModal(*main, step);
+            clickButton(window, button);
+        };
+    };
+    // The same from inside a new organization's card.
+    const auto fromCard = [this](const char* button) {
+        return [button, this](const Step& step) {
+            onNextModal(*main, [button, step, this](QDialog& card) {
+                onNextModal(*main, step);
+                clickButton(card, button);
+                clickButton(card, "ButtonNo");
+            });
+            clickButton(*firm, "SpeedButton1");
+        };
+    };
+    struct Case {
+        const char* what;
+        std::function<void(const Step&)> open;
+        const char* closeWith; // the button pressed the first time
+        const char* first;     // where the second opening starts
+        QString keys;          // typed at once; a lone "\r" is Enter
+        const char* field;     // where they went, if a line
+        QString fieldAfter;
+        const char* opens; // the dialog the keys open, if any
+    };
+    const std::vector<Case> cases{
+        {"organization card", from(*firm, "SpeedButton1"), "ButtonNo", "Edit1", " Рога", "Edit1",
+         " Рога", nullptr},
+        {"bank window", fromCard("ButtonBank"), "ButtonOK", "Edit1", " 40", "Edit1", " 40",
+         nullptr},
+        {"contract card, edit", from(*client, "SpeedButton2"), "ButtonOK", "Edit8", " 9", "Edit8",
+         "11111111 9", nullptr},
+        {"contract card, new",
+         from(*client, "SpeedButton1"),
+         "ButtonCancel",
+         "ComboBox1",
+         "",
+         nullptr,
+         {},
+         nullptr},
+        {"agent card",
+         from(*agent, "ButtonEdit"),
+         "ButtonCancel",
+         "ComboBox1",
+         "",
+         nullptr,
+         {},
+         nullptr},
+        {"agent window",
+         from(*main, "SpeedButton2"),
+         "ButtonCancel",
+         "ButtonEdit",
+         " ",
+         nullptr,
+         {},
+         "FormAddAgent"},
+        {"text card", fromCard("ButtonText"), "ButtonPrint", "Memo1", " ", nullptr, {}, nullptr},
+        {"contract delete question",
+         from(*client, "SpeedButton3"),
+         "ButtonYes",
+         "ButtonNo",
+         "\r",
+         nullptr,
+         {},
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.open([&c](QDialog& d) { clickButton(d, c.closeWith); });
+        QString focus, text, opened;
+        bool stayedOpen = false;
+        c.open([&](QDialog& d) {
+            focus = focusName();
+            if (c.opens != nullptr) {
+                test::whenModal(QString::fromLatin1(c.opens), [&opened](QDialog& next) {
+                    opened = next.objectName();
+                    next.reject();
+                });
+            }
+            if (c.keys == "\r") {
+                pressKey(d, Qt::Key_Return);
+            } else {
+                typeKeys(d, c.keys);
+            }
+            stayedOpen = d.isVisible();
+            text = c.field != nullptr ? fieldText(d, c.field) : QString();
+        });
+        EXPECT_EQ(focus, c.first);
+        // Enter answers the question with its focused "No".
+        EXPECT_EQ(stayedOpen, c.keys != "\r") << "a key pressed a button that closes";
+        EXPECT_EQ(text, c.fieldAfter);
+        EXPECT_EQ(opened, c.opens != nullptr ? QString::fromLatin1(c.opens) : QString());
+    }
+    EXPECT_EQ(printed, 1) << "Space printed the text card again";
+    EXPECT_EQ(store->ClientCount, 2) << "Enter answered \"Yes\" once more";
+    EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join("; ").toStdString();
+}
+
+// What the user sees typed is what "OK" takes, also while the caret is still in the field
+// typed last: nothing waits for the field to be left.
+TEST_F(CatalogueWindowsTest, OkTakesTheFieldStillBeingTyped) {
+    firm->show();
+    client->show();
+    // Clicks into a field and types there, then clicks "OK" at once.
+    const auto typeThenOk = [](QDialog& d, const char* name, const QString& keys) {
+        QTest::mouseClick(field(d, name), Qt::LeftButton);
+        typeKeys(d, keys);
+        clickButton(d, "ButtonOK");
+    };
+    onNextModal(*main, [&](QDialog& card) {
+        field(card, "Edit1")->setText(QStringLiteral("ООО \"Рога\""));
+        onNextModal(*main, [&](QDialog& bank) { typeThenOk(bank, "Edit1", "40702"); });
+        clickButton(card, "ButtonBank");
+        typeThenOk(card, "Edit17", "7701234567");
+    });
+    clickButton(*firm, "SpeedButton1");
+    ASSERT_EQ(store->FirmCount, 3);
+    EXPECT_EQ(store->Firms[2].Inn.str(), "7701234567");
+    EXPECT_EQ(store->Firms[2].Banks[0].SettlementAccount.str(), "40702");
+
+    onNextModal(*main, [&](QDialog& card) { typeThenOk(card, "Edit3", "@r.ru"); });
+    clickButton(*client, "SpeedButton2");
+    EXPECT_EQ(store->Clients[0].Email.str(), "@r.ru");
+
+    onNextModal(*main, [&](QDialog& card) {
+        field(card, "Edit8")->setText(QStringLiteral("Петровой П. П."));
+        field(card, "Edit9")->setText(QStringLiteral("Сидорова С. С."));
+        card.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+        typeThenOk(card, "Edit10", QStringLiteral("Сидоровой"));
+    });
+    agent->ButtonEditClick();
+    EXPECT_EQ(cp1251ToUtf8(store->Agent.PrincipalChiefAccountantGenitive.str()), "Сидоровой");
+    EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join("; ").toStdString();
 }
 
 TEST_F(CatalogueWindowsTest, EnterOnTheAgentWindowsFocusedButtonPressesIt) {

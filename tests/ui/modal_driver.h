@@ -44,6 +44,24 @@ inline void typeInto(QWidget& window, const char* name, const QString& text) {
     }
 }
 
+// Types on the keyboard of `window`: every key goes to whatever has the focus there.
+inline void typeKeys(const QWidget& window, const QString& text) {
+    for (const QChar c : text) {
+        const Qt::Key key = c == u' ' ? Qt::Key_Space : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, window.windowHandle(), key, QString(c), Qt::NoModifier);
+    }
+}
+
+inline void pressKey(const QWidget& window, Qt::Key key) {
+    QTest::keyClick(window.windowHandle(), key);
+}
+
+// The object name of the control that has the keyboard focus.
+inline QString focusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
 inline QString fieldText(const QWidget& window, const char* name) {
     const auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name));
     return edit ? edit->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));

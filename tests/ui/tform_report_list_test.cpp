@@ -1,9 +1,11 @@
 #include "firm_windows.h"
+#include "modal_driver.h"
 #include "reports/fill_report.h"
 #include "reports/report_files.h"
 #include "reports/report_scan.h"
 #include "ui/report_list_host.h"
 #include "ui/tform23.h"
+#include "ui/tform_change_rep.h"
 #include "ui/tform_del_rep.h"
 #include "ui/tform_report_list.h"
 
@@ -15,6 +17,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace kestrelon {
@@ -100,6 +103,24 @@ protected:
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         const QRect cell = grid()->visualRect(grid()->model()->index(row, 1));
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, modifiers, cell.center());
+    }
+    // Presses the left button under the last row and releases it over `row`.
+    void dragFromUnderTheRowsTo(int row) {
+        QWidget* viewport = grid()->viewport();
+        const QPoint over = grid()->visualRect(grid()->model()->index(row, 1)).center();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(over.x(), viewport->height() - 4));
+        QTest::mouseMove(viewport, over);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, over);
+    }
+    // The same three reports again in a fresh window.
+    void reopen() {
+        form.reset();
+        host.opened.clear();
+        for (const auto& file : std::filesystem::directory_iterator(folder.path())) {
+            std::filesystem::remove(file.path());
+        }
+        names.clear();
+        open();
     }
     void menuItem(const char* name) { form->findChild<QAction*>(name)->trigger(); }
     static QString decimal(QString text) {
@@ -208,6 +229,148 @@ TEST_F(ReportListTest, DeleteAsksRenamesAndSelectsTheRowAtTheDeletedPosition) {
     EXPECT_EQ(grid()->currentRow(), 1);
     EXPECT_EQ(panel(0), "2");
     EXPECT_EQ(host.numbers, QStringList{"11,11,11"});
+}
+
+// Del and Open act on the highlighted row; of several, on the one the status bar names as
+// the last clicked. The rows show reports 2 (March), 3 (April) and 10 (May).
+TEST_F(ReportListTest, DelAndOpenActOnTheSelectedRow) {
+    struct Case {
+        const char* how;
+        std::function<void()> select;
+        int row;           // the report acted on
+        const char* range; // panel 7
+    };
+    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        QTest::keyClick(grid(), k, m);
+    };
+    const std::vector<Case> cases{
+        {"a click", [&] { clickRow(1); }, 1, "Selection - 1 (2..2)"},
+        {"a Shift click down",
+         [&] {
+             clickRow(0);
+             clickRow(2, Qt::ShiftModifier);
+         },
+         2, "Selection - 3 (1..3)"},
+        {"a Shift click up",
+         [&] {
+             clickRow(2);
+             clickRow(0, Qt::ShiftModifier);
+         },
+         0, "Selection - 3 (1..3)"},
+        {"a Ctrl click",
+         [&] {
+             clickRow(0);
+             clickRow(1, Qt::ControlModifier);
+         },
+         1, "Selection - 2 (1..2)"},
+        {"the keyboard",
+         [&] {
+             key(Qt::Key_Down);
+             key(Qt::Key_Down);
+             key(Qt::Key_Up, Qt::ShiftModifier);
+         },
+         1, "Selection - 2 (2..3)"},
+        // The drag moves the focus mark over the first row, which is not highlighted.
+        {"a drag from under the rows",
+         [&] {
+             clickRow(1);
+             dragFromUnderTheRowsTo(0);
+         },
+         1, "Selection - 1 (2..2)"},
+    };
+    const QStringList descriptions{"Акт зачета № 2. Отчетный период - Март 2013 г.",
+                                   "Акт зачета № 3. Отчетный период - Апрель 2013 г.",
+                                   "Акт зачета № 10. Отчетный период - Май 2013 г."};
+    const std::vector<std::string> files{"2_0313_12345678.rep", "3_0413_12345678.rep",
+                                         "10_0513_12345678.rep"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        reopen();
+        c.select();
+        EXPECT_EQ(panel(7), c.range);
+        EXPECT_EQ(panel(1), QString::number(c.row + 1));
+        QString question;
+        whenModal("FormDelRep", [&](QDialog& dialog) {
+            question = test::child<QLabel>(dialog, "Panel1")->text();
+            click(dialog, "ButtonYes");
+        });
+        click(*form, "SpeedButton2");
+        EXPECT_EQ(question, descriptions[c.row]);
+        for (int r = 0; r < 3; ++r) {
+            EXPECT_EQ(folder.exists(files[static_cast<std::size_t>(r)]), r != c.row) << r;
+        }
+
+        reopen();
+        c.select();
+        click(*form, "SpeedButton3");
+        EXPECT_EQ(host.opened.value(0).toStdString(), column(0).value(c.row).toStdString() + " " +
+                                                          files[static_cast<std::size_t>(c.row)]);
+    }
+}
+
+TEST_F(ReportListTest, WithNoRowHighlightedDelAndOpenAreOff) {
+    open();
+    clickRow(1);
+    // A click under the last row leaves no row highlighted.
+    const QPoint under(grid()->visualRect(grid()->model()->index(0, 1)).center().x(),
+                       grid()->viewport()->height() - 4);
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, under);
+    ASSERT_TRUE(grid()->selectionModel()->selectedRows().isEmpty());
+    EXPECT_FALSE(button(2)->isEnabled());
+    EXPECT_FALSE(button(3)->isEnabled());
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_TRUE(host.opened.isEmpty());
+    EXPECT_TRUE(form->isVisible());
+    clickRow(2);
+    EXPECT_TRUE(button(2)->isEnabled() && button(3)->isEnabled());
+}
+
+// Asked again, a question starts on "No" and the folder chooser in its first list, whatever
+// was pressed the last time: an Enter or a Space confirms nothing.
+TEST_F(ReportListTest, DialogsOpenedAgainPressNothingByThemselves) {
+    open();
+    QString focus;
+    bool stayed = false;
+    whenModal("FormDelRep", [](QDialog& dialog) { click(dialog, "ButtonYes"); });
+    click(*form, "SpeedButton2");
+    whenModal("FormDelRep", [&](QDialog& dialog) {
+        focus = test::focusName();
+        test::pressKey(dialog, Qt::Key_Return);
+    });
+    click(*form, "SpeedButton2");
+    EXPECT_EQ(focus, "ButtonNo");
+    EXPECT_EQ(column(0).size(), 2) << "Enter deleted a second report";
+
+    auto* replace = new TFormChangeRep(form.get());
+    for (const bool second : {false, true}) {
+        whenModal("FormChangeRep", [&](QDialog& dialog) {
+            focus = test::focusName();
+            second ? test::pressKey(dialog, Qt::Key_Return) : click(dialog, "ButtonYes");
+        });
+        EXPECT_EQ(replace->ask("a", "b"), !second);
+    }
+    EXPECT_EQ(focus, "ButtonNo");
+
+    test::TempFolder other;
+    whenModal("Form23", [&](QDialog& dialog) {
+        static_cast<TForm23&>(dialog).selectFolder(QString::fromStdString(other.path()));
+        click(dialog, "ButtonOK");
+    });
+    click(*form, "SpeedButton1");
+    sink.messages.clear();
+    whenModal("Form23", [&](QDialog& dialog) {
+        focus = test::focusName();
+        test::typeKeys(dialog, " ");
+        stayed = dialog.isVisible();
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
+        dialog.reject();
+    });
+    click(*form, "SpeedButton1");
+    EXPECT_EQ(focus, "DriveComboBox1");
+    EXPECT_TRUE(stayed) << "Space pressed \"OK\" and copied again";
+    EXPECT_TRUE(sink.messages.isEmpty());
 }
 
 TEST_F(ReportListTest, DeletingTheOnlyReportEmptiesTheListAndProposesNumberOne) {
