@@ -1,6 +1,7 @@
 #include "tform_slk.h"
 
 #include "dialog_parts.h"
+#include "enter_moves_on.h"
 #include "plain_text_memo.h"
 #include "qt_text.h"
 #include "reports/slk_import.h"
@@ -44,26 +45,29 @@ TFormSlk::TFormSlk(AppContext& context, QWidget* parent)
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // A tab is a cell separator of the register, so Tab must not type into it: it moves on.
-    memo_->setTabChangesFocus(true);
+    // A tab is the register's cell separator, so Tab types one and a line can be mended or
+    // typed by hand; Ctrl+Tab moves on, as in any text editor.
 
     QPushButton* clear =
         makeButton(this, QStringLiteral("Clear"), "Button1", &TFormSlk::Button1Click);
     QPushButton* cancel =
         makeButton(this, QStringLiteral("Cancel"), "Button2", &TFormSlk::Button2Click);
     QPushButton* ok = makeButton(this, QStringLiteral("OK"), "Button3", &TFormSlk::Button3Click);
-    clear->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    ok->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(toolbar);
     layout->addWidget(memo_, 1);
     layout->addLayout(buttonRow({clear, cancel, ok}));
+    // No button is the default, so Enter in the text starts a new line and never presses
+    // "Clear" or "OK" by itself; on a focused button it presses that one.
+    moveOnWithEnter(*this);
 }
 
 bool TFormSlk::importRegister() {
     confirmed_ = false;
+    // The register is pasted or typed: each opening starts in the text, not on the button
+    // pressed last time.
+    memo_->setFocus(Qt::OtherFocusReason);
     exec();
     return confirmed_;
 }
