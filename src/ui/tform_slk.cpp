@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -19,6 +20,16 @@ namespace {
 QString chooseSylkFile(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть файл *.slk"), QString(),
                                         QStringLiteral("SYLK (*.slk *.SLK);;Все файлы (*)"));
+}
+
+// Puts text in place of the whole register as one step of the editor's undo, so that a slip
+// on "Clear" or "Open" can be taken back with Ctrl+Z; clear() and setPlainText() would also
+// forget the undo history.
+void replaceAllText(QPlainTextEdit& memo, const QString& text) {
+    QTextCursor cursor(memo.document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    memo.setTextCursor(cursor);
 }
 
 } // namespace
@@ -86,12 +97,14 @@ bool TFormSlk::openSylkFile(const QString& path) {
         context_.messages.showMessage(QStringLiteral("%1\n%2").arg(path, fromCp1251(read.message)));
         return false;
     }
-    memo_->setPlainText(fromCp1251(read.text));
+    replaceAllText(*memo_, fromCp1251(read.text));
     return true;
 }
 
 void TFormSlk::Button1Click() {
-    memo_->clear();
+    replaceAllText(*memo_, QString());
+    // Clearing is done to paste or type anew.
+    memo_->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormSlk::Button2Click() {
