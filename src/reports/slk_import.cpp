@@ -84,6 +84,11 @@ SlkImportResult parseRegister(std::string_view text, std::string_view agentContr
             break;
         }
     }
+    // Otherwise a text with no register in it (a register cut at ";" as a CSV export gives it,
+    // a note) would only leave an empty report behind.
+    if (rows.empty() && result.messages.empty()) {
+        result.messages.push_back("В тексте не найдено ни одной строки реестра"_cp);
+    }
     return result;
 }
 

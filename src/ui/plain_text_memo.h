@@ -3,6 +3,8 @@
 // paste a clipboard that holds no data at all (an empty clipboard under X11 is such a one), and
 // a crash there loses every unsaved edit of the program; an empty or text-less clipboard
 // pastes nothing here, from the keys, the context menu or a drop alike.
+// Where Tab types a tab, Ctrl+Tab and Ctrl+Shift+Tab still move the focus on and back, so the
+// keyboard can always leave the editor.
 
 #include <QPlainTextEdit>
 
@@ -15,6 +17,7 @@ public:
 protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace kestrelon

@@ -60,16 +60,16 @@ TFormErrNDS::TFormErrNDS(QWidget* parent) : QDialog(parent) {
     }
     fields->addWidget(expected, 2, 1, 1, 3);
 
-    QPushButton* no =
-        makeButton(this, QStringLiteral("Нет"), "Button1", &TFormErrNDS::Button1Click);
+    no_ = makeButton(this, QStringLiteral("Нет"), "Button1", &TFormErrNDS::Button1Click);
     QPushButton* fix =
         makeButton(this, QStringLiteral("Исправить"), "Button2", &TFormErrNDS::Button2Click);
-    fix->setDefault(true);
+    // Enter keeps what the user typed: only a deliberate "Исправить" replaces it.
+    no_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(heading);
     layout->addLayout(fields);
-    layout->addLayout(buttonRow({no, fix}));
+    layout->addLayout(buttonRow({no_, fix}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -86,6 +86,8 @@ bool TFormErrNDS::ask(const VatQuestion& question) {
         }
     }
     confirmed_ = false;
+    // The fields only show values; the answer is what the keyboard is for.
+    no_->setFocus(Qt::OtherFocusReason);
     exec();
     return confirmed_;
 }

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace kestrelon {
 
@@ -25,6 +26,7 @@ public:
 
 private:
     bool confirmed_ = false;
+    QPushButton* no_ = nullptr;
     QLabel* rowLabel_ = nullptr;
     std::array<QLineEdit*, 3> upper_{};
     std::array<QLineEdit*, 3> lower_{};

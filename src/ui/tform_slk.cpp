@@ -1,6 +1,7 @@
 #include "tform_slk.h"
 
 #include "dialog_parts.h"
+#include "enter_moves_on.h"
 #include "plain_text_memo.h"
 #include "qt_text.h"
 #include "reports/slk_import.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -18,6 +20,16 @@ namespace {
 QString chooseSylkFile(QWidget* parent) {
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть файл *.slk"), QString(),
                                         QStringLiteral("SYLK (*.slk *.SLK);;Все файлы (*)"));
+}
+
+// Puts text in place of the whole register as one step of the editor's undo, so that a slip
+// on "Clear" or "Open" can be taken back with Ctrl+Z; clear() and setPlainText() would also
+// forget the undo history.
+void replaceAllText(QPlainTextEdit& memo, const QString& text) {
+    QTextCursor cursor(memo.document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    memo.setTextCursor(cursor);
 }
 
 } // namespace
@@ -44,26 +56,29 @@ TFormSlk::TFormSlk(AppContext& context, QWidget* parent)
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // A tab is a cell separator of the register, so Tab must not type into it: it moves on.
-    memo_->setTabChangesFocus(true);
+    // A tab is the register's cell separator, so Tab types one and a line can be mended or
+    // typed by hand; Ctrl+Tab moves on, as in any text editor.
 
     QPushButton* clear =
         makeButton(this, QStringLiteral("Clear"), "Button1", &TFormSlk::Button1Click);
     QPushButton* cancel =
         makeButton(this, QStringLiteral("Cancel"), "Button2", &TFormSlk::Button2Click);
     QPushButton* ok = makeButton(this, QStringLiteral("OK"), "Button3", &TFormSlk::Button3Click);
-    clear->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    ok->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(toolbar);
     layout->addWidget(memo_, 1);
     layout->addLayout(buttonRow({clear, cancel, ok}));
+    // No button is the default, so Enter in the text starts a new line and never presses
+    // "Clear" or "OK" by itself; on a focused button it presses that one.
+    moveOnWithEnter(*this);
 }
 
 bool TFormSlk::importRegister() {
     confirmed_ = false;
+    // The register is pasted or typed: each opening starts in the text, not on the button
+    // pressed last time.
+    memo_->setFocus(Qt::OtherFocusReason);
     exec();
     return confirmed_;
 }
@@ -82,12 +97,14 @@ bool TFormSlk::openSylkFile(const QString& path) {
         context_.messages.showMessage(QStringLiteral("%1\n%2").arg(path, fromCp1251(read.message)));
         return false;
     }
-    memo_->setPlainText(fromCp1251(read.text));
+    replaceAllText(*memo_, fromCp1251(read.text));
     return true;
 }
 
 void TFormSlk::Button1Click() {
-    memo_->clear();
+    replaceAllText(*memo_, QString());
+    // Clearing is done to paste or type anew.
+    memo_->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormSlk::Button2Click() {

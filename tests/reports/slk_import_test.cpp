@@ -2,6 +2,7 @@
 
 #include "store/cp1251.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace kestrelon {
@@ -193,12 +194,41 @@ TEST(ParseRegister, StopsAtAnAmountThatGivesNoValue) {
     }
 }
 
-TEST(ParseRegister, EmptyTextConfirmsWithNoRows) {
-    for (const std::string input : {"", "\r\n\n"}) {
-        const SlkImportResult r = parseRegister(input, kContract);
+TEST(ParseRegister, AReadThatFindsNoRowSaysSoUnlessItSaidWhy) {
+    const std::string nothing = "В тексте не найдено ни одной строки реестра"_cp;
+    std::string csv = kHeader + "\n" + data(1);
+    std::replace(csv.begin(), csv.end(), '\t', ';');
+    struct Case {
+        const char* name;
+        std::string text, contract;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", kContract, {nothing}},
+        {"blank lines", "\r\n\n", kContract, {nothing}},
+        {"a CSV export", csv, kContract, {nothing}},
+        {"title and header only", text({kTitle, kHeader}), kContract, {nothing}},
+        {"only bad lines", text({kHeader, data(1, {{3, "short"}})}), kContract, {nothing}},
+        {"a silent stop", text({"Invoices register of 12345678", data(1)}), kContract, {nothing}},
+        {"another contract",
+         text({kTitle, data(1)}),
+         "87654321",
+         {"Номер агентского договора не совпадает с загруженными данными"_cp}},
+        {"no agent contract",
+         text({kTitle, data(1)}),
+         "",
+         {"Введите номер агентского договора"_cp}},
+        {"a bad first amount",
+         text({kHeader, data(1, {{5, "1.2.3"}})}),
+         kContract,
+         {"Строка 2 реестра, столбец INVOICE_DUE: неверная сумма «1.2.3». Загрузка остановлена."_cp}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SlkImportResult r = parseRegister(c.text, c.contract);
         EXPECT_TRUE(r.confirmed);
         EXPECT_TRUE(r.rows.empty());
-        EXPECT_TRUE(r.messages.empty());
+        EXPECT_EQ(r.messages, c.messages);
     }
 }
 
