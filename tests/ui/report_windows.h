@@ -8,8 +8,10 @@
 #include "ui/program_windows.h"
 #include "ui/report_grid.h"
 #include "ui/tform_report.h"
+#include "ui/tform_slk.h"
 
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 
 namespace kestrelon::test {
@@ -51,6 +53,16 @@ protected:
             QWidget* target = cellEditor() ? static_cast<QWidget*>(cellEditor()) : g;
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
+    }
+    // Imports, through "Slk", a register of one invoice of 1000.00 net, 180.00 VAT and 1180.00
+    // with VAT, dated in March 2013.
+    void importOneInvoice() {
+        whenModal(QStringLiteral("FormSlk"), [](QDialog& dialog) {
+            static_cast<TFormSlk&>(dialog).textArea()->setPlainText(QStringLiteral(
+                "A0000001\t11111111\tК\t1000000000001\t15.03.2013\t1000\t180\t1180\tpaid\tx"));
+            click(dialog, QStringLiteral("Button3"));
+        });
+        click(*report, QStringLiteral("SpeedButton5"));
     }
     QLineEdit* cellEditor() const {
         for (QLineEdit* e : grid()->viewport()->findChildren<QLineEdit*>()) {

@@ -41,15 +41,6 @@ protected:
         showWindow();
         click(*report, QStringLiteral("SpeedButton9"));
     }
-    // A register of one invoice of 1000.00 net, 1180.00 with VAT, dated in March 2013.
-    void importOneInvoice() {
-        whenModal(QStringLiteral("FormSlk"), [](QDialog& dialog) {
-            static_cast<TFormSlk&>(dialog).textArea()->setPlainText(QStringLiteral(
-                "A0000001\t11111111\tК\t1000000000001\t15.03.2013\t1000\t180\t1180\tpaid\tx"));
-            click(dialog, QStringLiteral("Button3"));
-        });
-        click(*report, QStringLiteral("SpeedButton5"));
-    }
     bool saveEnabled() const { return control("SpeedButton2")->isEnabled(); }
 
     // The keyboard: keys go where the focus is.

@@ -30,15 +30,6 @@ protected:
         report->show();
         click(*report, QStringLiteral("SpeedButton9"));
     }
-    // Imports a register of one invoice of 1180.00 with VAT, dated in March 2013.
-    void importOneInvoice() {
-        whenModal(QStringLiteral("FormSlk"), [](QDialog& dialog) {
-            static_cast<TFormSlk&>(dialog).textArea()->setPlainText(QStringLiteral(
-                "A0000001\t11111111\tК\t1000000000001\t15.03.2013\t1000\t180\t1180\tpaid\tx"));
-            click(dialog, QStringLiteral("Button3"));
-        });
-        click(*report, QStringLiteral("SpeedButton5"));
-    }
     QTabWidget* tabs() const {
         return test::child<QTabWidget>(*report, QStringLiteral("PageControl1"));
     }
