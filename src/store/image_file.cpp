@@ -68,6 +68,21 @@ int createTemporary(const std::string& path, std::string& temporary) {
     return -1;
 }
 
+// Digits as std::to_string writes them: no sign, no leading zero, at most `maxDigits`.
+std::optional<unsigned long> canonicalNumber(std::string_view digits, std::size_t maxDigits) {
+    if (digits.empty() || digits.size() > maxDigits || (digits.size() > 1 && digits[0] == '0')) {
+        return std::nullopt;
+    }
+    unsigned long value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<unsigned long>(c - '0');
+    }
+    return value;
+}
+
 bool writeWhole(int fd, const void* image, std::size_t size) {
     const auto* bytes = static_cast<const char*>(image);
     while (size > 0) {
@@ -88,6 +103,25 @@ bool writeWhole(int fd, const void* image, std::size_t size) {
 
 std::string temporaryImageName(const std::string& path, long pid, int attempt) {
     return path + ".~" + std::to_string(pid) + "-" + std::to_string(attempt);
+}
+
+std::optional<TemporaryName> parseTemporaryImageName(std::string_view fileName) {
+    const std::size_t mark = fileName.rfind(".~");
+    if (mark == std::string_view::npos || mark == 0) {
+        return std::nullopt;
+    }
+    const std::string_view numbers = fileName.substr(mark + 2);
+    const std::size_t dash = numbers.find('-');
+    if (dash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto pid = canonicalNumber(numbers.substr(0, dash), 10);
+    const auto attempt = canonicalNumber(numbers.substr(dash + 1), 3);
+    if (!pid || *pid == 0 || !attempt ||
+        *attempt >= static_cast<unsigned long>(kTemporaryAttempts)) {
+        return std::nullopt;
+    }
+    return TemporaryName{std::string(fileName.substr(0, mark)), static_cast<long>(*pid)};
 }
 
 void syncFolder(const std::string& folder) {
@@ -112,14 +146,14 @@ bool loadImageBytes(const std::string& folder, const std::string& name, void* im
     errno = 0;
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        throw IoError::fromErrno(errno, name);
+        throw IoError::fromErrno(errno, name, path);
     }
     const std::size_t got = std::fread(image, 1, size, file.get());
     if (got < size) {
         if (std::ferror(file.get())) {
-            throw IoError::fromErrno(errno, name);
+            throw IoError::fromErrno(errno, name, path);
         }
-        throw IoError::readBeyondEnd(name);
+        throw IoError::readBeyondEnd(name, path);
     }
     return true;
 }
@@ -130,12 +164,12 @@ void saveImageBytes(const std::string& folder, const std::string& name, const vo
     struct stat target {};
     const bool replacing = ::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode);
     if (replacing && targetRefusesWriting(path, target)) {
-        throw IoError::fromErrno(EACCES, name);
+        throw IoError::fromErrno(EACCES, name, path);
     }
     std::string temporary;
     Descriptor fd(createTemporary(path, temporary));
     if (fd.get() < 0) {
-        throw IoError::fromErrno(errno, name);
+        throw IoError::fromErrno(errno, name, path);
     }
     // The new file takes the old one's permission bits, so a save never widens or narrows
     // who may read the data.
@@ -147,15 +181,32 @@ void saveImageBytes(const std::string& folder, const std::string& name, const vo
     if (!written || closeError != 0) {
         const int error = written ? closeError : writeError;
         ::unlink(temporary.c_str());
-        throw IoError::fromErrno(error == 0 ? EIO : error, name);
+        throw IoError::fromErrno(error == 0 ? EIO : error, name, path);
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        throw IoError::fromErrno(error, name);
+        throw IoError::fromErrno(error, name, path);
     }
     // The rename lives in the folder; without this a power cut can bring back the old file.
-    syncFolder(std::filesystem::path(path).parent_path().string());
+    try {
+        syncFolder(std::filesystem::path(path).parent_path().string());
+    } catch (const IoError& error) {
+        throw IoError(error.message(), name, path);
+    }
+}
+
+bool folderTakesSaves(const std::string& folder, const std::string& name) {
+    std::string temporary;
+    Descriptor fd(createTemporary(folder + name, temporary));
+    if (fd.get() < 0) {
+        return false;
+    }
+    // One byte, so that a full disk counts as well as a folder that refuses new files.
+    const bool written = writeWhole(fd.get(), "\0", 1);
+    fd.close();
+    const bool removed = ::unlink(temporary.c_str()) == 0;
+    return written && removed;
 }
 
 } // namespace kestrelon

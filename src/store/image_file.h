@@ -4,7 +4,9 @@
 #include "io_error.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace kestrelon {
@@ -25,6 +27,17 @@ void saveImageBytes(const std::string& folder, const std::string& name, const vo
 // The name a save tries for its temporary file: the process id and the attempt set apart
 // the saves of two running copies and the leftovers of killed ones.
 std::string temporaryImageName(const std::string& path, long pid, int attempt);
+
+struct TemporaryName {
+    std::string saved; // the file the save was writing: the name without ".~pid-attempt"
+    long pid = 0;      // the process that saved
+};
+// The parts of a name exactly as temporaryImageName makes them, or nothing for any other name.
+std::optional<TemporaryName> parseTemporaryImageName(std::string_view fileName);
+
+// Whether a save of folder + name could be made now: a temporary file is created beside it,
+// written one byte and removed again.
+bool folderTakesSaves(const std::string& folder, const std::string& name);
 
 // Writes a folder's entries (a rename done in it) to the disk. Throws IoError.
 void syncFolder(const std::string& folder);

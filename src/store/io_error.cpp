@@ -4,24 +4,24 @@
 
 namespace kestrelon {
 
-IoError IoError::readBeyondEnd(const std::string& fileName) {
-    return IoError("Read beyond end of file", fileName);
+IoError IoError::readBeyondEnd(const std::string& fileName, const std::string& path) {
+    return IoError("Read beyond end of file", fileName, path);
 }
 
-IoError IoError::fromErrno(int error, const std::string& fileName) {
+IoError IoError::fromErrno(int error, const std::string& fileName, const std::string& path) {
     switch (error) {
     case ENOENT:
     case ENOTDIR:
-        return IoError("File not found", fileName);
+        return IoError("File not found", fileName, path);
     case EACCES:
     case EPERM:
     case EROFS:
-        return IoError("File access denied", fileName);
+        return IoError("File access denied", fileName, path);
     case ENOSPC:
     case EDQUOT:
-        return IoError("Disk full", fileName);
+        return IoError("Disk full", fileName, path);
     default:
-        return IoError("I/O error " + std::to_string(error), fileName);
+        return IoError("I/O error " + std::to_string(error), fileName, path);
     }
 }
 

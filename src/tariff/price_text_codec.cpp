@@ -46,11 +46,15 @@ std::string_view lineEndText(LineEnd end) {
 
 FileText decodeTextFile(std::string_view bytes) {
     FileText file;
-    file.format.byteOrderMark = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    // A cp1251 list may begin with the letters "п»ї", the same three bytes as the mark; they
+    // are a mark only when the rest is UTF-8 too, else the names would read as "?" and be
+    // written so.
+    const bool marked = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    const bool utf8 = isWellFormedUtf8(marked ? bytes.substr(kByteOrderMark.size()) : bytes);
+    file.format.byteOrderMark = marked && utf8;
     if (file.format.byteOrderMark) {
         bytes.remove_prefix(kByteOrderMark.size());
     }
-    const bool utf8 = file.format.byteOrderMark || isWellFormedUtf8(bytes);
     file.format.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::Cp1251;
     file.format.lineEnd = firstLineEnd(bytes);
     file.utf8 = withLineFeeds(utf8 ? std::string(bytes) : cp1251ToUtf8(bytes));

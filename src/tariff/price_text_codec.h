@@ -28,8 +28,9 @@ struct FileText {
     TextFormat format;
 };
 
-// A file with a byte-order mark, or whose bytes are all well-formed UTF-8, is UTF-8; any
-// other is cp1251 (a Russian cp1251 text is practically never valid UTF-8). The first line
+// A file whose bytes after a byte-order mark, if any, are all well-formed UTF-8 is UTF-8; any
+// other is cp1251 (a Russian cp1251 text is practically never valid UTF-8), and its leading
+// bytes that look like a mark are text. The first line
 // break found gives the line ends; every "\r\n" and lone "\r" is read as a line break.
 FileText decodeTextFile(std::string_view bytes);
 

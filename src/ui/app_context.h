@@ -32,6 +32,9 @@ struct AppContext {
     CatalogueState catalogues{};
     ReportWorkspace reports{};
     TariffState tariff{};
+    // A failed save of the column widths was shown: later drags do not say it again until a
+    // save of them succeeds (the widths are kept in memory and go with the next save).
+    bool columnWidthsFailureShown = false;
     // Today's date as the windows propose it; tests fix it.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 };

@@ -1,5 +1,6 @@
 #include "catalogue_grid.h"
 
+#include "file_error.h"
 #include "store/io_error.h"
 
 #include <QEvent>
@@ -173,8 +174,12 @@ void CatalogueGrid::storeWidthsIfChanged() {
     }
     try {
         context_.store.SaveFileCol();
+        context_.columnWidthsFailureShown = false;
     } catch (const IoError& error) {
-        context_.messages.showMessage(QString::fromStdString(error.message()));
+        if (!context_.columnWidthsFailureShown) {
+            context_.columnWidthsFailureShown = true;
+            showFileError(context_, error);
+        }
     }
 }
 

@@ -1,13 +1,22 @@
 #pragma once
-// Shows a file error the way every window does: the system's message alone.
+// Shows a file error the way every window does: the system's message, then on its own line the
+// file's full name, so that the user knows which file of which folder failed.
 
 #include "app_context.h"
 #include "store/io_error.h"
 
 namespace kestrelon {
 
+// A name without a folder belongs to the data folder.
+inline QString fileErrorText(const IoError& error, const DataStore& store) {
+    const std::string& path = error.path();
+    const std::string full = !path.empty() && path.front() == '/' ? path : store.DataFolder + path;
+    return QStringLiteral("%1\n%2").arg(QString::fromStdString(error.message()),
+                                        QString::fromStdString(full));
+}
+
 inline void showFileError(AppContext& context, const IoError& error) {
-    context.messages.showMessage(QString::fromStdString(error.message()));
+    context.messages.showMessage(fileErrorText(error, context.store));
 }
 
 } // namespace kestrelon

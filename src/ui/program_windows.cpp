@@ -1,6 +1,8 @@
 #include "program_windows.h"
 
+#include "file_error.h"
 #include "store/data_folder_lock.h"
+#include "store/data_folder_upkeep.h"
 #include "store/io_error.h"
 #include "store/startup_load.h"
 #include "tform1.h"
@@ -31,31 +33,38 @@
 namespace kestrelon {
 namespace {
 
-QString describe(const IoError& error, const DataStore& store) {
-    return QStringLiteral("%1\n%2").arg(
-        QString::fromStdString(error.message()),
-        QString::fromStdString(store.DataFolder + error.fileName()));
-}
-
 // The agent contract window loads "Agent" when it is created; a failure is shown and
 // start-up goes on with the contract as far as it was read. Returns whether the file existed.
 bool loadAgentOnCreate(AppContext& context) {
     try {
         return loadAgentContract(context.store);
     } catch (const IoError& error) {
-        context.messages.showMessage(describe(error, context.store));
+        context.messages.showMessage(fileErrorText(error, context.store));
         return true;
     }
 }
 
 } // namespace
 
+bool tidyDataFolder(const DataStore& store, bool lockHeld, MessageSink& messages) {
+    if (!dataFolderTakesSaves(store.DataFolder)) {
+        return false;
+    }
+    if (lockHeld) {
+        const std::vector<IoError> failures = removeLeftoverTemporaries(store.DataFolder);
+        if (!failures.empty()) {
+            messages.showMessage(QString::fromStdString(leftoverRemovalMessage(failures)));
+        }
+    }
+    return true;
+}
+
 bool loadTablesAtStartup(DataStore& store, MessageSink& messages) {
     try {
         loadStartupTables(store);
         return true;
     } catch (const IoError& error) {
-        messages.showMessage(describe(error, store));
+        messages.showMessage(fileErrorText(error, store));
         return false;
     }
 }
@@ -127,8 +136,14 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
         messages.showMessage(QString::fromUtf8(DataFolderLock::kHeldElsewhereMessage));
         return 1;
     }
+    const bool writable = tidyDataFolder(*store, folderLock.held(), messages);
     if (!loadTablesAtStartup(*store, messages)) {
         return 1;
+    }
+    // Said once; then every save that fails still says so, naming its file.
+    if (!writable) {
+        messages.showMessage(
+            QString::fromStdString(unwritableDataFolderMessage(store->DataFolder)));
     }
     AppContext context{*store, messages};
     const auto windows = createProgramWindows(context);

@@ -33,6 +33,11 @@ class TFormReport;
 class TFormReportList;
 class TFormSlk;
 
+// Before the tables are read: whether the data folder takes saves, and, when it does and this
+// copy holds its lock, the removal of the temporary files that killed saves left there (said
+// only when a removal fails). Returns whether the folder takes saves.
+bool tidyDataFolder(const DataStore& store, bool lockHeld, MessageSink& messages);
+
 // Loads the tables read before any window exists. On a file error shows the error with
 // the file's full name and returns false: the program must stop before any window.
 bool loadTablesAtStartup(DataStore& store, MessageSink& messages);

@@ -211,15 +211,13 @@ bool TFormMain::FormClose() {
     if (!next) {
         return true;
     }
-    const WindowState previous = store.FormW;
     store.FormW = *next;
     try {
         store.SaveFileForm();
     } catch (const IoError& error) {
-        // Keep the stored values, so that closing again compares and tries again.
-        store.FormW = previous;
-        context_.messages.showMessage(QString::fromStdString(error.message()));
-        return false;
+        // Window sizes are nobody's data: a folder that takes no saves (a read-only copy, a
+        // full disk) must not hold the program open. Said once, and the program ends.
+        showFileError(context_, error);
     }
     return true;
 }

@@ -45,7 +45,8 @@ public:
     void HelpClick();
     void AboutClick();
     // Shut-down: asks whether to save a pending change of the agent contract, then keeps the
-    // window sizes. False when a file could not be written (the window then stays open).
+    // window sizes. False when the agent contract could not be written (the window then stays
+    // open); a failed save of the window sizes is shown and the program ends all the same.
     bool FormClose();
 
     // How "Help" opens a document with the system's associated application (false when none

@@ -142,6 +142,51 @@ TEST(PriceTextFiles, EncodingAndLineEndsAreFoundAndWrittenBack) {
     EXPECT_EQ(decodeTextFile("").format, TextFormat{});
 }
 
+// A cp1251 list may begin with "п»ї", the bytes of the UTF-8 mark: it is read, written and read
+// again as cp1251 with every letter, while a marked UTF-8 list stays UTF-8.
+TEST(PriceTextFiles, MarkBytesMakeUtf8OnlyWhenTheRestIsUtf8) {
+    struct Case {
+        const char* label;
+        std::string bytes;
+        TextEncoding encoding;
+        bool bom;
+        std::string firstName; // UTF-8
+        std::string secondName;
+    };
+    const std::string mark = "\xEF\xBB\xBF";
+    const Case cases[] = {
+        {"cp1251 beginning with the mark's bytes", mark + "Москва   12.50\r\nХлеб 1\r\n"_cp,
+         TextEncoding::Cp1251, false, "п»їМосква  ", "Хлеб"},
+        {"UTF-8 with a mark", mark + "Москва   12.50\r\nХлеб 1\r\n", TextEncoding::Utf8, true,
+         "Москва  ", "Хлеб"},
+        {"ASCII after the mark", mark + "Moscow 12.50\r\nBread 1\r\n", TextEncoding::Utf8, true,
+         "Moscow", "Bread"},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const FileText read = decodeTextFile(c.bytes);
+        EXPECT_EQ(read.format.encoding, c.encoding);
+        EXPECT_EQ(read.format.byteOrderMark, c.bom);
+        EXPECT_EQ(encodeTextFile(read.utf8, read.format), c.bytes);
+        PriceList list('.');
+        list.parse(utf8ToCp1251(read.utf8));
+        ASSERT_EQ(list.count(), 2u);
+        EXPECT_EQ(cp1251ToUtf8(list.line(0).Name.view()), c.firstName);
+
+        // The marked-up list is written the way the list was read, and reads back so.
+        const std::string path = folder.path() + "out.txt";
+        writeWholeFile(path, encodeLines(list.outputLines(), read.format));
+        const FileText again = decodeTextFile(readWholeFile(path));
+        EXPECT_EQ(again.format, read.format);
+        PriceList output('.');
+        output.parse(utf8ToCp1251(again.utf8));
+        ASSERT_EQ(output.count(), 2u);
+        EXPECT_EQ(cp1251ToUtf8(output.line(0).Name.view()), c.firstName);
+        EXPECT_EQ(cp1251ToUtf8(output.line(1).Name.view()), c.secondName);
+    }
+}
+
 TEST(PriceTextFiles, OutputIsWrittenInTheListsEncodingAndLineEnds) {
     const std::vector<std::string> lines = {"Москва  \t25"_cp, "Хлеб\t1,5"_cp};
     const TextFormat cp1251{TextEncoding::Cp1251, false, LineEnd::CrLf};

@@ -3,7 +3,10 @@
 #include "ui/catalogue_grid.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QImage>
+#include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -87,6 +90,43 @@ TEST_F(CatalogueGridTest, NeverStoredWidthsOpenAtTheDesignedWidthStoredOnesAtLea
     EXPECT_EQ(widths.columnWidth(0), 200);
     EXPECT_EQ(widths.columnWidth(1), 24);
     EXPECT_EQ(widths.columnWidth(2), 150);
+}
+
+// A failed save of the column widths is said once, not on every drag; once a save succeeded
+// again, a new failure is news and is said again.
+TEST_F(CatalogueGridTest, AFailedSaveOfTheWidthsIsSaidOnceUntilASaveSucceeds) {
+    const std::string widths = folder.path() + "ArCol.ats";
+    folder.writeFile("ArCol.ats", 512);
+    const auto readOnly = [&](bool yes) {
+        std::filesystem::permissions(widths, std::filesystem::perms(yes ? 0444 : 0644));
+    };
+    QHeaderView* header = grid->horizontalHeader();
+    const auto dragFirstBorder = [&] {
+        const int border = header->sectionSize(0) - 1;
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(border, 5));
+        QTest::mouseMove(header->viewport(), QPoint(border + 10, 5));
+        QTest::mouseMove(header->viewport(), QPoint(border + 20, 5));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(border + 20, 5));
+    };
+    const QString said = QString::fromStdString("File access denied\n" + widths);
+
+    readOnly(true);
+    for (int drag = 0; drag < 3; ++drag) {
+        dragFirstBorder();
+    }
+    EXPECT_EQ(sink.messages, QStringList{said});
+
+    readOnly(false);
+    dragFirstBorder();
+    EXPECT_EQ(sink.messages, QStringList{said});
+    const std::string saved = folder.readFile("ArCol.ats");
+    EXPECT_EQ(static_cast<unsigned char>(saved[0]) | static_cast<unsigned char>(saved[1]) << 8,
+              header->sectionSize(0));
+
+    readOnly(true);
+    dragFirstBorder();
+    dragFirstBorder();
+    EXPECT_EQ(sink.messages, QStringList({said, said}));
 }
 
 } // namespace

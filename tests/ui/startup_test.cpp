@@ -4,6 +4,7 @@
 #include "store/data_folder_lock.h"
 #include "support/temp_folder.h"
 #include "ui/program_windows.h"
+#include "ui/tform_firm.h"
 #include "ui/tform_report_list.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kestrelon {
 namespace {
@@ -172,6 +174,65 @@ TEST(Startup, ASecondCopyOnTheSameFolderEndsWithoutTouchingAFile) {
               QStringList{QStringLiteral("Программа уже запущена с этой папкой данных")});
     EXPECT_EQ(folderContents(folder), before);
     EXPECT_EQ(std::filesystem::last_write_time(folder.path() + "FormW"), written);
+}
+
+// No one, root neither, makes files in /proc: a data folder that takes no saves. Start-up says so
+// once and the program runs; closing it after a window was resized says that "FormW" could not
+// be written, naming it, and the program ends.
+TEST(Startup, AnUnwritableDataFolderIsSaidOnceAndTheProgramRunsAndEnds) {
+    test::TempFolder programFolder;
+    test::RecordingSink sink;
+    QStringList saidAtStart;
+    bool shown = false;
+    bool closed = false;
+    const int exitCode = runProgram(
+        programFolder.path() + "kestrelon", sink,
+        [&](ProgramWindows& w) {
+            saidAtStart = sink.messages;
+            shown = w.FormMain->isVisible();
+            w.FormFirm->resize(w.FormFirm->width() + 40, w.FormFirm->height() + 30);
+            closed = w.FormMain->close();
+            if (!closed) {
+                QCoreApplication::exit(3); // a main window that refuses to close hangs the run
+            }
+        },
+        "/proc");
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(saidAtStart, QStringList{QStringLiteral("Папка данных недоступна для записи: /proc; "
+                                                      "изменения не будут сохранены")});
+    ASSERT_EQ(sink.messages.size(), 2);
+    EXPECT_TRUE(sink.messages[1].endsWith(QStringLiteral("\n/proc/FormW")))
+        << sink.messages[1].toStdString();
+}
+
+// Saves killed before their rename leave temporary files; the next start removes them, silently,
+// and only them.
+TEST(Startup, LeftoversOfKilledSavesAreRemovedAndNothingElse) {
+    test::TempFolder folder;
+    const std::vector<std::string> leftovers = {"Firms.~4194305-0", "ArCol.ats.~4194306-17",
+                                                "Март 2024.rep.~4194307-0", "list.trf.~4194308-999",
+                                                "FormW.~" + std::to_string(::getpid()) + "-1"};
+    for (const std::string& name : leftovers) {
+        folder.writeFile(name, 1000, 'x');
+    }
+    const std::vector<std::string> others = {"Firms",     "Clients",          "Март 2024.rep",
+                                             "list.trf",  "notes.~4194305-0", "Firms.~4194305-0~",
+                                             "Firms.~1-0"};
+    for (const std::string& name : others) {
+        folder.writeFile(name, name == "Firms" ? 189824 : name == "Clients" ? 10880 : 10, 'y');
+    }
+    test::RecordingSink sink;
+    ASSERT_EQ(runIn(folder, sink).exitCode, 0);
+    EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(' ').toStdString();
+    for (const std::string& name : leftovers) {
+        EXPECT_FALSE(folder.exists(name)) << name;
+    }
+    for (const std::string& name : others) {
+        EXPECT_TRUE(folder.exists(name)) << name;
+    }
+    EXPECT_EQ(folder.readFile("Firms"), std::string(189824, 'y'));
 }
 
 // A copy killed while it ran leaves its lock file behind; the kernel released its lock.

@@ -452,7 +452,7 @@ TEST_F(PriceListWindowTest, ARefusedImageChangesNothing) {
         EXPECT_EQ(child<QPlainTextEdit>("Memo1")->toPlainText(), QString::fromUtf8(kList));
     }
     EXPECT_EQ(sink.messages.size(), 3);
-    EXPECT_EQ(sink.messages.value(2), "File not found");
+    EXPECT_EQ(sink.messages.value(2), "File not found\n" + path("missing.trf"));
     open("list.csv");
     EXPECT_EQ(sink.messages.size(), 3) << "other files are not price lists";
 }

@@ -341,7 +341,8 @@ TEST_F(AgentWindowTest, AFailedSaveKeepsTheWindowOpenAndTheChangeForTheNextOk) {
     editAndConfirm(QStringLiteral("N-1"));
     store->DataFolder = folder.path() + "missing/";
     clickButton(*form, "ButtonOK");
-    EXPECT_EQ(sink.messages, QStringList{QStringLiteral("File not found")});
+    EXPECT_EQ(sink.messages, QStringList{QString::fromStdString("File not found\n" + folder.path() +
+                                                                "missing/Agent")});
     EXPECT_TRUE(form->isVisible()) << "the failed save stops the OK before the window closes";
     EXPECT_TRUE(context.catalogues.agent.changed());
 

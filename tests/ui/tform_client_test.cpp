@@ -306,18 +306,21 @@ TEST_F(ClientWindowTest, ClosingWritesTheMarksOnlyWhenOneChanged) {
     }
 }
 
+// A read-only "Clients" (a file without write bits refuses root too) names itself in the message.
 TEST_F(ClientWindowTest, MarksThatCouldNotBeSavedAreSavedAtTheNextClosing) {
     addFirm(QStringLiteral("Альфа"), "7701000001");
     addContract("1", "7701000001");
+    folder.writeFile("Clients", 10880);
+    const std::string clients = folder.path() + "Clients";
+    std::filesystem::permissions(clients, std::filesystem::perms(0444));
     openWindow();
-    const std::string good = store->DataFolder;
-    store->DataFolder = good + "missing/";
     clickCell(0, 5);
     form->close();
     ASSERT_EQ(sink.messages.size(), 1);
-    EXPECT_EQ(sink.messages[0], QStringLiteral("File not found"));
+    EXPECT_EQ(sink.messages[0],
+              QStringLiteral("File access denied\n%1").arg(QString::fromStdString(clients)));
 
-    store->DataFolder = good;
+    std::filesystem::permissions(clients, std::filesystem::perms(0644));
     form->show();
     form->close();
     ASSERT_TRUE(folder.exists("Clients"));

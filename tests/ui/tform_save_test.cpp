@@ -92,7 +92,8 @@ TEST_F(TextCardTest, CancelledOrFailedSaveWritesNothing) {
         EXPECT_TRUE(t.isVisible());
         t.close();
     });
-    EXPECT_EQ(sink.messages, QStringList({"File not found"}));
+    const std::string card = folder.path() + "missing/card.txt";
+    EXPECT_EQ(sink.messages, QStringList({QString::fromStdString("File not found\n" + card)}));
 }
 
 TEST_F(TextCardTest, PrintSendsIndentedLinesAfterFourEmptyOnesThenCloses) {
