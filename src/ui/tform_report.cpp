@@ -294,10 +294,18 @@ QWidget* TFormReport::buildPeriodGroup() {
     checkBox1_->setToolTip(QStringLiteral("Документ сдан"));
     connect(comboBox1_, &QComboBox::activated, this, [this] { ComboBox1Select(); });
     connect(comboBox2_, &QComboBox::currentIndexChanged, this, [this] { ComboBox2Change(); });
+    // The VAT rate follows the period however it is set: by the user, an import or a report.
+    vatRateLabel_ = new QLabel(periodGroup_);
+    vatRateLabel_->setObjectName(QStringLiteral("LabelVatRate"));
+    for (QComboBox* list : {comboBox1_, comboBox2_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { showVatRate(); });
+    }
+    showVatRate();
 
     auto* row = new QHBoxLayout(periodGroup_);
     row->addWidget(comboBox1_);
     row->addWidget(comboBox2_);
+    row->addWidget(vatRateLabel_);
     row->addWidget(checkBox1_);
     return periodGroup_;
 }
