@@ -302,11 +302,12 @@ QWidget* TFormReport::buildPeriodGroup() {
     }
     showVatRate();
 
-    auto* row = new QHBoxLayout(periodGroup_);
-    row->addWidget(comboBox1_);
-    row->addWidget(comboBox2_);
-    row->addWidget(vatRateLabel_);
-    row->addWidget(checkBox1_);
+    // The rate stands under the period it belongs to, so the groups beside keep their room.
+    auto* rows = new QGridLayout(periodGroup_);
+    rows->addWidget(comboBox1_, 0, 0);
+    rows->addWidget(comboBox2_, 0, 1);
+    rows->addWidget(checkBox1_, 0, 2);
+    rows->addWidget(vatRateLabel_, 1, 0, 1, 2);
     return periodGroup_;
 }
 
