@@ -1,6 +1,6 @@
-// The text helpers of reports and documents: amount reading, VAT, amounts in words, long
-// dates, the legal form and word wrapping. The first two bytes choose the wrapping width and
-// line limit; the rest is the text.
+// The text helpers of reports and documents: amount reading, VAT at every rate, amounts in
+// words, long dates, the legal form and word wrapping. The first two bytes choose the wrapping
+// width and line limit; the rest is the text.
 #include "documents/amount_words.h"
 #include "documents/div_st.h"
 #include "documents/fake_metrics.h"
@@ -38,12 +38,15 @@ void amounts(std::string_view text) {
     const std::uint32_t k = parsed.kopecks;
     require(parseAmount(KopToRub(k)).kopecks == k, "an amount's money text reads back");
     require(NumToLetRubleKopek(KopToRub(k)).has_value(), "every amount has words");
-    const auto vat = CalcNds(NdsMode::VatFromNet, k);
-    const auto gross = CalcNds(NdsMode::GrossFromNet, k);
-    // Each is rounded on its own (1.75: VAT 0.32, gross 2.06), so they may part by a kopeck.
-    require(vat && gross && *gross + 1 >= k + *vat && *gross <= k + *vat + 1,
-            "gross is net plus its VAT, to a kopeck");
-    require(CalcNds(NdsMode::NetFromGross, *gross) == k, "net comes back from gross");
+    for (const int rate : {18, 20, 22}) {
+        const auto vat = CalcNds(NdsMode::VatFromNet, k, rate);
+        const auto gross = CalcNds(NdsMode::GrossFromNet, k, rate);
+        // Each is rounded on its own (1.75 at 18 %: VAT 0.32, gross 2.06), so they may part by
+        // a kopeck.
+        require(vat && gross && *gross + 1 >= k + *vat && *gross <= k + *vat + 1,
+                "gross is net plus its VAT, to a kopeck");
+        require(CalcNds(NdsMode::NetFromGross, *gross, rate) == k, "net comes back from gross");
+    }
 }
 
 void words(std::string_view text) {

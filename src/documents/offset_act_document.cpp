@@ -3,6 +3,7 @@
 #include "amount_words.h"
 #include "legal_form.h"
 #include "offset_act_layout.h"
+#include "reports/vat_rate.h"
 #include "sentence_wrap.h"
 #include "store/cp1251.h"
 #include "word_list.h"
@@ -63,8 +64,9 @@ Clauses clauses(const DocumentInput& in, const std::string& agent) {
                      words(in.remuneration) + " без учета НДС."_cp,
                  "", ""};
     c.clause4 = {"4.  Остаток задолженности в сумме "_cp + words(in.toPrincipal) +
-                     " в т.ч. НДС 18% - "_cp + words(in.vatTotal) +
-                     " подлежит оплате на расчетный счет "_cp + kPrincipal + ".",
+                     " в т.ч. НДС "_cp + std::to_string(vatRatePercent(in.period)) + "% - "_cp +
+                     words(in.vatTotal) + " подлежит оплате на расчетный счет "_cp + kPrincipal +
+                     ".",
                  "", ""};
     c.clause5 = {"5.  Настоящий Акт составлен в двух экземплярах, по одному для "_cp + kPrincipal +
                      " и "_cp,

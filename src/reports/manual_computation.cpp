@@ -4,6 +4,7 @@
 #include "money.h"
 #include "remuneration.h"
 #include "report_messages.h"
+#include "vat_rate.h"
 
 #include <algorithm>
 #include <array>
@@ -45,8 +46,9 @@ std::optional<std::string> parseRow(const GridRow& row, std::size_t rowNumber, R
 
 class RowCompleter {
 public:
-    RowCompleter(const GridRow& row, std::size_t index, const VatQuestionHandler& ask)
-        : row_(row), index_(index), ask_(ask) {}
+    RowCompleter(const GridRow& row, std::size_t index, int ratePercent,
+                 const VatQuestionHandler& ask)
+        : row_(row), index_(index), ratePercent_(ratePercent), ask_(ask) {}
 
     // Completes the row; false when a conversion leaves the range of an amount.
     bool complete(RowAmounts& a) {
@@ -124,7 +126,7 @@ private:
     }
 
     bool calc(NdsMode mode, std::uint32_t from, std::uint32_t& to) const {
-        const auto value = CalcNds(mode, from);
+        const auto value = CalcNds(mode, from, ratePercent_);
         if (!value) {
             return false;
         }
@@ -149,6 +151,7 @@ private:
 
     const GridRow& row_;
     std::size_t index_;
+    int ratePercent_;
     const VatQuestionHandler& ask_;
 };
 
@@ -202,10 +205,12 @@ ComputationResult runManualComputation(GridRows& grid, const ManualInput& input,
         }
     }
 
+    // The VAT of the rows is that of the rate in force in the report's month.
+    const int rate = vatRatePercent(input.period);
     RowSet computed;
     computed.rows.reserve(count);
     for (std::size_t r = 0; r < count; ++r) {
-        if (!RowCompleter(grid[r], r, ask).complete(amounts[r])) {
+        if (!RowCompleter(grid[r], r, rate, ask).complete(amounts[r])) {
             result.message = messages::conversionOutOfRange(r + 1);
             return result;
         }

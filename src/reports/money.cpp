@@ -118,27 +118,35 @@ std::optional<std::uint32_t> KopMinusRub(std::uint32_t base, std::uint32_t amoun
     return base - amount;
 }
 
-std::optional<std::uint32_t> CalcNds(NdsMode mode, std::uint32_t kopecks) {
+VatFactors vatFactors(int ratePercent) {
+    // Each constant is one correctly rounded division of two whole numbers, so at 18 % it is
+    // the same extended value as the literal 0.18L, 18.0L / 118.0L or 1.18L.
+    const long double r = ratePercent;
+    return {r / 100.0L, r / (100.0L + r), (100.0L + r) / 100.0L};
+}
+
+std::optional<std::uint32_t> CalcNds(NdsMode mode, std::uint32_t kopecks, int ratePercent) {
+    const VatFactors f = vatFactors(ratePercent);
     const long double x = kopecks;
     long double result = 0;
     switch (mode) {
     case NdsMode::VatFromNet:
-        result = x * 0.18L;
+        result = x * f.share;
         break;
     case NdsMode::VatFromGross:
-        result = x * (18.0L / 118.0L);
+        result = x * f.containedShare;
         break;
     case NdsMode::GrossFromNet:
-        result = x * 0.18L + x;
+        result = x * f.share + x;
         break;
     case NdsMode::NetFromGross:
-        result = x / 1.18L;
+        result = x / f.grossFactor;
         break;
     case NdsMode::NetFromVat:
-        result = x / 0.18L;
+        result = x / f.share;
         break;
     case NdsMode::GrossFromVat:
-        result = x / 0.18L + x;
+        result = x / f.share + x;
         break;
     }
     const long double rounded = std::rintl(result);

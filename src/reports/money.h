@@ -1,6 +1,6 @@
 #pragma once
 // Money arithmetic: amounts are uint32 kopecks; amount texts are parsed the way the
-// bookkeepers type them; VAT at 18 % is converted in 80-bit extended precision.
+// bookkeepers type them; VAT at the period's rate is converted in 80-bit extended precision.
 
 #include <cstddef>
 #include <cstdint>
@@ -51,17 +51,26 @@ std::string KopToRub(std::uint32_t kopecks);
 // base - amount, refusing a base smaller than the amount (no unsigned wrap).
 std::optional<std::uint32_t> KopMinusRub(std::uint32_t base, std::uint32_t amount);
 
-// The six VAT conversions at 18 %, rounded half to even; nullopt when the result does not
-// fit 0..4294967295.
-enum class NdsMode {
-    VatFromNet = 0,   // x * 0.18
-    VatFromGross = 1, // x * 18/118
-    GrossFromNet = 2, // x * 0.18 + x
-    NetFromGross = 3, // x / 1.18
-    NetFromVat = 4,   // x / 0.18
-    GrossFromVat = 5, // x / 0.18 + x
+// The constants of the VAT conversions at a rate of r percent, in 80-bit extended precision:
+// r/100, r/(100+r) and (100+r)/100. At 18 % they are exactly 0.18L, 18.0L/118.0L and 1.18L.
+struct VatFactors {
+    long double share;          // r/100: VAT on a net amount
+    long double containedShare; // r/(100+r): VAT contained in an amount with VAT
+    long double grossFactor;    // (100+r)/100: amount with VAT per net amount
 };
-std::optional<std::uint32_t> CalcNds(NdsMode mode, std::uint32_t kopecks);
+VatFactors vatFactors(int ratePercent);
+
+// The six VAT conversions at a rate of r percent, rounded half to even; nullopt when the
+// result does not fit 0..4294967295.
+enum class NdsMode {
+    VatFromNet = 0,   // x * r/100
+    VatFromGross = 1, // x * r/(100+r)
+    GrossFromNet = 2, // x * r/100 + x
+    NetFromGross = 3, // x / ((100+r)/100)
+    NetFromVat = 4,   // x / (r/100)
+    GrossFromVat = 5, // x / (r/100) + x
+};
+std::optional<std::uint32_t> CalcNds(NdsMode mode, std::uint32_t kopecks, int ratePercent);
 
 // Checked sum of kopecks; nullopt when it would pass 4294967295.
 std::optional<std::uint32_t> addKopecks(std::uint32_t a, std::uint32_t b);

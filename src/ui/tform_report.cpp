@@ -294,11 +294,20 @@ QWidget* TFormReport::buildPeriodGroup() {
     checkBox1_->setToolTip(QStringLiteral("Документ сдан"));
     connect(comboBox1_, &QComboBox::activated, this, [this] { ComboBox1Select(); });
     connect(comboBox2_, &QComboBox::currentIndexChanged, this, [this] { ComboBox2Change(); });
+    // The VAT rate follows the period however it is set: by the user, an import or a report.
+    vatRateLabel_ = new QLabel(periodGroup_);
+    vatRateLabel_->setObjectName(QStringLiteral("LabelVatRate"));
+    for (QComboBox* list : {comboBox1_, comboBox2_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { showVatRate(); });
+    }
+    showVatRate();
 
-    auto* row = new QHBoxLayout(periodGroup_);
-    row->addWidget(comboBox1_);
-    row->addWidget(comboBox2_);
-    row->addWidget(checkBox1_);
+    // The rate stands under the period it belongs to, so the groups beside keep their room.
+    auto* rows = new QGridLayout(periodGroup_);
+    rows->addWidget(comboBox1_, 0, 0);
+    rows->addWidget(comboBox2_, 0, 1);
+    rows->addWidget(checkBox1_, 0, 2);
+    rows->addWidget(vatRateLabel_, 1, 0, 1, 2);
     return periodGroup_;
 }
 

@@ -19,6 +19,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QToolButton;
@@ -114,6 +115,8 @@ private:
     void setPeriod(const Period& period);
     void clearAmountFields();
     void clearComputedFields();
+    void dropComputation();
+    void showVatRate();
 
     void rebuildManualGrid(bool keepTypedAmounts);
     void ensureManualGridCurrent();
@@ -165,6 +168,7 @@ private:
     QComboBox* comboBox1_ = nullptr;
     QComboBox* comboBox2_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;
+    QLabel* vatRateLabel_ = nullptr;
     ReportGrid* grid_ = nullptr;
     std::array<DocumentView*, 3> documents_{};
 };

@@ -10,6 +10,7 @@
 #include "reports/report_save.h"
 #include "reports/report_scan.h"
 #include "reports/slk_computation.h"
+#include "reports/vat_rate.h"
 #include "store/date_text.h"
 #include "tform_change_rep.h"
 #include "tform_err_nds.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -219,6 +221,7 @@ void TFormReport::setPeriod(const Period& period) {
     const QSignalBlocker yearBlocker(comboBox2_);
     comboBox1_->setCurrentIndex(period.month);
     comboBox2_->setCurrentIndex(period.year);
+    showVatRate();
 }
 
 void TFormReport::clearComputedFields() {
@@ -490,6 +493,8 @@ void TFormReport::GroupBox2DblClick() {
 void TFormReport::ComboBox1Select() {
     grid_->commitOpenEditor();
     if (mode_ == ReportMode::Manual && !viewOnly_) {
+        // Another month may have another VAT rate: what was computed is not this month's.
+        dropComputation();
         SpeedButton4Click();
     }
 }
@@ -497,14 +502,27 @@ void TFormReport::ComboBox1Select() {
 void TFormReport::ComboBox2Change() {
     grid_->commitOpenEditor();
     if (!viewOnly_) {
+        if (mode_ == ReportMode::Manual) {
+            dropComputation();
+        }
         SpeedButton4Click();
     }
+}
+
+void TFormReport::showVatRate() {
+    const Period period{static_cast<std::uint8_t>(std::max(0, comboBox1_->currentIndex())),
+                        static_cast<std::uint8_t>(std::max(0, comboBox2_->currentIndex()))};
+    vatRateLabel_->setText(QStringLiteral("НДС %1 %").arg(vatRatePercent(period)));
 }
 
 void TFormReport::StringGrid1CellEdited(int column) {
     if (column < ReportGrid::kFirstAmountColumn) {
         return;
     }
+    dropComputation();
+}
+
+void TFormReport::dropComputation() {
     // The totals on view no longer match the rows: "Get" must run before "Save".
     clearComputedFields();
     context_.reports.sets.ManualReady = false;

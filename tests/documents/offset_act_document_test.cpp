@@ -109,6 +109,21 @@ TEST(OffsetActText, ClausesNameTheAmountsInWords) {
     EXPECT_TRUE(unwrapped(noAmount).items[44].ends_with("на сумму  без учета НДС."_cp));
 }
 
+// Clause 4 names the VAT rate in force in the report's month.
+TEST(OffsetActText, ClauseFourNamesTheRateOfThePeriod) {
+    const std::vector<std::pair<Period, std::string>> cases = {
+        {Period{11, 8}, " в т.ч. НДС 18% - "_cp},  // December 2018
+        {Period{0, 9}, " в т.ч. НДС 20% - "_cp},   // January 2019
+        {Period{10, 16}, " в т.ч. НДС 22% - "_cp}, // November 2026
+    };
+    for (const auto& [period, text] : cases) {
+        DocumentInput in = offsetInput();
+        in.period = period;
+        EXPECT_NE(unwrapped(in).items[48].find(text), std::string::npos)
+            << period.calendarYear() << ": " << cp1251ToUtf8(unwrapped(in).items[48]);
+    }
+}
+
 TEST(OffsetActText, DateLineShowsOnlyAFourDigitYear) {
     const std::string withYear = "\"    \" ____________ 2011  г."_cp;
     const std::string without = "\"    \" ____________   г."_cp;

@@ -1,4 +1,5 @@
 #include "reports/manual_computation.h"
+#include "reports/money.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,48 @@ TEST(ManualComputation, EveryCaseOfGivenAmounts) {
         ASSERT_EQ(set.count(), 1u);
         EXPECT_EQ(set.rows[0].AmountText.str(), c.net);
         EXPECT_EQ(set.rows[0].GrossText.str(), c.gross);
+    }
+}
+
+// The rows are completed, and checked, at the rate in force in the report's month.
+TEST(ManualComputation, TheRateOfTheReportMonth) {
+    struct RateCase {
+        Period period;
+        GridRow typed;
+        int expectedQuestion;
+        std::string net, vat, gross;
+    };
+    const std::vector<RateCase> cases = {
+        {Period{11, 8}, amounts("100", "", ""), 0, "100.00", "18.00", "118.00"},  // 12.2018
+        {Period{0, 9}, amounts("100", "", ""), 0, "100.00", "20.00", "120.00"},   // 01.2019
+        {Period{11, 15}, amounts("", "", "120"), 0, "100.00", "20.00", "120.00"}, // 12.2025
+        {Period{0, 16}, amounts("", "", "122"), 0, "100.00", "22.00", "122.00"},  // 01.2026
+        {Period{10, 16}, amounts("", "22", ""), 0, "100.00", "22.00", "122.00"},  // 11.2026
+        // A VAT of 18 % typed into a report of 2026 is questioned against 22 %.
+        {Period{10, 16}, amounts("100", "18", "118"), 9, "100.00", "22.00", "122.00"},
+        {Period{10, 16}, amounts("100", "22", "122"), 0, "100.00", "22.00", "122.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "period " << int(c.period.month) << "." << c.period.calendarYear() << " "
+                     << c.typed[3] << "/" << c.typed[4] << "/" << c.typed[5]);
+        GridRows grid = {c.typed};
+        RowSet set;
+        Asked asked;
+        asked.answer = true;
+        ManualInput in = marchInput(1);
+        in.period = c.period;
+        runManualComputation(grid, in, set, asked.handler());
+        ASSERT_EQ(asked.questions.size(), c.expectedQuestion ? 1u : 0u);
+        if (c.expectedQuestion) {
+            EXPECT_EQ(asked.questions[0].code, c.expectedQuestion);
+            EXPECT_EQ(asked.questions[0].expectedVat, c.vat);
+            EXPECT_EQ(asked.questions[0].expectedGross, c.gross);
+        }
+        EXPECT_EQ(grid[0][3], c.net);
+        EXPECT_EQ(grid[0][4], c.vat);
+        EXPECT_EQ(grid[0][5], c.gross);
+        EXPECT_EQ(set.VatTotal, parseAmount(c.vat).kopecks);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "reports/money.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -92,14 +93,91 @@ TEST(CalcNds, ExtendedPrecisionHalvesToEven) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.mode) << " " << c.in);
-        EXPECT_EQ(CalcNds(c.mode, c.in), c.out);
+        EXPECT_EQ(CalcNds(c.mode, c.in, 18), c.out);
+    }
+}
+
+// The same conversions worked by hand at the rates that followed 18 %.
+TEST(CalcNds, AtTwentyAndTwentyTwoPercent) {
+    struct RateCase {
+        int rate;
+        NdsMode mode;
+        std::uint32_t in;
+        std::uint32_t out;
+    };
+    const std::vector<RateCase> cases = {
+        {20, NdsMode::VatFromGross, 12000, 2000},
+        {22, NdsMode::VatFromGross, 12200, 2200},
+        {20, NdsMode::VatFromNet, 10000, 2000},
+        {22, NdsMode::VatFromNet, 10000, 2200},
+        {20, NdsMode::GrossFromNet, 10000, 12000},
+        {22, NdsMode::GrossFromNet, 10000, 12200},
+        {20, NdsMode::NetFromGross, 12000, 10000},
+        {22, NdsMode::NetFromGross, 12200, 10000},
+        {20, NdsMode::NetFromVat, 2000, 10000},
+        {22, NdsMode::NetFromVat, 2200, 10000},
+        {20, NdsMode::GrossFromVat, 2000, 12000},
+        {22, NdsMode::GrossFromVat, 2200, 12200},
+        // 0.25 rubles: 20 % is 5 kopecks; 22 % is 5.5, which rounds to the even 6.
+        {20, NdsMode::VatFromNet, 25, 5},
+        {22, NdsMode::VatFromNet, 25, 6},
+        // 0.75 at 22 % is 16.5 kopecks: the even 16; with VAT 91.5: the even 92.
+        {22, NdsMode::VatFromNet, 75, 16},
+        {22, NdsMode::GrossFromNet, 75, 92},
+        // 119 rubles with VAT at 20 %: 19.8333.. rubles of VAT; at 22 %: 21.459..
+        {20, NdsMode::VatFromGross, 11900, 1983},
+        {22, NdsMode::VatFromGross, 11900, 2146},
+        {20, NdsMode::NetFromGross, 11900, 9917},
+        {22, NdsMode::NetFromGross, 11900, 9754},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.rate << "% mode " << static_cast<int>(c.mode) << " " << c.in);
+        EXPECT_EQ(CalcNds(c.mode, c.in, c.rate), c.out);
+    }
+}
+
+// Reports of 2018 and earlier must not move by a kopeck: at 18 % the constants are the
+// extended literals the conversions were always written with, and so is every result.
+TEST(CalcNds, EighteenPercentIsTheLiteralArithmetic) {
+    const VatFactors f = vatFactors(18);
+    EXPECT_EQ(f.share, 0.18L);
+    EXPECT_EQ(f.containedShare, 18.0L / 118.0L);
+    EXPECT_EQ(f.grossFactor, 1.18L);
+    const auto literal = [](NdsMode mode, std::uint32_t k) {
+        const long double x = k;
+        switch (mode) {
+        case NdsMode::VatFromNet:
+            return std::rintl(x * 0.18L);
+        case NdsMode::VatFromGross:
+            return std::rintl(x * (18.0L / 118.0L));
+        case NdsMode::GrossFromNet:
+            return std::rintl(x * 0.18L + x);
+        case NdsMode::NetFromGross:
+            return std::rintl(x / 1.18L);
+        case NdsMode::NetFromVat:
+            return std::rintl(x / 0.18L);
+        case NdsMode::GrossFromVat:
+            return std::rintl(x / 0.18L + x);
+        }
+        return -1.0L;
+    };
+    for (int m = 0; m < 6; ++m) {
+        const auto mode = static_cast<NdsMode>(m);
+        for (std::uint32_t k = 0; k < 200000; k += 1 + k / 50) {
+            const auto got = CalcNds(mode, k, 18);
+            ASSERT_TRUE(got) << m << " " << k;
+            ASSERT_EQ(static_cast<long double>(*got), literal(mode, k)) << m << " " << k;
+        }
     }
 }
 
 TEST(CalcNds, ResultsOutOfRangeAreRefused) {
-    EXPECT_FALSE(CalcNds(NdsMode::NetFromVat, 800000000));
-    EXPECT_FALSE(CalcNds(NdsMode::GrossFromNet, 4000000000u));
-    EXPECT_TRUE(CalcNds(NdsMode::VatFromNet, 4294967295u));
+    for (const int rate : {18, 20, 22}) {
+        EXPECT_FALSE(CalcNds(NdsMode::NetFromVat, 1000000000, rate));
+        EXPECT_FALSE(CalcNds(NdsMode::GrossFromNet, 4000000000u, rate));
+        EXPECT_TRUE(CalcNds(NdsMode::VatFromNet, 4294967295u, rate));
+    }
     EXPECT_FALSE(addKopecks(4294967295u, 1));
     EXPECT_EQ(addKopecks(4294967294u, 1), 4294967295u);
 }
