@@ -295,7 +295,7 @@ TEST_F(CatalogueWindowsTest, ACardOpenedAgainStartsInItsFirstField) {
         QString focus, text, opened;
         bool stayedOpen = false;
         c.open([&](QDialog& d) {
-            focus = focusName();
+            focus = focusName(d);
             if (c.opens != nullptr) {
                 test::whenModal(QString::fromLatin1(c.opens), [&opened](QDialog& next) {
                     opened = next.objectName();

@@ -56,8 +56,12 @@ inline void pressKey(const QWidget& window, Qt::Key key) {
     QTest::keyClick(window.windowHandle(), key);
 }
 
-// The object name of the control that has the keyboard focus.
-inline QString focusName() {
+// The object name of the control that has the keyboard focus once `window` is active (a
+// slow run, under the sanitizers, may catch a dialog before it is).
+inline QString focusName(QWidget& window) {
+    if (!QTest::qWaitForWindowActive(&window)) {
+        return QStringLiteral("<not active>");
+    }
     const QWidget* focus = QApplication::focusWidget();
     return focus ? focus->objectName() : QStringLiteral("<none>");
 }

@@ -334,7 +334,7 @@ TEST_F(ReportListTest, DialogsOpenedAgainPressNothingByThemselves) {
     whenModal("FormDelRep", [](QDialog& dialog) { click(dialog, "ButtonYes"); });
     click(*form, "SpeedButton2");
     whenModal("FormDelRep", [&](QDialog& dialog) {
-        focus = test::focusName();
+        focus = test::focusName(dialog);
         test::pressKey(dialog, Qt::Key_Return);
     });
     click(*form, "SpeedButton2");
@@ -344,7 +344,7 @@ TEST_F(ReportListTest, DialogsOpenedAgainPressNothingByThemselves) {
     auto* replace = new TFormChangeRep(form.get());
     for (const bool second : {false, true}) {
         whenModal("FormChangeRep", [&](QDialog& dialog) {
-            focus = test::focusName();
+            focus = test::focusName(dialog);
             second ? test::pressKey(dialog, Qt::Key_Return) : click(dialog, "ButtonYes");
         });
         EXPECT_EQ(replace->ask("a", "b"), !second);
@@ -359,7 +359,7 @@ TEST_F(ReportListTest, DialogsOpenedAgainPressNothingByThemselves) {
     click(*form, "SpeedButton1");
     sink.messages.clear();
     whenModal("Form23", [&](QDialog& dialog) {
-        focus = test::focusName();
+        focus = test::focusName(dialog);
         test::typeKeys(dialog, " ");
         stayed = dialog.isVisible();
         if (QWidget* popup = QApplication::activePopupWidget()) {
