@@ -10,7 +10,7 @@ using namespace kestrelon;
 using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const SylkText sheet = registerTextFromSylk(fuzz::bytes(data, size));
+    const SheetText sheet = registerTextFromSylk(fuzz::bytes(data, size));
     if (!sheet.ok()) {
         require(sheet.text.empty(), "a refused file gives no text");
         return 0;

@@ -14,6 +14,7 @@ packages=(
     cups cups-filters poppler-utils
     clang libclang-rt-dev
     file desktop-file-utils
+    liborcus-dev libfreexl-dev
 )
 
 missing=()

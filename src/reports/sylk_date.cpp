@@ -46,12 +46,12 @@ bool isDateCode(std::string_view run) {
 
 } // namespace
 
-std::optional<std::string> dateFromDayNumber(std::string_view plain) {
+std::optional<std::string> dateFromDayNumber(std::string_view plain, long shift) {
     const std::string_view whole = plain.substr(0, plain.find('.'));
     if (whole.empty() || whole.size() > 7 || whole.front() == '-') {
         return std::nullopt;
     }
-    const long dayNumber = std::stol(std::string(whole));
+    const long dayNumber = std::stol(std::string(whole)) + shift;
     if (dayNumber < 1 || dayNumber > kLastDay) {
         return std::nullopt;
     }

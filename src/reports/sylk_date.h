@@ -10,8 +10,9 @@ namespace kestrelon {
 // A spreadsheet keeps a date as the number of days since 30.12.1899 (41348 is 15.03.2013); a
 // fraction is the time of day. The date as "DD.MM.YYYY", the time dropped. nullopt for a day
 // number below 1 or past 31.12.9999: no register date, so it stays the number it is.
-// `plain` is a number as plainDecimal writes it.
-std::optional<std::string> dateFromDayNumber(std::string_view plain);
+// `plain` is a number as plainDecimal writes it; `shift` days are added first, as the 1904
+// date system needs.
+std::optional<std::string> dateFromDayNumber(std::string_view plain, long shift = 0);
 
 // A number format that shows a date: it has a day, year or month-name code ("d", "yy", "mmm")
 // outside quoted text, [brackets] and escaped characters. "m" and "mm" alone may be minutes, as

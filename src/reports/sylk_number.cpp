@@ -1,5 +1,7 @@
 #include "sylk_number.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 
 namespace kestrelon {
@@ -89,6 +91,17 @@ std::optional<std::string> plainDecimal(std::string_view text) {
     const std::string plain =
         placePoint(digits, static_cast<long>(integerDigits.value_or(digits.size())) + exponent);
     return negative && plain != "0" ? "-" + plain : plain;
+}
+
+std::string plainDecimal(double value) {
+    if (!std::isfinite(value)) {
+        return "0";
+    }
+    // to_chars, unlike printf, writes "." whatever the program's locale.
+    char digits[32];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 15);
+    return plainDecimal(std::string_view(digits, end.ptr - digits)).value_or("0");
 }
 
 } // namespace kestrelon

@@ -14,4 +14,10 @@ namespace kestrelon {
 // hold counts as not a number too, rather than growing a text of any length.
 std::optional<std::string> plainDecimal(std::string_view text);
 
+// A number a workbook keeps as a double, as a spreadsheet shows it in its general format: 15
+// significant digits, so that 1456.7799999999999, the double nearest to 1456.78, shows as
+// "1456.78" rather than losing a kopeck when its fraction is cut. Infinity and NaN, which no
+// file should hold, give "0".
+std::string plainDecimal(double value);
+
 } // namespace kestrelon

@@ -1,9 +1,9 @@
 #include "sylk_reader.h"
 
+#include "sheet_cells.h"
 #include "store/cp1251.h"
 #include "sylk_number.h"
 #include "sylk_record.h"
-#include "sylk_sheet.h"
 #include "sylk_text.h"
 
 #include <optional>
@@ -48,15 +48,15 @@ std::optional<int> positiveNumber(std::string_view digits, int limit) {
 
 // The value of a K field, without its K; nullopt when it is neither a number nor a text.
 // TRUE, FALSE and errors such as #N/A are kept as the words the file gives.
-std::optional<SylkCell> cellValue(std::string_view value) {
+std::optional<SheetCell> cellValue(std::string_view value) {
     if (value.front() == '"') {
-        return SylkCell{quotedText(value.substr(1)), false};
+        return SheetCell{quotedText(value.substr(1)), false};
     }
     if (std::optional<std::string> number = plainDecimal(value)) {
-        return SylkCell{std::move(*number), true};
+        return SheetCell{std::move(*number), true};
     }
     if (value == "TRUE" || value == "FALSE" || value.front() == '#') {
-        return SylkCell{oneLineText(value), false};
+        return SheetCell{oneLineText(value), false};
     }
     return std::nullopt;
 }
@@ -76,7 +76,7 @@ public:
         return std::nullopt; // ID, B, O and the records that do not touch the cells
     }
 
-    const SylkSheet& sheet() const { return sheet_; }
+    const SheetCells& sheet() const { return sheet_; }
 
 private:
     // X and Y move the current cell; a record without one keeps the current column or row.
@@ -113,7 +113,7 @@ private:
         if (value.empty()) {
             return std::nullopt;
         }
-        std::optional<SylkCell> cell = cellValue(value);
+        std::optional<SheetCell> cell = cellValue(value);
         if (!cell) {
             return "неверное значение ячейки "_cp + quoted("K" + std::string(value)) +
                    ": не число и не текст в кавычках"_cp;
@@ -187,7 +187,7 @@ private:
         }
     }
 
-    SylkSheet sheet_;
+    SheetCells sheet_;
     int x_ = 1;
     int y_ = 1;
 };
@@ -198,7 +198,7 @@ std::string lineMessage(std::size_t line, const std::string& problem) {
 
 } // namespace
 
-SylkText registerTextFromSylk(std::string_view fileBytes) {
+SheetText registerTextFromSylk(std::string_view fileBytes) {
     const std::vector<SylkRecord> records = sylkRecords(sylkFileText(fileBytes));
     if (records.empty() || records.front().line != 1 || records.front().type() != "ID") {
         return {{}, "Это не файл SYLK: первая строка должна начинаться с \"ID\""_cp};

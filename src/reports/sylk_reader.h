@@ -2,21 +2,16 @@
 // Reading the principal's register from a SYLK spreadsheet file (*.slk) into the same
 // TAB-separated text that a paste of the sheet gives, for parseRegister to read.
 
-#include <string>
+#include "sheet_text.h"
+
 #include <string_view>
 
 namespace kestrelon {
 
-struct SylkText {
-    std::string text;    // cp1251; rows of TAB-separated cells joined by "\n"
-    std::string message; // cp1251; why the file cannot be read, naming its line
-    bool ok() const { return message.empty(); }
-};
-
 // The used area of the sheet, every row with as many fields as its widest row, empty cells as
 // empty fields. Numbers are plain decimals, and those in a register date column or in a cell
 // formatted as a date show as "DD.MM.YYYY". A file that is not SYLK, that is damaged or that
-// breaks off before its end record gives a message and no text.
-SylkText registerTextFromSylk(std::string_view fileBytes);
+// breaks off before its end record gives a message, naming its line, and no text.
+SheetText registerTextFromSylk(std::string_view fileBytes);
 
 } // namespace kestrelon

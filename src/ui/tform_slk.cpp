@@ -91,7 +91,7 @@ bool TFormSlk::openSylkFile(const QString& path) {
         return false;
     }
     const QByteArray bytes = file.readAll();
-    const SylkText read = registerTextFromSylk(
+    const SheetText read = registerTextFromSylk(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!read.ok()) {
         context_.messages.showMessage(QStringLiteral("%1\n%2").arg(path, fromCp1251(read.message)));

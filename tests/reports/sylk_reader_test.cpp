@@ -20,7 +20,7 @@ std::string sylk(const std::vector<std::string>& records, const std::string& eol
 
 // The pasted text, or "! " and the message; in UTF-8 so that a failure reads plainly.
 std::string read(std::string_view bytes) {
-    const SylkText r = registerTextFromSylk(bytes);
+    const SheetText r = registerTextFromSylk(bytes);
     return r.ok() ? cp1251ToUtf8(r.text) : "! " + cp1251ToUtf8(r.message);
 }
 
@@ -175,7 +175,7 @@ TEST(RegisterTextFromSylk, GivesARegisterThatTheImportReads) {
          "C;X1;Y4;K\"A0000001\"", "C;X2;K\"C0000002\"", "C;X3;K\"ИП Иванов\"",
          "C;X4;K\"I000000000002\"", "C;X5;K\"31.03.2013\"", "C;X6;K1.5E+3", "C;X7;K270",
          "C;X8;K1770", "C;X9;K\"Выставлен\"", "C;X10;K41364.5"});
-    const SylkText sylkText = registerTextFromSylk(sylk(records));
+    const SheetText sylkText = registerTextFromSylk(sylk(records));
     ASSERT_TRUE(sylkText.ok()) << cp1251ToUtf8(sylkText.message);
     EXPECT_EQ(cp1251ToUtf8(sylkText.text.substr(sylkText.text.rfind('\n') + 1)),
               "A0000001\tC0000002\tИП Иванов\tI000000000002\t31.03.2013\t1500\t270\t1770\t"

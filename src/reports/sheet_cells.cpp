@@ -1,4 +1,4 @@
-#include "sylk_sheet.h"
+#include "sheet_cells.h"
 
 #include "register_row.h"
 #include "sylk_date.h"
@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::string_view kInvoiceDate = kRegisterColumns[4];
 constexpr std::string_view kStateDate = kRegisterColumns[9];
+constexpr std::string_view kTitleStart = "Invoices register for ";
 
 template <typename Key>
 std::optional<std::size_t> formatOf(const std::map<Key, std::size_t>& formats, const Key& key) {
@@ -20,29 +21,32 @@ std::optional<std::size_t> formatOf(const std::map<Key, std::size_t>& formats, c
 
 } // namespace
 
-void SylkSheet::setCell(int x, int y, SylkCell cell) {
+void SheetCells::setCell(int x, int y, SheetCell cell) {
+    if (!cell.number && (cell.text == kRegisterColumns[0] || cell.text.starts_with(kTitleStart))) {
+        holdsRegister_ = true;
+    }
     cells_[{y, x}] = std::move(cell);
     lastColumn_ = std::max(lastColumn_, x);
     lastRow_ = std::max(lastRow_, y);
 }
 
-void SylkSheet::addFormat(std::string_view format) {
+void SheetCells::addFormat(std::string_view format) {
     dateFormats_.push_back(isDateFormat(format));
 }
 
-void SylkSheet::setCellFormat(int x, int y, std::size_t index) {
+void SheetCells::setCellFormat(int x, int y, std::size_t index) {
     cellFormats_[{y, x}] = index;
 }
 
-void SylkSheet::setRowFormat(int y, std::size_t index) {
+void SheetCells::setRowFormat(int y, std::size_t index) {
     rowFormats_[y] = index;
 }
 
-void SylkSheet::setColumnFormat(int x, std::size_t index) {
+void SheetCells::setColumnFormat(int x, std::size_t index) {
     columnFormats_[x] = index;
 }
 
-SylkSheet::HeaderDates SylkSheet::headerDates() const {
+SheetCells::HeaderDates SheetCells::headerDates() const {
     HeaderDates header;
     for (const auto& [place, cell] : cells_) {
         if (header.row != 0 && place.first != header.row) {
@@ -56,7 +60,7 @@ SylkSheet::HeaderDates SylkSheet::headerDates() const {
     return header;
 }
 
-bool SylkSheet::showsDate(const Place& place, const HeaderDates& header) const {
+bool SheetCells::showsDate(const Place& place, const HeaderDates& header) const {
     if (place.first > header.row && header.row != 0 &&
         std::find(header.columns.begin(), header.columns.end(), place.second) !=
             header.columns.end()) {
@@ -73,7 +77,7 @@ bool SylkSheet::showsDate(const Place& place, const HeaderDates& header) const {
     return format && *format < dateFormats_.size() && dateFormats_[*format];
 }
 
-std::string SylkSheet::pastedText() const {
+std::string SheetCells::pastedText() const {
     const HeaderDates header = headerDates();
     std::string text;
     auto next = cells_.begin();
@@ -84,10 +88,10 @@ std::string SylkSheet::pastedText() const {
             if (next == cells_.end() || next->first != Place(y, x)) {
                 continue;
             }
-            const SylkCell& cell = next->second;
+            const SheetCell& cell = next->second;
             std::optional<std::string> date;
             if (cell.number && showsDate(next->first, header)) {
-                date = dateFromDayNumber(cell.text);
+                date = dateFromDayNumber(cell.text, dayNumberShift_);
             }
             text += date.value_or(cell.text);
             ++next;

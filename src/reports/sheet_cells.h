@@ -1,6 +1,6 @@
 #pragma once
-// The cells of a spreadsheet file and the formats that make some of its numbers dates, laid
-// out as the TAB-separated lines that a paste of the sheet gives.
+// The cells of one sheet of a spreadsheet file and the formats that make some of its numbers dates,
+// laid out as the TAB-separated lines that a paste of the sheet gives.
 
 #include <cstddef>
 #include <map>
@@ -11,19 +11,34 @@
 
 namespace kestrelon {
 
-struct SylkCell {
+struct SheetCell {
     std::string text; // cp1251; a number as plainDecimal writes it
     bool number = false;
 };
 
-class SylkSheet {
+class SheetCells {
 public:
     // x is the column, y the row, both from 1. A later value of a cell replaces an earlier one.
-    void setCell(int x, int y, SylkCell cell);
+    void setCell(int x, int y, SheetCell cell);
+
+    // Cells with a value; a cell set twice counts once.
+    std::size_t cellCount() const { return cells_.size(); }
+    int lastColumn() const { return lastColumn_; }
+    int lastRow() const { return lastRow_; }
+
+    // Whether a text cell holds the register's title ("Invoices register for ...") or the first
+    // name of its header line.
+    bool holdsRegister() const { return holdsRegister_; }
+
+    // Workbooks keep day numbers from 30.12.1899 or, in the 1904 date system, from 01.01.1904.
+    void useDateSystem1904() { dayNumberShift_ = 1462; }
 
     // The formats are numbered from 0 in the order they are added; an index that names no
     // format selects none.
     void addFormat(std::string_view format);
+    // The list at once, as whether each format shows a date, for files that number their
+    // formats themselves.
+    void setDateFormats(std::vector<bool> showsDate) { dateFormats_ = std::move(showsDate); }
     void setCellFormat(int x, int y, std::size_t index);
     void setRowFormat(int y, std::size_t index);
     void setColumnFormat(int x, std::size_t index);
@@ -46,7 +61,9 @@ private:
     HeaderDates headerDates() const;
     bool showsDate(const Place& place, const HeaderDates& header) const;
 
-    std::map<Place, SylkCell> cells_;
+    std::map<Place, SheetCell> cells_;
+    bool holdsRegister_ = false;
+    long dayNumberShift_ = 0;
     int lastColumn_ = 0;
     int lastRow_ = 0;
     std::vector<bool> dateFormats_;
