@@ -3,6 +3,7 @@
 #include "amount_words.h"
 #include "legal_form.h"
 #include "offset_act_layout.h"
+#include "offset_act_page_line.h"
 #include "reports/vat_rate.h"
 #include "sentence_wrap.h"
 #include "store/cp1251.h"
@@ -108,6 +109,7 @@ OffsetActText FillActZSt(const DocumentInput& input, const PageGeometry& geometr
     t[kTitle + 1] = "ЗАЧЕТА ВЗАИМНЫХ ТРЕБОВАНИЙ № "_cp + input.offsetActNo;
     t[kCity] = "г. Москва"_cp;
     t[kDate] = dateLine(input.offsetActDate);
+    t[kPageLine] = pageLineHead(input.offsetActNo, input.offsetActDate);
     fillTables(t, input);
     fillSignatures(t, input, agent);
 
@@ -140,6 +142,7 @@ PlacedDocument FillActZXY(const OffsetActText& texts, const PageGeometry& geomet
     PlacedDocument doc{m.pageWidth, m.pageHeight, {PlacedPage{}}};
     const int tableTop = placeFirstPage(c, doc.pages.front());
     placeClosingBlocks(c, doc, placeRows(c, doc, tableTop));
+    placePageLines(c, doc);
     return doc;
 }
 

@@ -15,7 +15,7 @@
 
 namespace kestrelon {
 
-inline constexpr std::size_t kOffsetActTexts = 64; // items 0..61 are used
+inline constexpr std::size_t kOffsetActTexts = 64; // items 0..62 are used
 
 struct OffsetActText {
     DocumentText items; // 64 texts; wrapped blocks top-aligned in their four items

@@ -4,26 +4,6 @@
 namespace kestrelon::offset_act {
 namespace {
 
-// A table's header row between its top and bottom lines: every header text bold, centred in
-// its column, and a header of several lines stacked one line step apart and centred as a whole.
-int placeHeader(const Context& c, PageWriter& page, std::size_t first, int top) {
-    const Measures& m = c.m;
-    const int bottom = top + m.headerHeight();
-    page.horizontal(m.left, m.right, top);
-    page.horizontal(m.left, m.right, bottom);
-    std::size_t i = first;
-    for (std::size_t column = 0; column < kColumns; ++column) {
-        const int stack = kHeaderLines[column];
-        const int y = centred(top, bottom, stack * m.ht);
-        for (int k = 0; k < stack; ++k, ++i) {
-            const int width = c.width(c.item(i), m.tableBold);
-            const int x = centred(m.columns[column], m.columns[column + 1], width);
-            page.text(c.item(i), x, y + k * m.ht, m.tableBold);
-        }
-    }
-    return bottom;
-}
-
 // The first table: its header and the one row with the agent's invoice; gives its bottom line.
 int placeFirstTable(const Context& c, PageWriter& page, int top) {
     const Measures& m = c.m;
@@ -62,12 +42,7 @@ int placeFirstPage(const Context& c, PlacedPage& target) {
     const int clause2Y = placeFirstTable(c, page, firstTableTop) + m.hb;
     placeBlock(c, page, kClause2, Clause2, m.clauseX, clause2Y);
 
-    // The second table's column lines here span its header only: each page draws its own
-    // below, down to the last row it carries.
-    const int secondTableTop = clause2Y + (c.lines(Clause2) + 1) * m.hb;
-    const int headerBottom = placeHeader(c, page, kSecondHeader, secondTableTop);
-    page.columns(m, secondTableTop, headerBottom);
-    return headerBottom;
+    return placeInvoiceTableHeader(c, page, clause2Y + (c.lines(Clause2) + 1) * m.hb);
 }
 
 } // namespace kestrelon::offset_act

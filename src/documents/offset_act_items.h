@@ -19,6 +19,7 @@ inline constexpr std::size_t kClause3 = 44;      // 44..47
 inline constexpr std::size_t kClause4 = 48;      // 48..51
 inline constexpr std::size_t kClause5 = 52;      // 52..55
 inline constexpr std::size_t kSignatures = 56;   // 56..58 the principal's, 59..61 the agent's
+inline constexpr std::size_t kPageLine = 62;     // the act named on each sheet, without the sheet
 
 inline constexpr std::size_t kContractCell = kFirstRow; // merged into the second table too
 inline constexpr std::size_t kOffsetSumCell = kFirstRow + 5;

@@ -45,6 +45,16 @@ private:
 // A wrapped block's lines at x, the first at y, one regular line step apart.
 void placeBlock(const Context& c, PageWriter& page, std::size_t first, Block block, int x, int y);
 
+// A table's header row from `top` down: its top and bottom lines and its eleven texts from
+// item `first`, each bold and centred in its column, a header of several lines stacked one
+// line step apart and centred as a whole. Gives the bottom line's y.
+int placeHeader(const Context& c, PageWriter& page, std::size_t first, int top);
+
+// The header of the table of the principal's invoices, with its own column lines: under
+// clause 2 on the first page, and at the top margin of every further page with rows, so that
+// a sheet read alone still says what its columns hold. Gives the y where its rows begin.
+int placeInvoiceTableHeader(const Context& c, PageWriter& page, int top);
+
 // Items 0..43 of the first page; gives the y of the second table's header bottom line, where
 // the second table's rows begin.
 int placeFirstPage(const Context& c, PlacedPage& page);
@@ -55,5 +65,9 @@ int placeRows(const Context& c, PlacedDocument& doc, int firstTableTop);
 
 // Clauses 3 to 5 with the signatures after the last row, on its page or on one more page.
 void placeClosingBlocks(const Context& c, PlacedDocument& doc, int lastRowBottom);
+
+// The line naming the act and the sheet in the bottom margin of every page, once the page
+// count is final; an act of one page has none.
+void placePageLines(const Context& c, PlacedDocument& doc);
 
 } // namespace kestrelon::offset_act

@@ -5,6 +5,9 @@
 namespace kestrelon::offset_act {
 namespace {
 
+constexpr double kPageLineMm = 3.5;
+constexpr double kPageLineFromEdgeMm = 7 + kPageLineMm;
+
 int lineStep(const TextMetrics& metrics, const FontSpec& font) {
     return metrics.height("W", font);
 }
@@ -31,6 +34,7 @@ Measures measureOffsetAct(const PageGeometry& g, const TextMetrics& metrics) {
     m.title = FontSpec{kTimes, g.y(4.86), true};
     m.table = FontSpec{kTimes, g.y(4.39), false};
     m.tableBold = FontSpec{kTimes, g.y(4.39), true};
+    m.pageLine = FontSpec{kTimes, g.y(kPageLineMm), false};
     m.hb = lineStep(metrics, m.body);
     m.hbb = lineStep(metrics, m.title);
     m.ht = lineStep(metrics, m.table);
@@ -47,6 +51,9 @@ Measures measureOffsetAct(const PageGeometry& g, const TextMetrics& metrics) {
     // Breaking half a row above the bottom margin lets a page's last row reach at most half a
     // row into the margin.
     m.rowLimit = m.textBottom - 3 * g.scale.sy;
+    // The page line sits below the lowest a row can reach (12 mm above the paper's edge) and
+    // ends 7 mm above it, clear of the strip printers cannot print.
+    m.pageLineY = m.pageHeight - g.y(kPageLineFromEdgeMm);
     m.columns = columnGrid(m, metrics);
     return m;
 }

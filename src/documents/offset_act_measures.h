@@ -14,6 +14,7 @@ struct Measures {
     FontSpec title;     // bold 4.86 mm
     FontSpec table;     // regular 4.39 mm
     FontSpec tableBold; // bold 4.39 mm: table headers
+    FontSpec pageLine;  // regular 3.5 mm: the act and sheet named in the bottom margin
 
     // Line steps: the height of "W" in each font.
     int hb = 0, hbb = 0, ht = 0, htb = 0;
@@ -27,6 +28,7 @@ struct Measures {
     int rowHeight = 0;
     double rowLimit = 0; // a row whose bottom lies lower than this ends the page
     int textBottom = 0;  // the closing blocks must end above this
+    int pageLineY = 0;   // the top of the line naming the act and the sheet
 
     std::array<int, 7> columns{}; // the seven column lines of both tables
 

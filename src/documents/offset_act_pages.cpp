@@ -63,16 +63,15 @@ int placeRows(const Context& c, PlacedDocument& doc, int firstTableTop) {
     int onPage = 0;
     int bottom = tableTop;
     for (std::size_t i = 0; i < count; ++i) {
-        // On the first page the header's bottom line is the table's top; a further page
-        // draws its own at the top margin (the header is not repeated).
+        // The header's bottom line is the table's top on every page: a further page repeats
+        // the header at its top margin, and its rows count from under it.
         const bool newPage = onPage == 0 && i > 0;
         if (newPage) {
             doc.pages.emplace_back();
-            tableTop = m.top;
         }
         PageWriter page(doc.pages.back(), c.geometry);
         if (newPage) {
-            page.horizontal(m.left, m.right, tableTop);
+            tableTop = placeInvoiceTableHeader(c, page, m.top);
         }
         bottom = tableTop + (onPage + 1) * m.rowHeight;
         placeRowCells(c, page, i < rows.size() ? rows[i] : kEmptyRow, bottom - m.rowHeight);

@@ -21,7 +21,12 @@ inline std::string dumpLayout(const PlacedDocument& doc, const PageScale& scale)
     std::ostringstream out;
     out << std::fixed << std::setprecision(2);
     out << "page " << doc.pageWidth / scale.sx << " x " << doc.pageHeight / scale.sy << "\n";
-    for (const PlacedPage& page : doc.pages) {
+    for (std::size_t p = 0; p < doc.pages.size(); ++p) {
+        const PlacedPage& page = doc.pages[p];
+        // A one-page document reads as it always has; further pages say where they begin.
+        if (p > 0) {
+            out << "sheet " << p + 1 << "\n";
+        }
         for (const PlacedLine& l : page.lines) {
             out << "line (" << l.x1 / scale.sx << ", " << l.y1 / scale.sy << ") - ("
                 << l.x2 / scale.sx << ", " << l.y2 / scale.sy << ") pen " << l.penWidth << "\n";

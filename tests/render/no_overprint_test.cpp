@@ -19,9 +19,11 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kestrelon {
@@ -46,8 +48,8 @@ std::string describe(const NameCase& c) {
     return out.str();
 }
 
-DocumentInput inputWith(const NameCase& c) {
-    DocumentInput in = documentInputFromReport(*test::sampleReport(3));
+DocumentInput inputWith(const NameCase& c, std::size_t rows = 3) {
+    DocumentInput in = documentInputFromReport(*test::sampleReport(rows));
     const std::string name = test::sampleName(c.length, c.form);
     if (c.field == Field::Agent || c.field == Field::All) {
         in.agent->name = name;
@@ -118,10 +120,64 @@ void expectEveryCaseLegible(const Device& device) {
     }
 }
 
+// An act of mutual offset of several sheets repeats the invoice table's head on each further
+// sheet with rows, and names the act and the sheet at the foot of each: texts that the check
+// must see, or it would pass an act whose further sheets overprint them.
+void expectSheetsNamed(const PlacedDocument& act, const std::string& what) {
+    const std::size_t pages = act.pages.size();
+    for (std::size_t p = 0; pages > 1 && p < pages; ++p) {
+        const std::string line = "Акт зачета взаимных требований № 7 от 31.03.2011 — лист "_cp +
+                                 std::to_string(p + 1) + " из "_cp + std::to_string(pages);
+        const std::vector<TextItem>& texts = act.pages[p].texts;
+        const auto count = [&](const std::string& text) {
+            return std::count_if(texts.begin(), texts.end(),
+                                 [&](const TextItem& t) { return t.text == text; });
+        };
+        EXPECT_EQ(count(line), 1) << what << ", page " << p + 1;
+        if (p > 0) {
+            EXPECT_EQ(count("Номер счета"_cp), act.pages[p].tableRows > 0 ? 1 : 0)
+                << what << ", page " << p + 1;
+        }
+    }
+}
+
+// Every row count up to three sheets, so that each way the rows and the closing text can
+// fall on the sheets comes by, and the most rows a report holds; with ordinary names, and
+// with every name at its longest.
+void expectLongActsLegible(const Device& device) {
+    std::vector<std::pair<std::size_t, std::optional<NameCase>>> acts;
+    for (std::size_t rows = 1; rows <= 110; ++rows) {
+        acts.emplace_back(rows, std::nullopt);
+    }
+    acts.emplace_back(ReportRecord::kMaxRows, std::nullopt);
+    for (const std::size_t rows : {std::size_t{40}, ReportRecord::kMaxRows}) {
+        acts.emplace_back(rows, NameCase{Field::All, test::kLongestName, NameForm::Words});
+        acts.emplace_back(rows, NameCase{Field::All, test::kLongestName, NameForm::Widest});
+    }
+    std::size_t mostPages = 0;
+    for (const auto& [rows, names] : acts) {
+        const DocumentInput input =
+            names ? inputWith(*names, rows) : documentInputFromReport(*test::sampleReport(rows));
+        const DocumentKind kind = DocumentKind::OffsetAct;
+        const DocumentTexts texts =
+            device.textsFromScreen
+                ? test::screenTexts(kind, input)
+                : buildDocumentTexts(kind, input, device.geometry, *device.metrics);
+        const PlacedDocument placed = layoutDocument(kind, texts, device.geometry, *device.metrics);
+        const std::string what = std::string(device.name) + ", act of " + std::to_string(rows) +
+                                 " invoices" + (names ? ", " + describe(*names) : "");
+        expectSheetsNamed(placed, what);
+        expectLegible(test::sheetsOf(placed, device.geometry, *device.metrics), 0, what);
+        mostPages = std::max(mostPages, placed.pages.size());
+    }
+    EXPECT_GE(mostPages, 17u) << device.name << ": the longest act runs to many sheets";
+}
+
 TEST(DocumentsNeverOverprint, OnTheScreen) {
     QImage image = test::screenImage();
     const QtTextMetrics metrics(&image);
     expectEveryCaseLegible({"screen", test::screenGeometry(), &metrics});
+    expectLongActsLegible({"screen", test::screenGeometry(), &metrics});
 }
 
 TEST(DocumentsNeverOverprint, OnAPdfWriter) {
@@ -132,6 +188,7 @@ TEST(DocumentsNeverOverprint, OnAPdfWriter) {
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     const QtTextMetrics metrics(&writer);
     expectEveryCaseLegible({"PDF", pagedDeviceGeometry(writer), &metrics});
+    expectLongActsLegible({"PDF", pagedDeviceGeometry(writer), &metrics});
 }
 
 TEST(DocumentsNeverOverprint, OnAPrinterWithTheScreensLines) {
@@ -147,6 +204,7 @@ TEST(DocumentsNeverOverprint, OnAPrinterWithTheScreensLines) {
     const PageGeometry geometry = pagedDeviceGeometry(printer);
     ASSERT_GT(geometry.offsetX, 0);
     expectEveryCaseLegible({"printer", geometry, &metrics, true});
+    expectLongActsLegible({"printer", geometry, &metrics, true});
 }
 
 // Every text of a document as it was built, before any wrapping at layout.
@@ -262,6 +320,57 @@ TEST_F(ExportedDocuments, NeverOverprintWhateverTheNames) {
             expectLegible(pdfSheets(exported(kind, input)), kPdfToleranceMm,
                           std::string("PDF file, ") + documentTitle(kind) + ", " + describe(c));
         }
+    }
+}
+
+// The words of a sheet below `fromMm`, in reading order, one blank apart.
+QString wordsBelow(const test::PdfText& text, int page, double fromMm) {
+    QStringList words;
+    for (const test::PdfWord& w : text.words) {
+        if (w.page == page && w.top > fromMm) {
+            words << w.text;
+        }
+    }
+    return words.join(' ');
+}
+
+TEST_F(ExportedDocuments, LongActsNeverOverprintAndNameEverySheet) {
+    struct LongAct {
+        std::size_t rows;
+        std::optional<NameCase> names;
+    };
+    const LongAct acts[] = {
+        {40, std::nullopt},
+        {ReportRecord::kMaxRows, std::nullopt},
+        {40, NameCase{Field::All, test::kLongestName, NameForm::Words}},
+    };
+    for (const LongAct& act : acts) {
+        const std::string what = "PDF file, act of " + std::to_string(act.rows) + " invoices" +
+                                 (act.names ? ", " + describe(*act.names) : "");
+        const DocumentInput input = act.names
+                                        ? inputWith(*act.names, act.rows)
+                                        : documentInputFromReport(*test::sampleReport(act.rows));
+        const QString pdf = exported(DocumentKind::OffsetAct, input);
+        const auto text = test::readPdfText(pdf);
+        ASSERT_TRUE(text) << what;
+        ASSERT_GE(text->pageCount, 2) << what;
+        for (int p = 0; p < text->pageCount; ++p) {
+            // Only the sheet's line stands at its foot, under the lowest row.
+            EXPECT_EQ(wordsBelow(*text, p, 285).toStdString(),
+                      "Акт зачета взаимных требований № 7 от 31.03.2011 — лист " +
+                          std::to_string(p + 1) + " из " + std::to_string(text->pageCount))
+                << what << ", page " << p + 1;
+            // Only the last sheet can be left to the closing text alone; every other one has
+            // rows under the table's head (the first sheet has it twice, over both tables).
+            if (p + 1 < text->pageCount) {
+                const auto heads = std::count_if(
+                    text->words.begin(), text->words.end(), [&](const test::PdfWord& w) {
+                        return w.page == p && w.text == QStringLiteral("взаимозачета");
+                    });
+                EXPECT_EQ(heads, p == 0 ? 2 : 1) << what << ", page " << p + 1;
+            }
+        }
+        expectLegible(pdfSheets(pdf), kPdfToleranceMm, what);
     }
 }
 
