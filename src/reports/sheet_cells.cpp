@@ -4,6 +4,7 @@
 #include "sylk_date.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace kestrelon {
@@ -12,6 +13,17 @@ namespace {
 constexpr std::string_view kInvoiceDate = kRegisterColumns[4];
 constexpr std::string_view kStateDate = kRegisterColumns[9];
 constexpr std::string_view kTitleStart = "Invoices register for ";
+
+// Files give their cells row by row, so a new cell almost always goes after the last one: the
+// hint makes that insertion constant time instead of a walk down the tree.
+template <typename Value>
+void put(std::map<std::pair<int, int>, Value>& map, const std::pair<int, int>& place, Value value) {
+    if (map.empty() || std::prev(map.end())->first < place) {
+        map.emplace_hint(map.end(), place, std::move(value));
+    } else {
+        map[place] = std::move(value);
+    }
+}
 
 template <typename Key>
 std::optional<std::size_t> formatOf(const std::map<Key, std::size_t>& formats, const Key& key) {
@@ -25,7 +37,7 @@ void SheetCells::setCell(int x, int y, SheetCell cell) {
     if (!cell.number && (cell.text == kRegisterColumns[0] || cell.text.starts_with(kTitleStart))) {
         holdsRegister_ = true;
     }
-    cells_[{y, x}] = std::move(cell);
+    put(cells_, {y, x}, std::move(cell));
     lastColumn_ = std::max(lastColumn_, x);
     lastRow_ = std::max(lastRow_, y);
 }
@@ -35,7 +47,7 @@ void SheetCells::addFormat(std::string_view format) {
 }
 
 void SheetCells::setCellFormat(int x, int y, std::size_t index) {
-    cellFormats_[{y, x}] = index;
+    put(cellFormats_, {y, x}, index);
 }
 
 void SheetCells::setRowFormat(int y, std::size_t index) {

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QUrl>
 #include <optional>
 
 namespace kestrelon {
@@ -29,12 +30,28 @@ std::optional<bool> focusStep(const QKeyEvent& key) {
 
 } // namespace
 
+// The first local file a drop carries, when the editor reads files.
+QString PlainTextMemo::droppedFile(const QMimeData* source) const {
+    if (!dropFile_ || source == nullptr || !source->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : source->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
 bool PlainTextMemo::canInsertFromMimeData(const QMimeData* source) const {
-    return holdsText(source) && QPlainTextEdit::canInsertFromMimeData(source);
+    return !droppedFile(source).isEmpty() ||
+           (holdsText(source) && QPlainTextEdit::canInsertFromMimeData(source));
 }
 
 void PlainTextMemo::insertFromMimeData(const QMimeData* source) {
-    if (holdsText(source)) {
+    if (const QString file = droppedFile(source); !file.isEmpty()) {
+        dropFile_(file);
+    } else if (holdsText(source)) {
         QPlainTextEdit::insertFromMimeData(source);
     }
 }

@@ -5,8 +5,11 @@
 // pastes nothing here, from the keys, the context menu or a drop alike.
 // Where Tab types a tab, Ctrl+Tab and Ctrl+Shift+Tab still move the focus on and back, so the
 // keyboard can always leave the editor.
+// An editor that reads files can be given a handler for a file dropped onto it: the file is
+// then read rather than its name typed in.
 
 #include <QPlainTextEdit>
+#include <functional>
 
 namespace kestrelon {
 
@@ -14,10 +17,18 @@ class PlainTextMemo : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
+    using FileDropHandler = std::function<void(const QString& path)>;
+    void setFileDropHandler(FileDropHandler handler) { dropFile_ = std::move(handler); }
+
 protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString droppedFile(const QMimeData* source) const;
+
+    FileDropHandler dropFile_;
 };
 
 } // namespace kestrelon

@@ -4,11 +4,13 @@
 #include "enter_moves_on.h"
 #include "plain_text_memo.h"
 #include "qt_text.h"
+#include "reports/register_file.h"
 #include "reports/slk_import.h"
-#include "reports/sylk_reader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QToolButton>
@@ -17,9 +19,27 @@
 namespace kestrelon {
 namespace {
 
-QString chooseSylkFile(QWidget* parent) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Открыть файл *.slk"), QString(),
-                                        QStringLiteral("SYLK (*.slk *.SLK);;Все файлы (*)"));
+const QString kOpenHint = QStringLiteral("Открыть реестр (*.slk, *.xlsx, *.xls, *.ods, *.csv)");
+
+// Patterns in both cases: the file dialog tells them apart, and files from Windows often have
+// their names in capitals.
+QString patterns(const QStringList& extensions) {
+    QStringList both;
+    for (const QString& extension : extensions) {
+        both << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+    }
+    return both.join(QLatin1Char(' '));
+}
+
+QString chooseRegisterFile(QWidget* parent) {
+    const QStringList filters = {
+        QStringLiteral("Реестры (%1)").arg(patterns({"slk", "xlsx", "xls", "ods", "csv"})),
+        QStringLiteral("SYLK (%1)").arg(patterns({"slk"})),
+        QStringLiteral("Excel (%1)").arg(patterns({"xlsx", "xls"})),
+        QStringLiteral("OpenDocument (%1)").arg(patterns({"ods"})),
+        QStringLiteral("CSV (%1)").arg(patterns({"csv"})),
+        QStringLiteral("Все файлы (*)")};
+    return QFileDialog::getOpenFileName(parent, kOpenHint, QString(), filters.join(";;"));
 }
 
 // Puts text in place of the whole register as one step of the editor's undo, so that a slip
@@ -35,7 +55,7 @@ void replaceAllText(QPlainTextEdit& memo, const QString& text) {
 } // namespace
 
 TFormSlk::TFormSlk(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), chooseFile_(chooseSylkFile) {
+    : QDialog(parent), context_(context), chooseFile_(chooseRegisterFile) {
     setObjectName(QStringLiteral("FormSlk"));
     setWindowTitle(QStringLiteral("FormSlk"));
     resize(640, 420);
@@ -43,14 +63,16 @@ TFormSlk::TFormSlk(AppContext& context, QWidget* parent)
     auto* open = new QToolButton(this);
     open->setObjectName(QStringLiteral("Button4"));
     open->setText(QStringLiteral("Open"));
-    open->setToolTip(QStringLiteral("Открыть файл *.slk"));
-    open->setAccessibleDescription(QStringLiteral("Открыть файл *.slk"));
+    open->setToolTip(kOpenHint);
+    open->setAccessibleDescription(kOpenHint);
     connect(open, &QToolButton::clicked, this, &TFormSlk::Button4Click);
     auto* toolbar = new QHBoxLayout;
     toolbar->addWidget(open);
     toolbar->addStretch(1);
 
-    memo_ = new PlainTextMemo(this);
+    auto* memo = new PlainTextMemo(this);
+    memo->setFileDropHandler([this](const QString& path) { openRegisterFile(path); });
+    memo_ = memo;
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setAccessibleName(QStringLiteral("Реестр счетов"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -83,18 +105,26 @@ bool TFormSlk::importRegister() {
     return confirmed_;
 }
 
-bool TFormSlk::openSylkFile(const QString& path) {
+bool TFormSlk::openRegisterFile(const QString& path) {
+    const QString shownName = QDir::toNativeSeparators(path);
+    // The size is known before the file is read: a file far larger than any register is not
+    // read into memory at all.
+    if (static_cast<std::uint64_t>(QFileInfo(path).size()) > kMaxRegisterFileBytes) {
+        context_.messages.showMessage(fromCp1251(registerFileTooLarge(toCp1251(shownName))));
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         context_.messages.showMessage(
-            QStringLiteral("Не удалось открыть файл «%1»: %2").arg(path, file.errorString()));
+            QStringLiteral("Не удалось открыть файл «%1»: %2").arg(shownName, file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
-    const SheetText read = registerTextFromSylk(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const SheetText read = registerTextFromFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        toCp1251(shownName));
     if (!read.ok()) {
-        context_.messages.showMessage(QStringLiteral("%1\n%2").arg(path, fromCp1251(read.message)));
+        context_.messages.showMessage(fromCp1251(read.message));
         return false;
     }
     replaceAllText(*memo_, fromCp1251(read.text));
@@ -125,7 +155,7 @@ void TFormSlk::Button3Click() {
 void TFormSlk::Button4Click() {
     const QString path = chooseFile_ ? chooseFile_(this) : QString();
     if (!path.isEmpty()) {
-        openSylkFile(path);
+        openRegisterFile(path);
     }
 }
 

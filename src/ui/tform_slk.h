@@ -1,6 +1,7 @@
 #pragma once
-// "FormSlk": the principal's invoice register, pasted from a spreadsheet or read from its
-// "*.slk" file, is read into the imported rows of the report.
+// "FormSlk": the principal's invoice register, pasted from a spreadsheet or read from the
+// spreadsheet file it came in (.slk, .xlsx, .xls, .ods, .csv), is read into the imported rows
+// of the report.
 
 #include "app_context.h"
 
@@ -19,8 +20,9 @@ public:
     // then replaced by what the text gave (possibly none).
     bool importRegister();
 
-    // Reads a SYLK file into the text area; on a problem shows it and keeps the text.
-    bool openSylkFile(const QString& path);
+    // Reads a register file into the text area, from "Open" or a drop onto the text; on a
+    // problem shows it and keeps the text.
+    bool openRegisterFile(const QString& path);
 
     // How "Open" asks for a file; tests replace it. An empty name means the user gave up.
     using FileChooser = std::function<QString(QWidget* parent)>;

@@ -6,7 +6,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QUrl>
 
 namespace kestrelon {
 namespace {
@@ -218,6 +222,84 @@ TEST_F(ImportDialogTest, ClearAndOpenCanBeUndone) {
         EXPECT_EQ(memoText(), utf8(kLine)) << "nor does opening a file over the text";
         click(dialog, QStringLiteral("Button2"));
     });
+}
+
+// A file from a file manager dropped onto the text area, as Qt delivers the drag and the drop.
+void dropFile(QPlainTextEdit& memo, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    const QPoint at = memo.viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted()) << "the text area takes the file";
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &drop);
+}
+
+QString registerFile(const char* name) {
+    return QStringLiteral(KESTRELON_REGISTER_FILES "/") + QString::fromLatin1(name);
+}
+
+TEST_F(ImportDialogTest, OpenAndADropReadEverySpreadsheetFileIntoTheSameReport) {
+    store->Agent.ContractNo.assign("12345678");
+    for (const char* name :
+         {"register.xlsx", "register.xls", "register.ods", "register.csv", "register.slk"}) {
+        for (const bool dropped : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (dropped ? " dropped" : " opened"));
+            throughDialog([&](TFormSlk& dialog) {
+                click(dialog, QStringLiteral("Button1")); // "Clear"
+                if (dropped) {
+                    dropFile(*dialog.textArea(), registerFile(name));
+                } else {
+                    dialog.setFileChooser([name](QWidget*) { return registerFile(name); });
+                    click(dialog, QStringLiteral("Button4")); // "Open"
+                }
+                EXPECT_TRUE(memoText().starts_with("Invoices register for 12345678\t"));
+                click(dialog, QStringLiteral("Button3")); // "OK"
+            });
+            EXPECT_EQ(messages(), "");
+            ASSERT_EQ(importedRows(), 3u);
+            EXPECT_EQ(cell(1, 3), QStringLiteral("1234.56"));
+            EXPECT_EQ(cell(1, 2), QStringLiteral("16.03.2013")) << "a day number as its date";
+            EXPECT_EQ(combo(1)->currentIndex(), 2) << "March, from the first invoice date";
+        }
+    }
+}
+
+TEST_F(ImportDialogTest, ABadFileSaysWhyAndKeepsTheText) {
+    QFile big(QString::fromStdString(folder.path() + "big.xlsx"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(65 * 1024 * 1024));
+    big.close();
+    const struct {
+        QString path;
+        bool dropped;
+        QString said;
+    } cases[] = {
+        {registerFile("bad_password.xlsx"), false, QStringLiteral("книга защищена паролем")},
+        {registerFile("bad_cut_short.xls"), true, QStringLiteral("записан не полностью")},
+        {big.fileName(), false, QStringLiteral("файл больше 64 МБ")},
+    };
+    for (const auto& c : cases) {
+        throughDialog([&](TFormSlk& dialog) {
+            dialog.textArea()->setPlainText(kLine);
+            if (c.dropped) {
+                dropFile(*dialog.textArea(), c.path);
+            } else {
+                dialog.setFileChooser([&c](QWidget*) { return c.path; });
+                click(dialog, QStringLiteral("Button4")); // "Open"
+            }
+            EXPECT_EQ(memoText(), utf8(kLine));
+            click(dialog, QStringLiteral("Button2")); // "Cancel"
+        });
+        ASSERT_EQ(sink.messages.size(), 1);
+        EXPECT_TRUE(sink.messages[0].startsWith(QStringLiteral("Файл «%1»: ").arg(c.path)) &&
+                    sink.messages[0].contains(c.said))
+            << messages();
+        sink.messages.clear();
+    }
+    EXPECT_EQ(test::child<QWidget>(*windows->FormSlk, QStringLiteral("Button4"))->toolTip(),
+              QStringLiteral("Открыть реестр (*.slk, *.xlsx, *.xls, *.ods, *.csv)"));
 }
 
 } // namespace

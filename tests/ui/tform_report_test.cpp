@@ -243,7 +243,7 @@ TEST_F(ReportWindowTest, AnUnreadableSlkFileKeepsTheTextAndSaysWhy) {
     TFormSlk& import = *windows->FormSlk;
     import.textArea()->setPlainText(QStringLiteral("what was pasted"));
     folder.writeFile("broken.slk", "ID;P\r\nC;Y1;X0;K1\r\nE\r\n");
-    EXPECT_FALSE(import.openSylkFile(QString::fromStdString(folder.path() + "broken.slk")));
+    EXPECT_FALSE(import.openRegisterFile(QString::fromStdString(folder.path() + "broken.slk")));
     EXPECT_EQ(import.textArea()->toPlainText(), QStringLiteral("what was pasted"));
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].contains(QStringLiteral("Строка 2")))

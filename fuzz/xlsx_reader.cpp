@@ -1,0 +1,13 @@
+// .xlsx workbooks through liborcus: whatever the bytes, a text or a message, and a text the
+// register import can take; never a crash, a leak or a hang.
+#include "register_text_check.h"
+#include "reports/orcus_workbook.h"
+
+using namespace kestrelon;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    WorkbookCells book;
+    readZipWorkbook(fuzz::bytes(data, size), ZipWorkbook::OfficeOpenXml, book);
+    fuzz::checkRegisterText(book.registerText());
+    return 0;
+}
