@@ -2,6 +2,7 @@
 
 #include "csv_sheet.h"
 #include "freexl_workbook.h"
+#include "isolated_read.h"
 #include "orcus_workbook.h"
 #include "store/cp1251.h"
 #include "sylk_reader.h"
@@ -83,6 +84,15 @@ SheetText registerTextFromFile(std::string_view fileBytes, std::string_view file
     }
     readCsv(fileBytes, book);
     return fromBook(book, fileName);
+}
+
+SheetText registerTextInChildProcess(std::string_view fileBytes, std::string_view fileName) {
+    const IsolatedRead read =
+        readIsolated([&] { return registerTextFromFile(fileBytes, fileName); });
+    if (!read.stopped.empty()) {
+        return {{}, aboutFile(fileName, damagedFileProblem(read.stopped))};
+    }
+    return read.result;
 }
 
 } // namespace kestrelon

@@ -23,4 +23,8 @@ std::string registerFileTooLarge(std::string_view fileName);
 // message naming `fileName` (cp1251) and what is wrong, and no text.
 SheetText registerTextFromFile(std::string_view fileBytes, std::string_view fileName);
 
+// The same, read in a child process: a file that makes a library crash, exhaust the memory or
+// run on past half a minute gives a message naming it, and the program goes on.
+SheetText registerTextInChildProcess(std::string_view fileBytes, std::string_view fileName);
+
 } // namespace kestrelon

@@ -120,7 +120,7 @@ bool TFormSlk::openRegisterFile(const QString& path) {
         return false;
     }
     const QByteArray bytes = file.readAll();
-    const SheetText read = registerTextFromFile(
+    const SheetText read = registerTextInChildProcess(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
         toCp1251(shownName));
     if (!read.ok()) {

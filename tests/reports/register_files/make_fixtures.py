@@ -5,6 +5,9 @@ The sheet is built here as a flat OpenDocument file and a real spreadsheet progr
 package libreoffice-calc-nogui) saves it as .xlsx, .xls, .ods and .csv, so that the tests read
 files as principals' programs write them. Run it from this folder after changing the sheet, and
 check the files in: the tests never need LibreOffice.
+
+Two files here are not made by this script: bad_crashes_reader.ods and bad_huge_entry.xlsx were
+found by fuzzing (they crash liborcus or make it ask for 4 GB) and are kept as they were found.
 """
 import os
 import shutil
