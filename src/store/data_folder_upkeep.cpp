@@ -17,10 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 10> kTableNames = {
+constexpr std::array<std::string_view, 11> kTableNames = {
     files::kFirms, files::kFirmsDeleted, files::kClients,      files::kClientsDeleted,
     files::kAgent, files::kWindowState,  files::kColumnWidths, files::kFunctions,
-    files::kLogo,  files::kGlobe,
+    files::kLogo,  files::kGlobe,        files::kMailFolder,
 };
 
 // Reports, price-list images and texts, requisites cards: the extensions the program writes,

@@ -27,6 +27,7 @@ inline constexpr const char* kColumnWidths = "ArCol.ats";
 inline constexpr const char* kFunctions = "Function";
 inline constexpr const char* kLogo = "Tel";
 inline constexpr const char* kGlobe = "Pixels";
+inline constexpr const char* kMailFolder = "MailFolder";
 } // namespace files
 
 // The principal's organization is recognised among the organizations by this INN.

@@ -91,6 +91,8 @@ TFormReport::TFormReport(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Отчеты агента"));
     setFixedSize(kDesignedSize);
     choosePdfFile_ = &TFormReport::askPdfFileName;
+    chooseMailFolder_ = &TFormReport::askMailFolder;
+    showFolder_ = &TFormReport::openFolder;
 }
 
 void TFormReport::build() {
@@ -101,7 +103,7 @@ void TFormReport::build() {
     toolbar->setSpacing(2);
     for (QWidget* w :
          std::initializer_list<QWidget*>{speedButton1_, speedButton2_, speedButton3_, speedButton5_,
-                                         speedButton7_, speedButton10_}) {
+                                         speedButton7_, speedButton10_, speedButton11_}) {
         toolbar->addWidget(w);
     }
     toolbar->addSpacing(16);
@@ -156,6 +158,9 @@ void TFormReport::buildToolbar() {
                                QStringLiteral("SpeedButton7"));
     speedButton10_ = toolButton(this, QStringLiteral("PDF"), QStringLiteral("Сохранить в PDF"),
                                 QStringLiteral("SpeedButton10"));
+    speedButton11_ =
+        toolButton(this, QStringLiteral("Отправить"),
+                   QStringLiteral("Отправить документы по почте"), QStringLiteral("SpeedButton11"));
     speedButton8_ = toolButton(this, QStringLiteral("SLK"), QStringLiteral("Данные из файла *.slk"),
                                QStringLiteral("SpeedButton8"));
     speedButton9_ = toolButton(this, QStringLiteral("Manual"), QStringLiteral("Ручной ввод данных"),
@@ -178,6 +183,7 @@ void TFormReport::buildToolbar() {
     connect(speedButton5_, &QToolButton::clicked, this, &TFormReport::SpeedButton5Click);
     connect(speedButton7_, &QToolButton::clicked, this, &TFormReport::SpeedButton7Click);
     connect(speedButton10_, &QToolButton::clicked, this, &TFormReport::SpeedButton10Click);
+    connect(speedButton11_, &QToolButton::clicked, this, &TFormReport::SpeedButton11Click);
     connect(speedButton8_, &QToolButton::toggled, this,
             [this](bool checked) { modeButtonToggled(ReportMode::Slk, checked); });
     connect(speedButton9_, &QToolButton::toggled, this,
@@ -344,6 +350,7 @@ void TFormReport::FormCreate() {
     speedButton3_->setEnabled(false);
     speedButton7_->setEnabled(false);
     speedButton10_->setEnabled(false);
+    speedButton11_->setEnabled(false);
 }
 
 bool TFormReport::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,8 @@
 
 #include "app_context.h"
 #include "documents/render/document_texts.h"
+#include "documents/render/mail_program.h"
+#include "documents/render/output_result.h"
 #include "lazy_dialog.h"
 #include "report_list_host.h"
 #include "reports/computation_result.h"
@@ -62,6 +64,7 @@ public:
     void SpeedButton8Click();  // mode "SLK"
     void SpeedButton9Click();  // mode "Manual"
     void SpeedButton10Click(); // "PDF"
+    void SpeedButton11Click(); // "Отправить"
     void Panel1Click();        // zone digit
     void Edit10Change();
     void Edit10DblClick();
@@ -77,6 +80,12 @@ public:
     // name means the user gave up.
     using PdfFileChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
     void setPdfFileChooser(PdfFileChooser chooser) { choosePdfFile_ = std::move(chooser); }
+    // How "Отправить" asks for a folder, starting in `start`; empty when the user gave up.
+    using FolderChooser = std::function<QString(QWidget* parent, const QString& start)>;
+    void setMailFolderChooser(FolderChooser chooser) { chooseMailFolder_ = std::move(chooser); }
+    // How the folder with the documents is shown when the mail program cannot take them.
+    using FolderShower = std::function<void(const QString& folder)>;
+    void setFolderShower(FolderShower shower) { showFolder_ = std::move(shower); }
 
     bool viewOnly() const { return viewOnly_; }
     ReportMode mode() const { return mode_; }
@@ -125,6 +134,14 @@ private:
     void showComputation(const ComputationResult& result);
 
     static QString askPdfFileName(QWidget* parent, const QString& suggested);
+    static QString askMailFolder(QWidget* parent, const QString& start);
+    static void openFolder(const QString& folder);
+    // Where the file and folder choosers start when nothing better is known.
+    static QString documentsFolder();
+    static QString pdfFailureText(const QString& path, const OutputResult& result);
+    QString mailFolderStart() const;
+    void rememberMailFolder(const QString& folder);
+    void mailProgramDone(const MailOutcome& outcome, const QString& folder);
     DocumentKind currentDocument() const;
     DocumentInput currentDocumentInput() const;
     void buildDocument(Tab tab);
@@ -135,6 +152,10 @@ private:
     TFormChangeRep* replace_ = nullptr;
     TFormErrNDS* vatQuestion_ = nullptr;
     PdfFileChooser choosePdfFile_;
+    FolderChooser chooseMailFolder_;
+    FolderShower showFolder_;
+    // A failed save of the chosen folder was shown: it is not said again until one succeeds.
+    bool mailFolderFailureShown_ = false;
 
     ReportMode mode_ = ReportMode::Slk;
     bool viewOnly_ = false;
@@ -157,6 +178,7 @@ private:
     QToolButton* speedButton8_ = nullptr;
     QToolButton* speedButton9_ = nullptr;
     QToolButton* speedButton10_ = nullptr;
+    QToolButton* speedButton11_ = nullptr;
     QButtonGroup* modeButtons_ = nullptr;
     QToolButton* panel1_ = nullptr;
     QTabWidget* pageControl_ = nullptr;

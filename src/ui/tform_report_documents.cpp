@@ -2,8 +2,8 @@
 // offset for the screen, printing the open one and saving it as PDF.
 
 #include "document_view.h"
+#include "documents/document_file_name.h"
 #include "documents/render/pdf_export.h"
-#include "documents/render/pdf_file_name.h"
 #include "documents/render/printing.h"
 #include "documents/render/qt_text_metrics.h"
 #include "report_grid.h"
@@ -47,6 +47,7 @@ void TFormReport::PageControl1Change(int tab) {
     const bool document = tab != ReportTab;
     speedButton7_->setEnabled(document);
     speedButton10_->setEnabled(document);
+    speedButton11_->setEnabled(document);
     if (!document) {
         if (QWidget* focused = focusWidget()) {
             focused->clearFocus();
@@ -67,6 +68,15 @@ void TFormReport::SpeedButton7Click() {
     }
 }
 
+QString TFormReport::documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString TFormReport::pdfFailureText(const QString& path, const OutputResult& result) {
+    return QStringLiteral("Не удалось сохранить документ в PDF:\n%1\n%2").arg(path, result.error);
+}
+
 QString TFormReport::askPdfFileName(QWidget* parent, const QString& suggested) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить в PDF"), suggested,
                                         QStringLiteral("PDF (*.pdf)"));
@@ -79,12 +89,9 @@ void TFormReport::SpeedButton10Click() {
     }
     const DocumentKind kind = currentDocument();
     const DocumentInput input = currentDocumentInput();
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
+    const QString suggested = QString::fromStdString(documentFileName(kind, input));
     QString path = choosePdfFile_
-                       ? choosePdfFile_(this, QDir(folder).filePath(suggestedPdfName(kind, input)))
+                       ? choosePdfFile_(this, QDir(documentsFolder()).filePath(suggested))
                        : QString();
     if (path.isEmpty()) {
         return;
@@ -94,8 +101,7 @@ void TFormReport::SpeedButton10Click() {
     }
     const OutputResult result = exportPdf(kind, input, path);
     if (!result.ok()) {
-        context_.messages.showMessage(
-            QStringLiteral("Не удалось сохранить документ в PDF:\n%1\n%2").arg(path, result.error));
+        context_.messages.showMessage(pdfFailureText(path, result));
     }
 }
 

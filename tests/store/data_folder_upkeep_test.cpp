@@ -31,6 +31,7 @@ TEST(DataFolderUpkeep, OnlyTheProgramsOwnTemporaryNamesAreLeftovers) {
         {leftover("Firms"), true},
         {leftover("ArCol.ats", kGonePid + 1, 999), true},
         {leftover("Pixels"), true},
+        {leftover("MailFolder"), true},
         {leftover("Март 2024.rep", kGonePid, 3), true},
         {leftover("list.trf"), true},
         {leftover("Прайс.TXT"), true},

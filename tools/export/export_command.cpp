@@ -1,8 +1,10 @@
 #include "export_command.h"
 
-#include "documents/render/pdf_export.h"
+#include "documents/render/mail_program.h"
+#include "documents/render/report_pdfs.h"
 #include "report_file.h"
 
+#include <QDir>
 #include <filesystem>
 #include <memory>
 
@@ -12,6 +14,7 @@ namespace {
 
 constexpr const char* kUsage =
     R"(Usage: kestrelon-export REPORT.rep OUT_FOLDER
+       kestrelon-export --mail REPORT.rep OUT_FOLDER
        kestrelon-export --help
 
 Writes the three documents of a stored Kestrelon agent report as A4 PDF files,
@@ -26,21 +29,27 @@ REPORT.rep is a report file as the program saves it beside its executable
 names in it are replaced. A file is written under a temporary name and renamed
 when complete, so a failure never leaves a half-written PDF behind.
 
-Exit status: 0 when all three files were written; 1 when the report cannot be
-used (missing, wrong size, unreadable or damaged) or a file cannot be written,
-with the reason on standard error; 2 for wrong arguments.
+With --mail the three files are named as the report window names them, e.g.
+"Счет 12 за Март 2013.pdf", "Акт 13 за Март 2013.pdf" and
+"Акт зачета 5 за Март 2013.pdf", and the desktop's mail program is then opened
+with them attached to a new message, as the report window's "Отправить" does:
+
+  xdg-email --subject "Отчет агента за Март 2013, акт зачета № 5"
+            --attach FILE1 --attach FILE2 --attach FILE3
+
+The recipient is chosen in the mail program. When xdg-email is missing or fails,
+the reason and the folder are written to standard error; the files stay there,
+to be attached by hand.
+
+Exit status: 0 when all three files were written (and, with --mail, the mail
+program took them); 1 when the report cannot be used (missing, wrong size,
+unreadable or damaged) or a file cannot be written, with the reason on standard
+error; 2 for wrong arguments; 3 when, with --mail, xdg-email is missing or
+failed.
 )";
 
-struct OutputFile {
-    DocumentKind kind;
-    const char* name;
-};
-
-constexpr OutputFile kOutputs[] = {
-    {DocumentKind::Invoice, "invoice.pdf"},
-    {DocumentKind::Act, "act.pdf"},
-    {DocumentKind::OffsetAct, "offset-act.pdf"},
-};
+const std::array<QString, 3> kOutputNames = {
+    QStringLiteral("invoice.pdf"), QStringLiteral("act.pdf"), QStringLiteral("offset-act.pdf")};
 
 bool isHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
@@ -57,6 +66,20 @@ bool makeFolder(const std::filesystem::path& folder, std::ostream& err) {
     return true;
 }
 
+int mailDocuments(const DocumentInput& input, const WrittenPdfs& written, const QString& folder,
+                  std::ostream& err) {
+    std::vector<std::string> files;
+    for (const QString& path : written.paths) {
+        files.push_back(path.toStdString());
+    }
+    const MailOutcome outcome = runMailProgram(mailArguments(mailSubject(input), files));
+    if (outcome) {
+        err << "kestrelon-export: " << mailFailureReason(*outcome, folder.toStdString()) << "\n";
+        return kExportMailFailed;
+    }
+    return kExportOk;
+}
+
 } // namespace
 
 int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -64,29 +87,31 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         out << kUsage;
         return kExportOk;
     }
-    if (args.size() != 2) {
+    const bool mail = !args.empty() && args[0] == "--mail";
+    const std::size_t first = mail ? 1 : 0;
+    if (args.size() != first + 2) {
         err << "kestrelon-export: expected a report file and an output folder\n\n" << kUsage;
         return kExportUsage;
     }
     auto record = std::make_unique<ReportRecord>();
-    if (const auto problem = readReportFile(args[0], *record)) {
+    if (const auto problem = readReportFile(args[first], *record)) {
         err << "kestrelon-export: " << *problem << "\n";
         return kExportFailed;
     }
-    const std::filesystem::path folder(args[1]);
+    const std::filesystem::path folder(args[first + 1]);
     if (!makeFolder(folder, err)) {
         return kExportFailed;
     }
     const DocumentInput input = documentInputFromReport(*record);
-    for (const OutputFile& output : kOutputs) {
-        const QString path = QString::fromStdString((folder / output.name).string());
-        const OutputResult result = exportPdf(output.kind, input, path);
-        if (!result.ok()) {
-            err << "kestrelon-export: " << result.error.toStdString() << "\n";
-            return kExportFailed;
-        }
+    const QString outFolder =
+        QDir::cleanPath(QDir(QString::fromStdString(folder.string())).absolutePath());
+    const WrittenPdfs written =
+        writeReportPdfs(input, outFolder, mail ? suggestedPdfNames(input) : kOutputNames);
+    if (!written.ok()) {
+        err << "kestrelon-export: " << written.result.error.toStdString() << "\n";
+        return kExportFailed;
     }
-    return kExportOk;
+    return mail ? mailDocuments(input, written, outFolder, err) : kExportOk;
 }
 
 } // namespace kestrelon

@@ -1,0 +1,29 @@
+#pragma once
+// The three documents of a report as PDF files in one folder, as "Отправить" and the exporter
+// write them.
+
+#include "documents/document_input.h"
+#include "output_result.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+namespace kestrelon {
+
+struct WrittenPdfs {
+    QStringList paths;  // the files written, absolute, in document order
+    QString failedPath; // the file that could not be written, when one could not
+    OutputResult result;
+    bool ok() const { return result.ok(); }
+};
+
+// Writes the invoice, the act and the act of mutual offset into `folder` under `names` (in that
+// order), replacing files of those names. Stops at the first file that cannot be written.
+WrittenPdfs writeReportPdfs(const DocumentInput& input, const QString& folder,
+                            const std::array<QString, 3>& names);
+
+// The names the "PDF" button suggests for the three documents.
+std::array<QString, 3> suggestedPdfNames(const DocumentInput& input);
+
+} // namespace kestrelon

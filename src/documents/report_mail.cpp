@@ -1,0 +1,92 @@
+#include "report_mail.h"
+
+#include "store/cp1251.h"
+
+namespace kestrelon {
+
+namespace {
+
+// The subject goes into a mail header: no line break or other control character may split it.
+std::string oneLine(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 32 || c == '\x7F') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+std::string withoutBlanksAround(const std::string& text) {
+    const auto begin = text.find_first_not_of(" \t\xA0");
+    if (begin == std::string::npos) {
+        return {};
+    }
+    return text.substr(begin, text.find_last_not_of(" \t\xA0") - begin + 1);
+}
+
+} // namespace
+
+std::string mailSubject(const DocumentInput& input) {
+    std::string subject = "Отчет агента"_cp;
+    const std::string month = monthName(input.period.month);
+    const std::string year = yearText(input.period.year);
+    if (!month.empty() && !year.empty()) {
+        subject += " за "_cp + month + ' ' + year;
+    }
+    const std::string number = withoutBlanksAround(oneLine(input.offsetActNo));
+    if (!number.empty()) {
+        subject += ", акт зачета № "_cp + number;
+    }
+    return cp1251ToUtf8(oneLine(subject));
+}
+
+std::vector<std::string> mailArguments(const std::string& subject,
+                                       const std::vector<std::string>& attachments) {
+    std::vector<std::string> arguments = {"--subject", subject};
+    for (const std::string& file : attachments) {
+        arguments.push_back("--attach");
+        arguments.push_back(file);
+    }
+    return arguments;
+}
+
+std::string mailFailureMessage(const MailFailure& failure, const std::string& folder) {
+    std::string what;
+    switch (failure.kind) {
+    case MailFailure::Kind::Missing:
+        what = "Почтовая программа не найдена (нет программы xdg-email).";
+        break;
+    case MailFailure::Kind::NotStarted:
+        what = "Почтовая программа не запустилась (xdg-email).";
+        break;
+    case MailFailure::Kind::ExitStatus:
+        what = "Почтовая программа не открылась (xdg-email завершилась с кодом " +
+               std::to_string(failure.exitStatus) + ").";
+        break;
+    case MailFailure::Kind::Crashed:
+        what = "Почтовая программа не открылась (xdg-email завершилась аварийно).";
+        break;
+    }
+    return what + "\nДокументы сохранены в папке:\n" + folder + "\nПриложите их к письму вручную.";
+}
+
+std::string mailFailureReason(const MailFailure& failure, const std::string& folder) {
+    std::string what;
+    switch (failure.kind) {
+    case MailFailure::Kind::Missing:
+        what = "xdg-email was not found on PATH";
+        break;
+    case MailFailure::Kind::NotStarted:
+        what = "xdg-email could not be started";
+        break;
+    case MailFailure::Kind::ExitStatus:
+        what = "xdg-email failed with exit status " + std::to_string(failure.exitStatus);
+        break;
+    case MailFailure::Kind::Crashed:
+        what = "xdg-email crashed";
+        break;
+    }
+    return what + "; the documents are in " + folder + ", attach them by hand";
+}
+
+} // namespace kestrelon

@@ -1,0 +1,40 @@
+#pragma once
+// Sending a report's three documents: the desktop's mail program (xdg-email) gets a subject
+// and the PDFs as attachments, and the user picks the recipient there. Where it cannot be
+// started or fails, the user is told where the PDFs are, to attach them by hand.
+
+#include "document_input.h"
+
+#include <string>
+#include <vector>
+
+namespace kestrelon {
+
+inline constexpr const char* kMailProgram = "xdg-email";
+
+// «Отчет агента за Март 2013, акт зачета № 5» (UTF-8). A part whose value is missing is left
+// out rather than shown empty.
+std::string mailSubject(const DocumentInput& input);
+
+// The mail program's arguments, in its order: the subject, then one "--attach" per file.
+std::vector<std::string> mailArguments(const std::string& subject,
+                                       const std::vector<std::string>& attachments);
+
+struct MailFailure {
+    enum class Kind {
+        Missing,    // no xdg-email on PATH
+        NotStarted, // there, but it would not run
+        ExitStatus, // it ran and ended with a non-zero status
+        Crashed,
+    };
+    Kind kind = Kind::Missing;
+    int exitStatus = 0;
+};
+
+// What the report window says (UTF-8): what went wrong and the folder that holds the PDFs.
+std::string mailFailureMessage(const MailFailure& failure, const std::string& folder);
+
+// What the command line says (UTF-8), in English as its other messages are.
+std::string mailFailureReason(const MailFailure& failure, const std::string& folder);
+
+} // namespace kestrelon

@@ -1,0 +1,71 @@
+// What the desktop's mail program is given for a report, and what is said when it fails.
+
+#include "documents/report_mail.h"
+#include "sample_input.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrelon {
+namespace {
+
+TEST(ReportMail, TheSubjectNamesThePeriodAndTheOffsetAct) {
+    const struct {
+        const char* name;
+        Period period;
+        std::string number;
+        std::string expected;
+    } cases[] = {
+        {"March", Period{2, 3}, "5", "Отчет агента за Март 2013, акт зачета № 5"},
+        {"December, last year of the list", Period{11, 89}, "12345",
+         "Отчет агента за Декабрь 2099, акт зачета № 12345"},
+        {"blanks around the number", Period{0, 0}, " 7 ",
+         "Отчет агента за Январь 2010, акт зачета № 7"},
+        {"no number", Period{4, 1}, "", "Отчет агента за Май 2011"},
+        {"a line break would split the header", Period{2, 3}, "5\r\nBcc: x@y",
+         "Отчет агента за Март 2013, акт зачета № 5  Bcc: x@y"},
+        {"a period outside the lists", Period{12, 3}, "5", "Отчет агента, акт зачета № 5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DocumentInput input = sampleInput();
+        input.period = c.period;
+        input.offsetActNo = c.number;
+        EXPECT_EQ(mailSubject(input), c.expected);
+    }
+}
+
+TEST(ReportMail, TheSubjectComesFirstThenEveryFileInItsOrder) {
+    EXPECT_EQ(
+        mailArguments("Тема", {"/a/Счет 1.pdf", "/a/Акт 1.pdf", "/a/Акт зачета 1.pdf"}),
+        (std::vector<std::string>{"--subject", "Тема", "--attach", "/a/Счет 1.pdf", "--attach",
+                                  "/a/Акт 1.pdf", "--attach", "/a/Акт зачета 1.pdf"}));
+    EXPECT_EQ(std::string(kMailProgram), "xdg-email");
+}
+
+TEST(ReportMail, AFailureSaysWhatWentWrongAndWhereTheDocumentsAre) {
+    using Kind = MailFailure::Kind;
+    const struct {
+        MailFailure failure;
+        const char* window;
+        const char* commandLine;
+    } cases[] = {
+        {{Kind::Missing, 0}, "не найдена", "not found"},
+        {{Kind::NotStarted, 0}, "не запустилась", "could not be started"},
+        {{Kind::ExitStatus, 3}, "с кодом 3", "exit status 3"},
+        {{Kind::Crashed, 0}, "аварийно", "crashed"},
+    };
+    const std::string folder = "/home/buh/Отчеты";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        const std::string message = mailFailureMessage(c.failure, folder);
+        EXPECT_NE(message.find(c.window), std::string::npos) << message;
+        EXPECT_NE(message.find("\n" + folder + "\n"), std::string::npos) << message;
+        EXPECT_NE(message.find("вручную"), std::string::npos) << message;
+        const std::string reason = mailFailureReason(c.failure, folder);
+        EXPECT_NE(reason.find(c.commandLine), std::string::npos) << reason;
+        EXPECT_NE(reason.find(folder), std::string::npos) << reason;
+    }
+}
+
+} // namespace
+} // namespace kestrelon

@@ -1,0 +1,95 @@
+// kestrelon-export --mail as a user runs it: the PDFs written under the names the report window
+// gives them, and the desktop's mail program (a stand-in on PATH) called with them.
+
+#include "sample_report.h"
+#include "support/mail_stand_in.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace kestrelon {
+namespace {
+
+struct ExporterRun {
+    int exitCode = -1;
+    std::string err;
+};
+
+// Runs the exporter in `workingFolder`; the stand-in's PATH is handed down to it.
+ExporterRun runExporter(const QStringList& args, const std::string& workingFolder) {
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(workingFolder));
+    process.start(QStringLiteral(KESTRELON_EXPORT_EXE), args);
+    EXPECT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "the exporter crashed";
+    return {process.exitCode(), process.readAllStandardError().toStdString()};
+}
+
+const char* const kNames[] = {"Счет 8 за Март 2011.pdf", "Акт 9 за Март 2011.pdf",
+                              "Акт зачета 7 за Март 2011.pdf"};
+
+TEST(ExporterMail, TheMailProgramGetsTheSubjectAndTheThreeWholeDocumentsInOrder) {
+    test::TempFolder folder;
+    folder.writeFile("r.rep", test::reportFileBytes(*test::sampleReport(40)));
+    test::MailStandIn mail;
+    // A folder given relative to the current one reaches the mail program as a full name.
+    const ExporterRun run = runExporter({"--mail", "r.rep", "out"}, folder.path());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(mail.ran());
+    const std::string out = folder.path() + "out/";
+    EXPECT_EQ(mail.arguments(),
+              (std::vector<std::string>{"--subject", "Отчет агента за Март 2011, акт зачета № 7",
+                                        "--attach", out + kNames[0], "--attach", out + kNames[1],
+                                        "--attach", out + kNames[2]}));
+    for (const char* name : kNames) {
+        EXPECT_TRUE(test::isWholePdf(out + name)) << name;
+    }
+    EXPECT_EQ(QDir(QString::fromStdString(out)).entryList(QDir::Files).size(), 3);
+}
+
+TEST(ExporterMail, WithoutAWorkingMailProgramItSaysWhyAndWhereAndTheDocumentsStay) {
+    const struct {
+        const char* name;
+        std::optional<int> exitStatus; // nothing: no xdg-email on PATH
+        const char* says;
+    } cases[] = {
+        {"no xdg-email", std::nullopt, "xdg-email was not found on PATH"},
+        {"xdg-email fails", 1, "xdg-email failed with exit status 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder;
+        folder.writeFile("r.rep", test::reportFileBytes(*test::sampleReport()));
+        const auto mail = c.exitStatus ? std::make_unique<test::MailStandIn>(*c.exitStatus)
+                                       : std::make_unique<test::MailStandIn>(test::kNoMailProgram);
+        const std::string out = folder.path() + "out";
+        const ExporterRun run =
+            runExporter({"--mail", QString::fromStdString(folder.path() + "r.rep"),
+                         QString::fromStdString(out)},
+                        folder.path());
+        EXPECT_EQ(run.exitCode, 3);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("the documents are in " + out), std::string::npos) << run.err;
+        for (const char* name : kNames) {
+            EXPECT_TRUE(test::isWholePdf(out + "/" + name)) << name;
+        }
+    }
+}
+
+TEST(ExporterMail, AReportItCannotUseCallsNoMailProgram) {
+    test::TempFolder folder;
+    folder.writeFile("r.rep", "not a report");
+    test::MailStandIn mail;
+    const ExporterRun run = runExporter({"--mail", "r.rep", "out"}, folder.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(mail.ran());
+    const ExporterRun usage = runExporter({"--mail", "r.rep"}, folder.path());
+    EXPECT_EQ(usage.exitCode, 2);
+    EXPECT_NE(usage.err.find("kestrelon-export --mail REPORT.rep OUT_FOLDER"), std::string::npos);
+}
+
+} // namespace
+} // namespace kestrelon
