@@ -42,7 +42,9 @@ std::string mailSubject(const DocumentInput& input) {
 
 std::vector<std::string> mailArguments(const std::string& subject,
                                        const std::vector<std::string>& attachments) {
-    std::vector<std::string> arguments = {"--subject", subject};
+    // The subject is UTF-8 whatever the locale; without --utf8 xdg-email would read it in the
+    // locale's encoding and garble it under the C locale.
+    std::vector<std::string> arguments = {"--utf8", "--subject", subject};
     for (const std::string& file : attachments) {
         arguments.push_back("--attach");
         arguments.push_back(file);

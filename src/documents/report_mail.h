@@ -16,7 +16,8 @@ inline constexpr const char* kMailProgram = "xdg-email";
 // out rather than shown empty.
 std::string mailSubject(const DocumentInput& input);
 
-// The mail program's arguments, in its order: the subject, then one "--attach" per file.
+// The mail program's arguments, in its order: "--utf8", the subject, then one "--attach" per
+// file.
 std::vector<std::string> mailArguments(const std::string& subject,
                                        const std::vector<std::string>& attachments);
 

@@ -37,8 +37,8 @@ TEST(ReportMail, TheSubjectNamesThePeriodAndTheOffsetAct) {
 TEST(ReportMail, TheSubjectComesFirstThenEveryFileInItsOrder) {
     EXPECT_EQ(
         mailArguments("Тема", {"/a/Счет 1.pdf", "/a/Акт 1.pdf", "/a/Акт зачета 1.pdf"}),
-        (std::vector<std::string>{"--subject", "Тема", "--attach", "/a/Счет 1.pdf", "--attach",
-                                  "/a/Акт 1.pdf", "--attach", "/a/Акт зачета 1.pdf"}));
+        (std::vector<std::string>{"--utf8", "--subject", "Тема", "--attach", "/a/Счет 1.pdf",
+                                  "--attach", "/a/Акт 1.pdf", "--attach", "/a/Акт зачета 1.pdf"}));
     EXPECT_EQ(std::string(kMailProgram), "xdg-email");
 }
 

@@ -41,9 +41,9 @@ TEST(ExporterMail, TheMailProgramGetsTheSubjectAndTheThreeWholeDocumentsInOrder)
     ASSERT_TRUE(mail.ran());
     const std::string out = folder.path() + "out/";
     EXPECT_EQ(mail.arguments(),
-              (std::vector<std::string>{"--subject", "Отчет агента за Март 2011, акт зачета № 7",
-                                        "--attach", out + kNames[0], "--attach", out + kNames[1],
-                                        "--attach", out + kNames[2]}));
+              (std::vector<std::string>{
+                  "--utf8", "--subject", "Отчет агента за Март 2011, акт зачета № 7", "--attach",
+                  out + kNames[0], "--attach", out + kNames[1], "--attach", out + kNames[2]}));
     for (const char* name : kNames) {
         EXPECT_TRUE(test::isWholePdf(out + name)) << name;
     }

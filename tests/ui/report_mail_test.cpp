@@ -67,9 +67,9 @@ TEST_F(ReportMailTest, TheMailProgramGetsTheSubjectAndTheThreeWholeDocumentsInOr
     ASSERT_TRUE(waitFor([&] { return mail.ran(); })) << "xdg-email was not called";
     const std::string folder = chosen.toStdString() + "/";
     EXPECT_EQ(mail.arguments(),
-              (std::vector<std::string>{"--subject", "Отчет агента за Март 2013, акт зачета № 5",
-                                        "--attach", folder + kInvoice, "--attach", folder + kAct,
-                                        "--attach", folder + kOffsetAct}));
+              (std::vector<std::string>{
+                  "--utf8", "--subject", "Отчет агента за Март 2013, акт зачета № 5", "--attach",
+                  folder + kInvoice, "--attach", folder + kAct, "--attach", folder + kOffsetAct}));
     for (const char* name : {kInvoice, kAct, kOffsetAct}) {
         EXPECT_TRUE(test::isWholePdf(out(name))) << name;
     }
