@@ -34,7 +34,7 @@ With --mail the three files are named as the report window names them, e.g.
 "Акт зачета 5 за Март 2013.pdf", and the desktop's mail program is then opened
 with them attached to a new message, as the report window's "Отправить" does:
 
-  xdg-email --subject "Отчет агента за Март 2013, акт зачета № 5"
+  xdg-email --utf8 --subject "Отчет агента за Март 2013, акт зачета № 5"
             --attach FILE1 --attach FILE2 --attach FILE3
 
 The recipient is chosen in the mail program. When xdg-email is missing or fails,
