@@ -4,8 +4,12 @@
 Run it from this folder; the files are checked in."""
 import os
 import shutil
-import subprocess
+import sys
 import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests",
+                                "reports", "register_files"))
+import make_fixtures as fixtures  # noqa: E402  the sheet document and the conversion
 
 HEADER = ["AGENT_CUSTNO", "CLIENT_CUSTNO", "CLIENT_CUSTNAME", "INVOICE", "INVOICE_DATE",
           "INVOICE_DUE", "INVOICE_TAX", "INVOICE_SUMM", "STATE", "STATE_DATE"]
@@ -43,25 +47,8 @@ def write(rows, target):
     work = tempfile.mkdtemp()
     source = os.path.join(work, "register.fods")
     with open(source, "w", encoding="utf-8") as f:
-        f.write(f"""<?xml version="1.0" encoding="UTF-8"?>
-<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
- xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"
- xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"
- xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
- xmlns:number="urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0"
- office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
-<office:automatic-styles>
-<number:date-style style:name="ddmmyyyy"><number:day number:style="long"/><number:text>.</number:text>
-<number:month number:style="long"/><number:text>.</number:text><number:year number:style="long"/>
-</number:date-style>
-<style:style style:name="date" style:family="table-cell" style:data-style-name="ddmmyyyy"/>
-</office:automatic-styles>
-<office:body><office:spreadsheet><table:table table:name="Реестр">{sheet(rows)}</table:table>
-</office:spreadsheet></office:body></office:document>
-""")
-    subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xlsx", "--outdir",
-                    work, source], check=True, stdout=subprocess.DEVNULL)
-    shutil.move(os.path.join(work, "register.xlsx"), target)
+        f.write(fixtures.document('<table:table table:name="Реестр">%s</table:table>' % sheet(rows)))
+    fixtures.convert(source, "xlsx", target)
     shutil.rmtree(work)
 
 

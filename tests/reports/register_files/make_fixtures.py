@@ -59,6 +59,12 @@ def fods(null_year, first_sheet_empty):
     other = ('<table:table table:name="Примечания"><table:table-row><table:table-cell '
              'office:value-type="string"><text:p>Реестр на втором листе</text:p>'
              "</table:table-cell></table:table-row></table:table>") if first_sheet_empty else ""
+    return document(other + '<table:table table:name="Реестр">%s</table:table>' % sheet, null_year)
+
+
+def document(tables, null_year=1899):
+    """A flat OpenDocument spreadsheet of the given tables, with the date style "date"."""
+    null_date = "1904-01-01" if null_year == 1904 else "1899-12-30"
     return f"""<?xml version="1.0" encoding="UTF-8"?>
 <office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
  xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"
@@ -73,8 +79,8 @@ def fods(null_year, first_sheet_empty):
 <style:style style:name="date" style:family="table-cell" style:data-style-name="ddmmyyyy"/>
 </office:automatic-styles>
 <office:body><office:spreadsheet>
-<table:calculation-settings><table:null-date table:date-value="{'1904-01-01' if null_year == 1904 else '1899-12-30'}"/></table:calculation-settings>
-{other}<table:table table:name="Реестр">{sheet}</table:table>
+<table:calculation-settings><table:null-date table:date-value="{null_date}"/></table:calculation-settings>
+{tables}
 </office:spreadsheet></office:body></office:document>
 """
 
