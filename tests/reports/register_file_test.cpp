@@ -143,7 +143,7 @@ TEST(WorkbookCells, TheRegistersSheetIsReadElseTheFirstAndCellsAreNamedAsSpreads
         EXPECT_EQ(cellName(x, y), name);
         const std::optional<CellPlace> place = cellPlace(std::string("$Лист!$") + name);
         ASSERT_TRUE(place) << name;
-        EXPECT_EQ(place->x * 10000000 + place->y, x * 10000000 + y) << name;
+        EXPECT_EQ(std::pair(place->x, place->y), std::pair(x, y)) << name;
     }
     for (const char* wrong : {"", "A", "1", "A0", "a1", "XFE1", "A1048577", "A1B"}) {
         EXPECT_FALSE(cellPlace(wrong)) << wrong;
