@@ -30,6 +30,27 @@ constexpr bool kSanitized = false;
 
 constexpr unsigned long long kChildMemory = 1ull << 30;
 
+} // namespace
+} // namespace kestrelon
+
+// Set by the sanitizers' runtime when the program is built with one (the fuzz targets are):
+// what runs when a sanitizer stops the process.
+extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
+
+namespace kestrelon {
+namespace {
+
+// A child stops quietly and at once: the handlers the parent may have set for a crash (a
+// fuzzer's, which records the input and its statistics) are the parent's business.
+void stopQuietlyOnCrash() {
+    for (const int signal : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT}) {
+        std::signal(signal, SIG_DFL);
+    }
+    if (__sanitizer_set_death_callback != nullptr) {
+        __sanitizer_set_death_callback(nullptr);
+    }
+}
+
 // The address space this process uses now, which the child starts with.
 unsigned long long addressSpaceInUse() {
     unsigned long long pages = 0;
@@ -58,6 +79,7 @@ bool writeAll(int fd, std::string_view bytes) {
 
 [[noreturn]] void runChild(int out, const std::function<SheetText()>& read,
                            unsigned long long memory) {
+    stopQuietlyOnCrash();
     // AddressSanitizer reserves terabytes of address space for itself, so a limit would stop
     // a sanitized child before it starts.
     if (!kSanitized && memory != 0) {
