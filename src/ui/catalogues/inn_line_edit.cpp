@@ -1,6 +1,6 @@
 #include "inn_line_edit.h"
 
-#include "qt_text.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -4,7 +4,7 @@
 // cell), and is otherwise refused with a message.
 
 #include "catalogues/inn_paste.h"
-#include "message_sink.h"
+#include "ui/widgets/message_sink.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #include "report_cut_note.h"
 
-#include "qt_text.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QLabel>
 #include <QLineEdit>

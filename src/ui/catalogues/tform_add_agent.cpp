@@ -1,12 +1,12 @@
 #include "tform_add_agent.h"
 
 #include "catalogues/stored_text.h"
-#include "dialog_parts.h"
-#include "enter_moves_on.h"
-#include "first_focus.h"
-#include "qt_text.h"
 #include "report_cut_note.h"
 #include "tform_add_client.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/enter_moves_on.h"
+#include "ui/widgets/first_focus.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

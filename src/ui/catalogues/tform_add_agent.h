@@ -2,7 +2,7 @@
 // "FormAddAgent": the agent contract card, with the people named in the act of mutual offset
 // on the tabs "Агент" and "Тарвел".
 
-#include "app_context.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
 #include "tform_add_client.h"
 
 #include "catalogues/stored_text.h"
-#include "dialog_parts.h"
-#include "enter_moves_on.h"
-#include "file_error.h"
-#include "first_focus.h"
-#include "qt_text.h"
 #include "report_cut_note.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/enter_moves_on.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/first_focus.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QComboBox>
 #include <QGroupBox>

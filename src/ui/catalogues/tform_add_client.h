@@ -2,9 +2,9 @@
 // The client contract card: the organization, number, date, phone and e-mail of one
 // contract, in new or edit mode.
 
-#include "app_context.h"
 #include "catalogues/card_mode.h"
 #include "clients_change.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 

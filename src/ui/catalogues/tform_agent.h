@@ -2,7 +2,7 @@
 // "Agent": the agent's contract with the principal. "Edit" changes it through the card,
 // "OK" saves a confirmed change, "Cancel" undoes it; the close box leaves it pending.
 
-#include "app_context.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "tform_bank.h"
 
-#include "enter_moves_on.h"
-#include "qt_text.h"
 #include "report_cut_note.h"
+#include "ui/widgets/enter_moves_on.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>

@@ -3,8 +3,8 @@
 // current account. There is no cancel: closing the window in any way stores the fields into
 // the record in memory (except when the card only shows the organization).
 
-#include "app_context.h"
 #include "catalogues/bank_fields.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 #include <array>

@@ -2,8 +2,8 @@
 // "Клиенты": the client contracts with their active marks; adds, edits and deletes them
 // through the contract card and the delete confirmation.
 
-#include "app_context.h"
 #include "clients_change.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 

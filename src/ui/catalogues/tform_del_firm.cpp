@@ -1,9 +1,9 @@
 #include "tform_del_firm.h"
 
-#include "dialog_parts.h"
-#include "file_error.h"
-#include "first_focus.h"
-#include "qt_text.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/first_focus.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

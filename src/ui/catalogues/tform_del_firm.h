@@ -2,8 +2,8 @@
 // "Удалить организацию": the delete confirmation for an organization, and in client contract
 // mode for a contract, which its "Yes" then removes.
 
-#include "app_context.h"
 #include "clients_change.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "tform_del_firm1.h"
 
-#include "dialog_parts.h"
+#include "ui/widgets/dialog_parts.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #pragma once
 // The second confirmation when an organization still has client contracts.
 
-#include "app_context.h"
+#include "ui/widgets/app_context.h"
 
-#include "yes_no_dialog.h"
+#include "ui/widgets/yes_no_dialog.h"
 
 class QLabel;
 

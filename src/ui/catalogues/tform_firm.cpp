@@ -1,13 +1,13 @@
 #include "tform_firm.h"
 
-#include "catalogue_grid.h"
-#include "enter_moves_on.h"
-#include "file_error.h"
-#include "qt_text.h"
 #include "tform_del_firm.h"
 #include "tform_del_firm1.h"
 #include "tform_rekvizit.h"
-#include "window_size.h"
+#include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/enter_moves_on.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_size.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

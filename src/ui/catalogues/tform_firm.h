@@ -2,7 +2,7 @@
 // "Организации": the list of active organizations, or of the deleted ones while "Deleted" is
 // down; opens the organization card to add, edit or view one, deletes and restores.
 
-#include "app_context.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 #include <array>

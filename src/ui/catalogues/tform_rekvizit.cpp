@@ -1,15 +1,15 @@
 #include "tform_rekvizit.h"
 
 #include "catalogues/stored_text.h"
-#include "dialog_parts.h"
-#include "enter_moves_on.h"
-#include "first_focus.h"
 #include "inn_line_edit.h"
-#include "qt_text.h"
 #include "report_cut_note.h"
 #include "tform_bank.h"
 #include "tform_save.h"
-#include "window_size.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/enter_moves_on.h"
+#include "ui/widgets/first_focus.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_size.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

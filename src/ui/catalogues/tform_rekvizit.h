@@ -2,8 +2,8 @@
 // The organization card: creates, edits or shows one organization's requisites. Bank
 // accounts change only through the bank window; "Text" renders the card as a text card.
 
-#include "app_context.h"
 #include "catalogues/firm_text_card.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 #include <array>

@@ -1,11 +1,11 @@
 #include "tform_save.h"
 
 #include "catalogues/firm_text_card.h"
-#include "file_error.h"
-#include "first_focus.h"
-#include "plain_text_memo.h"
-#include "qt_text.h"
 #include "store/image_file.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/first_focus.h"
+#include "ui/widgets/plain_text_memo.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QFile>
 #include <QFileDialog>

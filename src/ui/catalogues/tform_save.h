@@ -2,7 +2,7 @@
 // The requisites text card: the organization card's lines in an editable text box, saved to
 // a text file or printed as plain text on the default printer.
 
-#include "app_context.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 #include <QStringList>

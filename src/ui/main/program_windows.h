@@ -2,8 +2,8 @@
 // Start-up after DataFolder is fixed: the tables are loaded, then every window is
 // created once, in the program's fixed order, and the windows are joined to each other.
 
-#include "app_context.h"
 #include "tform_main.h"
+#include "ui/widgets/app_context.h"
 
 #include <filesystem>
 #include <functional>

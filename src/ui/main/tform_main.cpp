@@ -1,13 +1,13 @@
 #include "tform_main.h"
 
 #include "document_opener.h"
-#include "file_error.h"
 #include "logo_paint_box.h"
 #include "logo_painter.h"
-#include "qt_text.h"
 #include "store/io_error.h"
 #include "store/startup_load.h"
 #include "tform_about.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QCloseEvent>
 #include <QDialog>

@@ -2,10 +2,10 @@
 // The main window: a toolbar that opens every other window modally, and the picture
 // area with the pictogram and the globe animation.
 
-#include "app_context.h"
 #include "logo_animation.h"
 #include "logo_layout.h"
 #include "store/window_state.h"
+#include "ui/widgets/app_context.h"
 
 #include <QWidget>
 #include <array>

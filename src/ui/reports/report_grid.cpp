@@ -1,6 +1,6 @@
 #include "report_grid.h"
 
-#include "qt_text.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 // Delete empties a cell. Tab after the last cell (Shift+Tab before the first) and Ctrl+Tab
 // leave the grid for the window's next (previous) control.
 
-#include "catalogue_grid.h"
 #include "reports/report_values.h"
+#include "ui/widgets/catalogue_grid.h"
 
 #include <QPointer>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "tform23.h"
 
-#include "dialog_parts.h"
-#include "first_focus.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/first_focus.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,7 +3,7 @@
 // and the home folder stand where Windows lists its drives; the folder tree shows the
 // folders of the chosen volume and the file list the report files of the current folder.
 
-#include "lazy_dialog.h"
+#include "ui/widgets/lazy_dialog.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "tform_change_rep.h"
 
-#include "dialog_parts.h"
+#include "ui/widgets/dialog_parts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // "Заменить платежку": asks before a stored report is written over by a save.
 
-#include "yes_no_dialog.h"
+#include "ui/widgets/yes_no_dialog.h"
 
 class QLabel;
 

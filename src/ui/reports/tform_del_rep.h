@@ -1,7 +1,7 @@
 #pragma once
 // "Удалить платежку": asks before a stored report is deleted.
 
-#include "yes_no_dialog.h"
+#include "ui/widgets/yes_no_dialog.h"
 
 class QLabel;
 

@@ -1,8 +1,8 @@
 #include "tform_err_nds.h"
 
-#include "dialog_parts.h"
-#include "qt_text.h"
 #include "reports/vat_question_view.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,15 +1,15 @@
 #include "tform_report.h"
 
-#include "dialog_parts.h"
 #include "document_view.h"
 #include "documents/render/qt_text_metrics.h"
 #include "documents/screen_scale.h"
 #include "named_list.h"
-#include "qt_text.h"
 #include "report_grid.h"
 #include "reports/period.h"
 #include "reports/report_scan.h"
 #include "store/io_error.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,14 +3,14 @@
 // typed by hand, computed, saved, opened again for viewing, and turned into the invoice, the
 // act and the act of mutual offset on the other three tabs.
 
-#include "app_context.h"
 #include "documents/render/document_texts.h"
 #include "documents/render/mail_program.h"
 #include "documents/render/output_result.h"
-#include "lazy_dialog.h"
 #include "report_list_host.h"
 #include "reports/computation_result.h"
 #include "reports/manual_grid.h"
+#include "ui/widgets/app_context.h"
+#include "ui/widgets/lazy_dialog.h"
 
 #include <QImage>
 #include <array>

@@ -1,8 +1,6 @@
 // The report window's actions: modes and states, the computation, saving, the report list
 // and the import.
 
-#include "file_error.h"
-#include "qt_text.h"
 #include "report_grid.h"
 #include "reports/fill_report.h"
 #include "reports/manual_computation.h"
@@ -17,6 +15,8 @@
 #include "tform_report.h"
 #include "tform_report_list.h"
 #include "tform_slk.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

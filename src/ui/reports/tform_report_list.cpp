@@ -1,9 +1,5 @@
 #include "tform_report_list.h"
 
-#include "catalogue_grid.h"
-#include "dialog_parts.h"
-#include "file_error.h"
-#include "qt_text.h"
 #include "report_list_host.h"
 #include "reports/report_delete.h"
 #include "reports/report_files.h"
@@ -12,10 +8,14 @@
 #include "reports/report_sync.h"
 #include "reports/selection_sums.h"
 #include "store/io_error.h"
-#include "system_locale.h"
 #include "tform23.h"
 #include "tform_del_rep.h"
-#include "window_size.h"
+#include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/system_locale.h"
+#include "ui/widgets/window_size.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -3,8 +3,8 @@
 // selection of them (the status bar, whose menu puts the totals on the clipboard) and copies
 // report files to and from another folder.
 
-#include "app_context.h"
-#include "lazy_dialog.h"
+#include "ui/widgets/app_context.h"
+#include "ui/widgets/lazy_dialog.h"
 
 #include <array>
 #include <vector>

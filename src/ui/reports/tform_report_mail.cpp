@@ -2,10 +2,10 @@
 // chooses, and handed to the desktop's mail program as attachments of a new message.
 
 #include "documents/render/report_pdfs.h"
-#include "file_error.h"
 #include "report_grid.h"
 #include "store/folder_choice.h"
 #include "tform_report.h"
+#include "ui/widgets/file_error.h"
 
 #include <QDesktopServices>
 #include <QDir>

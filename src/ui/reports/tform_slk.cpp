@@ -1,11 +1,11 @@
 #include "tform_slk.h"
 
-#include "dialog_parts.h"
-#include "enter_moves_on.h"
-#include "plain_text_memo.h"
-#include "qt_text.h"
 #include "reports/register_file.h"
 #include "reports/slk_import.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/enter_moves_on.h"
+#include "ui/widgets/plain_text_memo.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // spreadsheet file it came in (.slk, .xlsx, .xls, .ods, .csv), is read into the imported rows
 // of the report.
 
-#include "app_context.h"
+#include "ui/widgets/app_context.h"
 
 #include <QDialog>
 #include <functional>

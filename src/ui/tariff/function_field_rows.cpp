@@ -1,6 +1,6 @@
 #include "function_field_rows.h"
 
-#include "qt_text.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>

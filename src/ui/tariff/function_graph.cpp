@@ -1,6 +1,6 @@
 #include "function_graph.h"
 
-#include "qt_text.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QFontMetrics>
 #include <QPainter>

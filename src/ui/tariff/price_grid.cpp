@@ -1,6 +1,6 @@
 #include "price_grid.h"
 
-#include "qt_text.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "tform1.h"
 
-#include "dialog_parts.h"
-#include "plain_text_memo.h"
 #include "price_grid.h"
-#include "system_locale.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/plain_text_memo.h"
+#include "ui/widgets/system_locale.h"
 
 #include <QFileDialog>
 #include <QGroupBox>

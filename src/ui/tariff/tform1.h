@@ -3,12 +3,12 @@
 // common percentage "All %", by its own percentage or by a tariff function, and writes the
 // marked-up list, or the lines up to a limit, as text. Opened by the main window's "Tarif".
 
-#include "app_context.h"
 #include "tariff/price_list.h"
 #include "tariff/price_text_codec.h"
 #include "tariff/step_pair.h"
+#include "ui/widgets/app_context.h"
 
-#include "lazy_dialog.h"
+#include "ui/widgets/lazy_dialog.h"
 #include <array>
 #include <functional>
 #include <optional>

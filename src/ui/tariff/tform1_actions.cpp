@@ -1,14 +1,14 @@
 // What the price-list tool does when the user acts: open, parse, the percentages, the tariff
 // function, "Copy till", save and the pages.
 
-#include "file_error.h"
 #include "memo_text.h"
 #include "price_grid.h"
-#include "qt_text.h"
 #include "tariff/price_files.h"
 #include "tariff/selection_stats.h"
 #include "tariff/text_lines.h"
 #include "tform1.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
 #include "tform2.h"
 
-#include "dialog_parts.h"
-#include "file_error.h"
 #include "function_field_rows.h"
 #include "function_graph.h"
-#include "qt_text.h"
-#include "system_locale.h"
 #include "system_time.h"
 #include "tariff/function_fields.h"
 #include "tariff/function_table.h"
 #include "tform_func.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/system_locale.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -4,10 +4,10 @@
 // copy, stores the working copy under a new name, and closes with "Применить" to hand the
 // working copy to the price-list tool.
 
-#include "app_context.h"
 #include "tariff/graph_layout.h"
+#include "ui/widgets/app_context.h"
 
-#include "lazy_dialog.h"
+#include "ui/widgets/lazy_dialog.h"
 
 class QComboBox;
 class QPushButton;

@@ -1,8 +1,8 @@
 #include "tform_del_func.h"
 
-#include "dialog_parts.h"
-#include "qt_text.h"
 #include "tariff/function_table.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
 #pragma once
 // "Удаление": asks before a tariff function is deleted; "Yes" removes it.
 
-#include "app_context.h"
-#include "yes_no_dialog.h"
+#include "ui/widgets/app_context.h"
+#include "ui/widgets/yes_no_dialog.h"
 
 class QLabel;
 

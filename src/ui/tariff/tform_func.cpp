@@ -1,11 +1,11 @@
 #include "tform_func.h"
 
-#include "catalogue_grid.h"
-#include "dialog_parts.h"
-#include "file_error.h"
-#include "qt_text.h"
 #include "tform2.h"
 #include "tform_del_func.h"
+#include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QShowEvent>
 #include <QSignalBlocker>

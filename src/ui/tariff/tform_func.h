@@ -2,9 +2,9 @@
 // "Функции": the stored tariff functions with the time each was added; picks one for the
 // editor and deletes the selected one after asking.
 
-#include "app_context.h"
+#include "ui/widgets/app_context.h"
 
-#include "lazy_dialog.h"
+#include "ui/widgets/lazy_dialog.h"
 
 class QToolButton;
 

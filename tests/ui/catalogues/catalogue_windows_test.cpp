@@ -2,23 +2,23 @@
 // the notes under fields whose value a report keeps shorter, Enter in the cards, and a name
 // for every control.
 
-#include "firm_windows.h"
-#include "modal_driver.h"
-#include "recording_sink.h"
 #include "support/sample_catalogues.h"
 #include "support/temp_folder.h"
-#include "ui/catalogue_grid.h"
-#include "ui/tform_add_agent.h"
-#include "ui/tform_add_client.h"
-#include "ui/tform_agent.h"
-#include "ui/tform_bank.h"
-#include "ui/tform_client.h"
-#include "ui/tform_del_firm.h"
-#include "ui/tform_del_firm1.h"
-#include "ui/tform_firm.h"
-#include "ui/tform_main.h"
-#include "ui/tform_rekvizit.h"
-#include "ui/tform_save.h"
+#include "ui/catalogues/tform_add_agent.h"
+#include "ui/catalogues/tform_add_client.h"
+#include "ui/catalogues/tform_agent.h"
+#include "ui/catalogues/tform_bank.h"
+#include "ui/catalogues/tform_client.h"
+#include "ui/catalogues/tform_del_firm.h"
+#include "ui/catalogues/tform_del_firm1.h"
+#include "ui/catalogues/tform_firm.h"
+#include "ui/catalogues/tform_rekvizit.h"
+#include "ui/catalogues/tform_save.h"
+#include "ui/main/tform_main.h"
+#include "ui/support/firm_windows.h"
+#include "ui/support/modal_driver.h"
+#include "ui/support/recording_sink.h"
+#include "ui/widgets/catalogue_grid.h"
 
 #include <QAccessible>
 #include <QComboBox>

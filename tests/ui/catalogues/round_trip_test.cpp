@@ -2,11 +2,11 @@
 // their bank accounts, the agent contract and a client contract; then a second start finds
 // everything as it was left.
 
-#include "firm_windows.h"
 #include "store/startup_load.h"
-#include "ui/program_windows.h"
-#include "ui/tform_agent.h"
-#include "ui/tform_client.h"
+#include "ui/catalogues/tform_agent.h"
+#include "ui/catalogues/tform_client.h"
+#include "ui/main/program_windows.h"
+#include "ui/support/firm_windows.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "modal_driver.h"
-#include "recording_sink.h"
 #include "store/cp1251.h"
 #include "support/temp_folder.h"
-#include "ui/qt_text.h"
-#include "ui/tform_add_agent.h"
-#include "ui/tform_agent.h"
+#include "ui/catalogues/tform_add_agent.h"
+#include "ui/catalogues/tform_agent.h"
+#include "ui/support/modal_driver.h"
+#include "ui/support/recording_sink.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QComboBox>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "firm_windows.h"
+#include "ui/support/firm_windows.h"
 
 #include <QGroupBox>
 #include <QLabel>

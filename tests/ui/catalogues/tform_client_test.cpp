@@ -1,12 +1,12 @@
-#include "modal_driver.h"
-#include "recording_sink.h"
 #include "store/cp1251.h"
 #include "support/temp_folder.h"
-#include "ui/catalogue_grid.h"
-#include "ui/qt_text.h"
-#include "ui/tform_add_client.h"
-#include "ui/tform_client.h"
-#include "ui/tform_del_firm.h"
+#include "ui/catalogues/tform_add_client.h"
+#include "ui/catalogues/tform_client.h"
+#include "ui/catalogues/tform_del_firm.h"
+#include "ui/support/modal_driver.h"
+#include "ui/support/recording_sink.h"
+#include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -1,5 +1,5 @@
-#include "firm_windows.h"
-#include "ui/inn_line_edit.h"
+#include "ui/catalogues/inn_line_edit.h"
+#include "ui/support/firm_windows.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

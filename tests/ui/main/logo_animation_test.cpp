@@ -1,4 +1,4 @@
-#include "ui/logo_animation.h"
+#include "ui/main/logo_animation.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "sample_logo.h"
-#include "ui/logo_layout.h"
+#include "ui/main/logo_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "recording_sink.h"
 #include "sample_logo.h"
 #include "support/temp_folder.h"
-#include "ui/logo_paint_box.h"
-#include "ui/tform_main.h"
+#include "ui/main/logo_paint_box.h"
+#include "ui/main/tform_main.h"
+#include "ui/support/recording_sink.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,18 +1,18 @@
 // The report and tariff windows, like the catalogue windows, give every control a user can
 // reach a name that a screen reader reads out.
 
-#include "report_windows.h"
 #include "store/startup_load.h"
-#include "ui/tform1.h"
-#include "ui/tform2.h"
-#include "ui/tform23.h"
-#include "ui/tform_change_rep.h"
-#include "ui/tform_del_func.h"
-#include "ui/tform_del_rep.h"
-#include "ui/tform_err_nds.h"
-#include "ui/tform_func.h"
-#include "ui/tform_report_list.h"
-#include "ui/tform_slk.h"
+#include "ui/reports/report_windows.h"
+#include "ui/reports/tform23.h"
+#include "ui/reports/tform_change_rep.h"
+#include "ui/reports/tform_del_rep.h"
+#include "ui/reports/tform_err_nds.h"
+#include "ui/reports/tform_report_list.h"
+#include "ui/reports/tform_slk.h"
+#include "ui/tariff/tform1.h"
+#include "ui/tariff/tform2.h"
+#include "ui/tariff/tform_del_func.h"
+#include "ui/tariff/tform_func.h"
 
 #include <QAccessible>
 

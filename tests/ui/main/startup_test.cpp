@@ -1,11 +1,11 @@
-#include "recording_sink.h"
 #include "reports/report_folder.h"
 #include "sample_logo.h"
 #include "store/data_folder_lock.h"
 #include "support/temp_folder.h"
-#include "ui/program_windows.h"
-#include "ui/tform_firm.h"
-#include "ui/tform_report_list.h"
+#include "ui/catalogues/tform_firm.h"
+#include "ui/main/program_windows.h"
+#include "ui/reports/tform_report_list.h"
+#include "ui/support/recording_sink.h"
 
 #include <QApplication>
 #include <csignal>

@@ -2,7 +2,7 @@
 // keyboard in and around its text area, and what "OK", "Clear" and "Cancel" do with the text.
 
 #include "report_windows.h"
-#include "ui/tform_slk.h"
+#include "ui/reports/tform_slk.h"
 
 #include <QApplication>
 #include <QClipboard>

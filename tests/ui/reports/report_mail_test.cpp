@@ -2,10 +2,10 @@
 // and the desktop's mail program (a stand-in on PATH here) gets them with the subject; where it
 // is missing or fails, the user is told where the documents are and the folder is shown.
 
-#include "modal_driver.h"
 #include "report_windows.h"
 #include "store/folder_choice.h"
 #include "support/mail_stand_in.h"
+#include "ui/support/modal_driver.h"
 
 #include <QAccessible>
 #include <QDialogButtonBox>

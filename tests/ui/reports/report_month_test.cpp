@@ -4,9 +4,9 @@
 
 #include "report_windows.h"
 #include "reports/report_record.h"
-#include "ui/document_view.h"
-#include "ui/tform_report_list.h"
-#include "ui/tform_slk.h"
+#include "ui/reports/document_view.h"
+#include "ui/reports/tform_report_list.h"
+#include "ui/reports/tform_slk.h"
 
 #include <QFile>
 #include <QLabel>

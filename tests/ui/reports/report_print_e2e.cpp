@@ -7,9 +7,9 @@
 #include "reports/report_files.h"
 #include "sample_report.h"
 #include "support/temp_folder.h"
-#include "ui/program_windows.h"
-#include "ui/tform_report.h"
-#include "ui/tform_report_list.h"
+#include "ui/main/program_windows.h"
+#include "ui/reports/tform_report.h"
+#include "ui/reports/tform_report_list.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "report_windows.h"
 #include "store/cp1251.h"
-#include "ui/document_view.h"
-#include "ui/tform_slk.h"
+#include "ui/reports/document_view.h"
+#include "ui/reports/tform_slk.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -3,12 +3,12 @@
 // principal, the agent with a bank account, the agent contract and three client contracts
 // (the second not active). Today is 7 January 2013.
 
-#include "firm_windows.h"
 #include "support/sample_catalogues.h"
-#include "ui/program_windows.h"
-#include "ui/report_grid.h"
-#include "ui/tform_report.h"
-#include "ui/tform_slk.h"
+#include "ui/main/program_windows.h"
+#include "ui/reports/report_grid.h"
+#include "ui/reports/tform_report.h"
+#include "ui/reports/tform_slk.h"
+#include "ui/support/firm_windows.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>

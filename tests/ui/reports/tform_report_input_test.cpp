@@ -5,7 +5,7 @@
 
 #include "report_windows.h"
 #include "reports/report_files.h"
-#include "ui/tform_slk.h"
+#include "ui/reports/tform_slk.h"
 
 #include <QAccessible>
 #include <QAction>

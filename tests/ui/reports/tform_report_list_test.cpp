@@ -1,13 +1,13 @@
-#include "firm_windows.h"
-#include "modal_driver.h"
 #include "reports/fill_report.h"
 #include "reports/report_files.h"
 #include "reports/report_scan.h"
-#include "ui/report_list_host.h"
-#include "ui/tform23.h"
-#include "ui/tform_change_rep.h"
-#include "ui/tform_del_rep.h"
-#include "ui/tform_report_list.h"
+#include "ui/reports/report_list_host.h"
+#include "ui/reports/tform23.h"
+#include "ui/reports/tform_change_rep.h"
+#include "ui/reports/tform_del_rep.h"
+#include "ui/reports/tform_report_list.h"
+#include "ui/support/firm_windows.h"
+#include "ui/support/modal_driver.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include "report_windows.h"
 #include "reports/report_files.h"
 #include "reports/report_scan.h"
-#include "ui/document_view.h"
-#include "ui/tform_slk.h"
+#include "ui/reports/document_view.h"
+#include "ui/reports/tform_slk.h"
 
 #include <QCheckBox>
 #include <QFile>

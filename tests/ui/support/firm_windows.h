@@ -5,13 +5,13 @@
 #include "recording_sink.h"
 #include "store/cp1251.h"
 #include "support/temp_folder.h"
-#include "ui/catalogue_grid.h"
-#include "ui/tform_bank.h"
-#include "ui/tform_del_firm.h"
-#include "ui/tform_del_firm1.h"
-#include "ui/tform_firm.h"
-#include "ui/tform_rekvizit.h"
-#include "ui/tform_save.h"
+#include "ui/catalogues/tform_bank.h"
+#include "ui/catalogues/tform_del_firm.h"
+#include "ui/catalogues/tform_del_firm1.h"
+#include "ui/catalogues/tform_firm.h"
+#include "ui/catalogues/tform_rekvizit.h"
+#include "ui/catalogues/tform_save.h"
+#include "ui/widgets/catalogue_grid.h"
 
 #include <QAbstractButton>
 #include <QApplication>

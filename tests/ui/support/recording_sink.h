@@ -2,7 +2,7 @@
 // Records the messages a window shows, and the questions it asks, instead of opening message
 // boxes; every question gets `answer`.
 
-#include "ui/message_sink.h"
+#include "ui/widgets/message_sink.h"
 
 #include <QStringList>
 

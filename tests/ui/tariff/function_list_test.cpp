@@ -1,6 +1,6 @@
 #include "function_windows.h"
 
-#include "ui/catalogue_grid.h"
+#include "ui/widgets/catalogue_grid.h"
 
 #include <QLabel>
 

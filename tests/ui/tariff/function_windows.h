@@ -2,13 +2,13 @@
 // The tariff function editor, list and delete question, wired as at start-up over a private
 // data folder, with the editor shown and active so that fields can be clicked into.
 
-#include "firm_windows.h"
 #include "store/startup_load.h"
 #include "tariff/function_samples.h"
-#include "ui/system_locale.h"
-#include "ui/tform2.h"
-#include "ui/tform_del_func.h"
-#include "ui/tform_func.h"
+#include "ui/support/firm_windows.h"
+#include "ui/tariff/tform2.h"
+#include "ui/tariff/tform_del_func.h"
+#include "ui/tariff/tform_func.h"
+#include "ui/widgets/system_locale.h"
 
 #include <QComboBox>
 #include <QTimer>

@@ -3,14 +3,14 @@
 // in the editor, one deleted, the other applied, lines copied up to a limit, the output and
 // the price-list image saved and the image opened again.
 
-#include "firm_windows.h"
 #include "store/startup_load.h"
 #include "tariff/price_list.h"
-#include "ui/program_windows.h"
-#include "ui/qt_text.h"
-#include "ui/system_locale.h"
-#include "ui/tform1.h"
-#include "ui/tform2.h"
+#include "ui/main/program_windows.h"
+#include "ui/support/firm_windows.h"
+#include "ui/tariff/tform1.h"
+#include "ui/tariff/tform2.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/system_locale.h"
 
 #include <QComboBox>
 #include <QSpinBox>

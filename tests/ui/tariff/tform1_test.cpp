@@ -1,7 +1,7 @@
-#include "recording_sink.h"
 #include "store/cp1251.h"
 #include "support/temp_folder.h"
-#include "ui/tform1.h"
+#include "ui/support/recording_sink.h"
+#include "ui/tariff/tform1.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

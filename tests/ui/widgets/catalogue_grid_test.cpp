@@ -1,6 +1,6 @@
-#include "recording_sink.h"
 #include "support/temp_folder.h"
-#include "ui/catalogue_grid.h"
+#include "ui/support/recording_sink.h"
+#include "ui/widgets/catalogue_grid.h"
 
 #include <QApplication>
 #include <QHeaderView>

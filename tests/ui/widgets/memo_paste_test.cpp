@@ -1,10 +1,10 @@
 // Pasting into the program's multi-line editors from a clipboard that holds nothing: Qt's own
 // editor crashes on it, and the program with it.
 
-#include "recording_sink.h"
 #include "support/temp_folder.h"
-#include "ui/lazy_dialog.h"
-#include "ui/program_windows.h"
+#include "ui/main/program_windows.h"
+#include "ui/support/recording_sink.h"
+#include "ui/widgets/lazy_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "ui/message_sink.h"
+#include "ui/widgets/message_sink.h"
 
 #include <QAbstractButton>
 #include <QApplication>
