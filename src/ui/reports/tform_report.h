@@ -101,6 +101,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A toolbar button whose hint is also what a screen reader says of it.
+    static QToolButton* toolButton(QWidget* parent, const QString& caption, const QString& hint,
+                                   const QString& name);
     void buildToolbar();
     QWidget* buildReportTab();
     QWidget* buildNumberGroups();
