@@ -86,7 +86,8 @@ void TFormReport::build() {
                              QStringLiteral("PaintBox%1").arg(d + 1), documents[d], this);
         pageControl_->addTab(documents_[static_cast<std::size_t>(d)], documents[d]);
     }
-    connect(pageControl_, &QTabWidget::currentChanged, this, &TFormReport::PageControl1Change);
+    connect(pageControl_, &QTabWidget::currentChanged, this,
+            userAction(&TFormReport::PageControl1Change));
     layout->addWidget(pageControl_, 1);
 
     addShortcuts();
@@ -137,27 +138,33 @@ void TFormReport::buildToolbar() {
     // One mode is always on: checking one button, from wherever, unchecks the other.
     modeButtons_ = new QButtonGroup(this);
     modeButtons_->setExclusive(true);
-    for (QToolButton* button : {speedButton8_, speedButton9_}) {
+    for (const auto& [button, mode] : {std::pair{speedButton8_, ReportMode::Slk},
+                                       std::pair{speedButton9_, ReportMode::Manual}}) {
         button->setCheckable(true);
-        modeButtons_->addButton(button);
+        modeButtons_->addButton(button, static_cast<int>(mode));
     }
     speedButton8_->setChecked(true);
     panel1_ = toolButton(this, QString(), QStringLiteral("Zone "), QStringLiteral("Panel1"));
     panel1_->setAutoRaise(false);
     panel1_->setMinimumWidth(32);
 
-    connect(speedButton1_, &QToolButton::clicked, this, &TFormReport::SpeedButton1Click);
-    connect(speedButton2_, &QToolButton::clicked, this, &TFormReport::SpeedButton2Click);
-    connect(speedButton3_, &QToolButton::clicked, this, &TFormReport::SpeedButton3Click);
-    connect(speedButton5_, &QToolButton::clicked, this, &TFormReport::SpeedButton5Click);
-    connect(speedButton7_, &QToolButton::clicked, this, &TFormReport::SpeedButton7Click);
-    connect(speedButton10_, &QToolButton::clicked, this, &TFormReport::SpeedButton10Click);
-    connect(speedButton11_, &QToolButton::clicked, this, &TFormReport::SpeedButton11Click);
-    connect(speedButton8_, &QToolButton::toggled, this,
-            [this](bool checked) { modeButtonToggled(ReportMode::Slk, checked); });
-    connect(speedButton9_, &QToolButton::toggled, this,
-            [this](bool checked) { modeButtonToggled(ReportMode::Manual, checked); });
-    connect(panel1_, &QToolButton::clicked, this, &TFormReport::Panel1Click);
+    connect(speedButton1_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton1Click));
+    connect(speedButton2_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton2Click));
+    connect(speedButton3_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton3Click));
+    connect(speedButton5_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton5Click));
+    connect(speedButton7_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton7Click));
+    connect(speedButton10_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton10Click));
+    connect(speedButton11_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton11Click));
+    connect(modeButtons_, &QButtonGroup::idToggled, this,
+            userAction(&TFormReport::modeButtonToggled));
+    connect(panel1_, &QToolButton::clicked, this, userAction(&TFormReport::Panel1Click));
 }
 
 void TFormReport::addShortcuts() {
@@ -169,7 +176,7 @@ void TFormReport::addShortcuts() {
     }};
     for (const auto& [key, handler] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), this);
-        connect(shortcut, &QShortcut::activated, this, handler);
+        connect(shortcut, &QShortcut::activated, this, userAction(handler));
     }
 }
 
@@ -199,19 +206,23 @@ void TFormReport::FormCreate() {
 bool TFormReport::eventFilter(QObject* watched, QEvent* event) {
     const bool click = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    void (TFormReport::*handler)() = nullptr;
     if (watched == edits_[10]) {
         if (doubleClick) {
-            Edit10DblClick();
+            handler = &TFormReport::Edit10DblClick;
         }
     } else if ((watched == numberGroup_ || watched == dateGroup_) && (click || doubleClick) &&
                onGroupItself(*static_cast<QWidget*>(watched), *event)) {
         if (watched == numberGroup_ && doubleClick) {
-            GroupBox1DblClick();
+            handler = &TFormReport::GroupBox1DblClick;
         } else if (watched == dateGroup_ && click) {
-            GroupBox2Click();
+            handler = &TFormReport::GroupBox2Click;
         } else if (watched == dateGroup_) {
-            GroupBox2DblClick();
+            handler = &TFormReport::GroupBox2DblClick;
         }
+    }
+    if (handler != nullptr) {
+        act(handler);
     }
     return QDialog::eventFilter(watched, event);
 }

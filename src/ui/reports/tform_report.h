@@ -51,8 +51,8 @@ public:
     void openStoredReport() override;
     void showNextNumbers(const NextNumbers& numbers) override;
 
-    // Handlers. Each first takes a grid cell still being typed into the grid, so that no
-    // action works on an amount the user sees but the grid has not taken yet.
+    // Handlers. The window's buttons, keys, lists, tabs and clicks run them through act(); a
+    // changed remuneration or grid cell is reacted to as it comes.
     void FormCreate();
     void FormActivate();
     void SpeedButton1Click();  // "List"
@@ -111,8 +111,22 @@ private:
     QWidget* buildPeriodGroup();
     void addShortcuts();
 
-    // A mode button became checked, by a click, a key, the program or an assistive tool.
-    void modeButtonToggled(ReportMode mode, bool checked);
+    // How a control, a key or an event of the window's runs its handler: the grid first takes
+    // a cell still being typed into it, so that no action works on an amount the user sees
+    // but the grid has not taken yet.
+    template <typename... Args> void act(void (TFormReport::*handler)(Args...), Args... args) {
+        takeTypedCell();
+        (this->*handler)(args...);
+    }
+    // `act` as the slot of a control's signal.
+    template <typename... Args> auto userAction(void (TFormReport::*handler)(Args...)) {
+        return [this, handler](Args... args) { act(handler, args...); };
+    }
+    void takeTypedCell();
+
+    // A mode button (its id in the group is the ReportMode) became checked or unchecked, by a
+    // click, a key, the program or an assistive tool.
+    void modeButtonToggled(int mode, bool checked);
     void showModeChecked();
     void showZoneDigit();
     // The window's own fills of the remuneration: no change of the user's to react to.

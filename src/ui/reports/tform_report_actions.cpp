@@ -18,6 +18,10 @@
 
 namespace kestrelon {
 
+void TFormReport::takeTypedCell() {
+    grid_->commitOpenEditor();
+}
+
 void TFormReport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous() && !pendingMessage_.isEmpty()) {
@@ -30,14 +34,13 @@ void TFormReport::showEvent(QShowEvent* event) {
 void TFormReport::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        FormActivate();
+        act(&TFormReport::FormActivate);
     }
 }
 
 void TFormReport::FormActivate() {
     // Coming back from any window may find other client contracts active; typed amounts of
     // the contracts that are still there are kept. A stored report on view is left alone.
-    grid_->commitOpenEditor();
     if (mode_ == ReportMode::Manual && !viewOnly_) {
         ensureManualGridCurrent();
     }
@@ -46,14 +49,12 @@ void TFormReport::FormActivate() {
 // ---- handlers ----
 
 void TFormReport::SpeedButton1Click() {
-    grid_->commitOpenEditor();
     if (list_ != nullptr) {
         list_->exec();
     }
 }
 
 void TFormReport::SpeedButton2Click() {
-    grid_->commitOpenEditor();
     ReportWorkspace& reports = context_.reports;
     const RowSet& rows = reports.sets.current(mode_);
     if (viewOnly_ || rows.empty() || !reports.sets.ready(mode_)) {
@@ -87,7 +88,6 @@ void TFormReport::SpeedButton2Click() {
 }
 
 void TFormReport::SpeedButton3Click() {
-    grid_->commitOpenEditor();
     context_.reports.sets.startNewReport();
     // The amounts typed for the abandoned report are not the new one's.
     manualRows_.clear();
@@ -105,7 +105,6 @@ void TFormReport::SpeedButton3Click() {
 }
 
 void TFormReport::SpeedButton4Click() {
-    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -119,7 +118,6 @@ void TFormReport::SpeedButton4Click() {
 }
 
 void TFormReport::SpeedButton5Click() {
-    grid_->commitOpenEditor();
     if (import_ == nullptr || mode_ != ReportMode::Slk || viewOnly_) {
         return;
     }
@@ -140,7 +138,6 @@ void TFormReport::SpeedButton5Click() {
 }
 
 void TFormReport::SpeedButton8Click() {
-    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -155,7 +152,6 @@ void TFormReport::SpeedButton8Click() {
 }
 
 void TFormReport::SpeedButton9Click() {
-    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -169,7 +165,6 @@ void TFormReport::SpeedButton9Click() {
 }
 
 void TFormReport::Panel1Click() {
-    grid_->commitOpenEditor();
     zoneDigit_ = (zoneDigit_ + 1) % 10;
     showZoneDigit();
 }
@@ -184,7 +179,6 @@ void TFormReport::Edit10Change() {
 }
 
 void TFormReport::Edit10DblClick() {
-    grid_->commitOpenEditor();
     if (mode_ != ReportMode::Manual || viewOnly_) {
         return;
     }
@@ -192,7 +186,6 @@ void TFormReport::Edit10DblClick() {
 }
 
 void TFormReport::GroupBox1DblClick() {
-    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -205,7 +198,6 @@ void TFormReport::GroupBox2Click() {
 }
 
 void TFormReport::GroupBox2DblClick() {
-    grid_->commitOpenEditor();
     if (viewOnly_) {
         return;
     }
@@ -214,7 +206,6 @@ void TFormReport::GroupBox2DblClick() {
 }
 
 void TFormReport::ComboBox1Select() {
-    grid_->commitOpenEditor();
     if (mode_ == ReportMode::Manual && !viewOnly_) {
         // Another month may have another VAT rate: what was computed is not this month's.
         dropComputation();
@@ -223,7 +214,6 @@ void TFormReport::ComboBox1Select() {
 }
 
 void TFormReport::ComboBox2Change() {
-    grid_->commitOpenEditor();
     if (!viewOnly_) {
         if (mode_ == ReportMode::Manual) {
             dropComputation();

@@ -6,7 +6,6 @@
 #include "documents/render/pdf_export.h"
 #include "documents/render/printing.h"
 #include "documents/render/qt_text_metrics.h"
-#include "report_grid.h"
 #include "tform_report.h"
 
 #include <QDir>
@@ -43,7 +42,6 @@ void TFormReport::buildDocument(Tab tab) {
 }
 
 void TFormReport::PageControl1Change(int tab) {
-    grid_->commitOpenEditor();
     const bool document = tab != ReportTab;
     speedButton7_->setEnabled(document);
     speedButton10_->setEnabled(document);
@@ -58,7 +56,6 @@ void TFormReport::PageControl1Change(int tab) {
 }
 
 void TFormReport::SpeedButton7Click() {
-    grid_->commitOpenEditor();
     if (pageControl_->currentIndex() == ReportTab) {
         return;
     }
@@ -83,7 +80,6 @@ QString TFormReport::askPdfFileName(QWidget* parent, const QString& suggested) {
 }
 
 void TFormReport::SpeedButton10Click() {
-    grid_->commitOpenEditor();
     if (pageControl_->currentIndex() == ReportTab) {
         return;
     }

@@ -2,7 +2,6 @@
 // chooses, and handed to the desktop's mail program as attachments of a new message.
 
 #include "documents/render/report_pdfs.h"
-#include "report_grid.h"
 #include "store/folder_choice.h"
 #include "tform_report.h"
 #include "ui/widgets/file_error.h"
@@ -53,7 +52,6 @@ void TFormReport::rememberMailFolder(const QString& folder) {
 }
 
 void TFormReport::SpeedButton11Click() {
-    grid_->commitOpenEditor();
     if (pageControl_->currentIndex() == ReportTab || !chooseMailFolder_) {
         return;
     }

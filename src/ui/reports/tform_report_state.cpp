@@ -129,7 +129,7 @@ void TFormReport::showModeChecked() {
     (mode_ == ReportMode::Slk ? speedButton8_ : speedButton9_)->setChecked(true);
 }
 
-void TFormReport::modeButtonToggled(ReportMode mode, bool checked) {
+void TFormReport::modeButtonToggled(int mode, bool checked) {
     if (!checked) {
         return;
     }
@@ -138,7 +138,7 @@ void TFormReport::modeButtonToggled(ReportMode mode, bool checked) {
         showModeChecked();
         return;
     }
-    if (mode == ReportMode::Slk) {
+    if (static_cast<ReportMode>(mode) == ReportMode::Slk) {
         SpeedButton8Click();
     } else {
         SpeedButton9Click();

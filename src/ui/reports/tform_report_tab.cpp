@@ -129,7 +129,8 @@ QWidget* TFormReport::buildTotals() {
                                QStringLiteral("SpeedButton4"));
     speedButton4_->setToolTip(QString());
     speedButton4_->setAutoRaise(false);
-    connect(speedButton4_, &QToolButton::clicked, this, &TFormReport::SpeedButton4Click);
+    connect(speedButton4_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton4Click));
     grid->addWidget(speedButton4_, 1, column);
     grid->setColumnStretch(column + 1, 1);
     return box;
@@ -151,8 +152,9 @@ QWidget* TFormReport::buildPeriodGroup() {
     checkBox1_ = new QCheckBox(QStringLiteral("Документ сдан"), periodGroup_);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
     checkBox1_->setToolTip(QStringLiteral("Документ сдан"));
-    connect(comboBox1_, &QComboBox::activated, this, [this] { ComboBox1Select(); });
-    connect(comboBox2_, &QComboBox::currentIndexChanged, this, [this] { ComboBox2Change(); });
+    connect(comboBox1_, &QComboBox::activated, this, userAction(&TFormReport::ComboBox1Select));
+    connect(comboBox2_, &QComboBox::currentIndexChanged, this,
+            userAction(&TFormReport::ComboBox2Change));
     // The VAT rate follows the period however it is set: by the user, an import or a report.
     vatRateLabel_ = new QLabel(periodGroup_);
     vatRateLabel_->setObjectName(QStringLiteral("LabelVatRate"));

@@ -119,6 +119,17 @@ TEST_F(ReportInputTest, EveryOtherActionTakesTheAmountStillBeingTyped) {
              whenModal(QStringLiteral("FormReportList"), [](QDialog& list) { list.reject(); });
              click(*report, QStringLiteral("SpeedButton1"));
          }},
+        {"the number and date keys",
+         [] {
+             press(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+             press(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
+         }},
+        {"a double click on the date group",
+         [this] {
+             auto* dates = control<QGroupBox>("GroupBox2");
+             QTest::mouseDClick(dates, Qt::LeftButton, {},
+                                {dates->width() - 3, dates->height() - 3});
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.action);
