@@ -1,25 +1,11 @@
 #include "tform_report_list.h"
 
-#include "report_list_host.h"
-#include "reports/report_delete.h"
-#include "reports/report_files.h"
-#include "reports/report_list_messages.h"
-#include "reports/report_scan.h"
-#include "reports/report_sync.h"
-#include "reports/selection_sums.h"
-#include "store/io_error.h"
-#include "tform23.h"
-#include "tform_del_rep.h"
 #include "ui/widgets/catalogue_grid.h"
 #include "ui/widgets/dialog_parts.h"
-#include "ui/widgets/file_error.h"
 #include "ui/widgets/qt_text.h"
-#include "ui/widgets/system_locale.h"
 #include "ui/widgets/window_size.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,7 +16,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <span>
 
 namespace kestrelon {
 namespace {
@@ -41,8 +26,6 @@ constexpr std::array<int, TFormReportList::kPanels> kPanelWidths = {38,  40,  40
 const std::array<const char*, TFormReportList::kPanels> kPanelNames = {
     "Отчетов",       "Строка",   "Панель 3", "Панель 4", "Сумма с НДС", "Сумма вознаграждений",
     "Сумма Тарвелу", "Выделение"};
-
-enum Panel { Count = 0, ClickedRow = 1, Gross = 4, Remuneration = 5, ToPrincipal = 6, Range = 7 };
 
 QStringList gridRow(const ReportListEntry& e) {
     return {fromCp1251(e.OffsetActNo.view()),
@@ -237,189 +220,6 @@ bool TFormReportList::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-std::vector<int> TFormReportList::selectedRows() const {
-    std::vector<int> rows;
-    const auto count = static_cast<int>(context_.reports.list.count());
-    if (grid_->showsData()) {
-        for (const QModelIndex& index : grid_->selectionModel()->selectedRows()) {
-            if (index.row() < count) {
-                rows.push_back(index.row());
-            }
-        }
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-int TFormReportList::chosenRow() const {
-    // The current row alone is no choice: a drag that starts under the last row moves it over
-    // rows that end up not highlighted, and a click there leaves no row highlighted at all.
-    const std::vector<int> rows = selectedRows();
-    const auto selected = [&rows](int row) {
-        return std::binary_search(rows.begin(), rows.end(), row);
-    };
-    if (rows.empty()) {
-        return -1;
-    }
-    if (selected(clickedRow_)) {
-        return clickedRow_;
-    }
-    const int current = grid_->currentDataRow();
-    return selected(current) ? current : rows.front();
-}
-
-void TFormReportList::showChosenRow() {
-    const int row = chosenRow();
-    setPanel(ClickedRow, row < 0 ? QString() : QString::number(row + 1));
-    speedButton2_->setEnabled(row >= 0);
-    speedButton3_->setEnabled(row >= 0);
-}
-
-void TFormReportList::StringGrid1Click(int row) {
-    if (grid_->showsData() && row >= 0) {
-        clickedRow_ = row;
-    }
-    showChosenRow();
-}
-
-void TFormReportList::StringGrid1DblClick(int row) {
-    if (grid_->showsData() && row >= 0) {
-        SpeedButton3Click();
-    }
-}
-
-void TFormReportList::StringGrid1SelectionChanged() {
-    const std::vector<ReportListEntry>& entries = context_.reports.list.entries;
-    const std::vector<int> rows = selectedRows();
-    const int first = rows.empty() ? -1 : rows.front();
-    const int last = rows.empty() ? -1 : rows.back();
-    std::span<const ReportListEntry> selected;
-    if (first >= 0 && static_cast<std::size_t>(last) < entries.size()) {
-        selected = std::span(entries).subspan(static_cast<std::size_t>(first),
-                                              static_cast<std::size_t>(last - first + 1));
-    }
-    const SelectionSums sums = sumSelection(selected, static_cast<std::size_t>(std::max(first, 0)),
-                                            systemDecimalSeparator());
-    setPanel(Gross, fromCp1251(sums.grossTotal));
-    setPanel(Remuneration, fromCp1251(sums.remuneration));
-    setPanel(ToPrincipal, fromCp1251(sums.toPrincipal));
-    setPanel(Range, fromCp1251(sums.panelText));
-    sixPercent_ = fromCp1251(sums.sixPercent);
-    showChosenRow();
-}
-
-void TFormReportList::StatusBar1ContextPopup(const QPoint& globalPosition) {
-    popup_->popup(globalPosition);
-}
-
-void TFormReportList::N2Click() {
-    QGuiApplication::clipboard()->setText(panels_[Remuneration]->text());
-}
-
-void TFormReportList::N3Click() {
-    QGuiApplication::clipboard()->setText(panels_[ToPrincipal]->text());
-}
-
-void TFormReportList::N4Click() {
-    QGuiApplication::clipboard()->setText(sixPercent_);
-}
-
-void TFormReportList::SpeedButton3Click() {
-    const int row = chosenRow();
-    if (row < 0) {
-        return;
-    }
-    ReportWorkspace& reports = context_.reports;
-    reports.list.selected = static_cast<std::size_t>(row);
-    const std::string fileName = reports.list.entries[reports.list.selected].FileName;
-    try {
-        if (!OpenReport(context_.store.DataFolder, fileName, *reports.record,
-                        reports.currentFileName)) {
-            context_.messages.showMessage(fromCp1251(messages::reportVanished(fileName)));
-            rescan();
-            return;
-        }
-    } catch (const IoError& error) {
-        showFileProblem(fileName, error.message());
-        return;
-    }
-    reports.StoredReportOpen = true;
-    if (host_ != nullptr) {
-        host_->openStoredReport();
-    }
-    accept();
-}
-
-void TFormReportList::SpeedButton2Click() {
-    const int row = chosenRow();
-    if (row < 0 || deleteDialog_ == nullptr) {
-        return;
-    }
-    ReportList& list = context_.reports.list;
-    const auto index = static_cast<std::size_t>(row);
-    list.selected = index;
-    const ReportListEntry entry = list.entries[index];
-    if (!deleteDialog_->ask(fromCp1251(messages::deleteQuestion(entry)))) {
-        return;
-    }
-    try {
-        const std::optional<NextNumbers> numbers =
-            DeleteReport(list, index, context_.store.DataFolder);
-        if (!numbers) {
-            // Somebody else removed or renamed it meanwhile: say so and list what is there.
-            context_.messages.showMessage(fromCp1251(messages::reportVanished(entry.FileName)));
-            if (rescan() && host_ != nullptr) {
-                host_->showNextNumbers(nextNumbers(list));
-            }
-            return;
-        }
-        showList(list.selected);
-        if (host_ != nullptr) {
-            host_->showNextNumbers(*numbers);
-        }
-    } catch (const IoError& error) {
-        showFileProblem(entry.FileName, error.message());
-    }
-}
-
-bool TFormReportList::rescan() {
-    ReportList& list = context_.reports.list;
-    const std::size_t row = list.selected;
-    try {
-        list = FindFilesReport(context_.store.DataFolder);
-    } catch (const IoError& error) {
-        showFileError(context_, error);
-        return false;
-    }
-    showList(row);
-    return true;
-}
-
-void TFormReportList::SpeedButton1Click() {
-    if (folderDialog_ == nullptr) {
-        return;
-    }
-    const std::optional<QString> folder = folderDialog_->chooseFolder();
-    if (!folder) {
-        return;
-    }
-    try {
-        const SyncResult result = SyncReports(context_.store.DataFolder, folder->toStdString());
-        context_.messages.showMessage(fromCp1251(result.message));
-        if (result.rescanNeeded()) {
-            context_.reports.list = FindFilesReport(context_.store.DataFolder);
-            ReportGreed();
-        }
-    } catch (const IoError& error) {
-        showFileError(context_, error);
-    }
-}
-
-void TFormReportList::showFileProblem(const std::string& fileName,
-                                      const std::string& systemMessage) {
-    context_.messages.showMessage(fromCp1251(messages::reportFileFailed(fileName, systemMessage)));
 }
 
 } // namespace kestrelon

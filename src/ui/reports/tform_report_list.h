@@ -53,6 +53,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The status bar's panels that show something.
+    enum Panel {
+        Count = 0,
+        ClickedRow = 1,
+        Gross = 4,
+        Remuneration = 5,
+        ToPrincipal = 6,
+        Range = 7
+    };
+
     QToolButton* addButton(const QString& caption, const char* name);
     void buildStatusBar();
     void buildMenu();
