@@ -9,6 +9,7 @@
 #include <array>
 
 class QLineEdit;
+class QVBoxLayout;
 
 namespace kestrelon {
 
@@ -41,6 +42,8 @@ protected:
     void done(int result) override;
 
 private:
+    // The fields in their groups, each group added to `layout`.
+    void buildFields(QVBoxLayout& layout);
     // Slot FirmCount for a new organization, SelectedFirm otherwise; nullptr when there is
     // no such slot.
     FirmRecord* targetFirm() const;
