@@ -30,11 +30,12 @@ TFormClient::TFormClient(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Клиенты"));
     resize(kDesignedSize);
 
-    speedButton1_ =
-        addButton(QStringLiteral("New"), QStringLiteral("Новый клиент"), "SpeedButton1");
-    speedButton2_ =
-        addButton(QStringLiteral("Edit"), QStringLiteral("Редактировать"), "SpeedButton2");
-    speedButton3_ = addButton(QStringLiteral("Del"), QStringLiteral("Удалить"), "SpeedButton3");
+    speedButton1_ = makeSpeedButton(this, QStringLiteral("New"), QStringLiteral("Новый клиент"),
+                                    "SpeedButton1");
+    speedButton2_ = makeSpeedButton(this, QStringLiteral("Edit"), QStringLiteral("Редактировать"),
+                                    "SpeedButton2");
+    speedButton3_ =
+        makeSpeedButton(this, QStringLiteral("Del"), QStringLiteral("Удалить"), "SpeedButton3");
     connect(speedButton1_, &QToolButton::clicked, this, &TFormClient::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TFormClient::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TFormClient::SpeedButton3Click);
@@ -72,17 +73,6 @@ TFormClient::TFormClient(AppContext& context, QWidget* parent)
 void TFormClient::setDialogs(TFormAddClient* card, TFormDelFirm* deleteDialog) {
     card_ = card;
     deleteDialog_ = deleteDialog;
-}
-
-QToolButton* TFormClient::addButton(const QString& caption, const QString& hint,
-                                    const QString& name) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    button->setMinimumWidth(56);
-    return button;
 }
 
 void TFormClient::showContracts() {

@@ -42,7 +42,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QToolButton* addButton(const QString& caption, const QString& hint, const QString& name);
     // Shows the contracts (or the empty list) with SelectedClient's row current.
     void showContracts();
     void updateButtons();

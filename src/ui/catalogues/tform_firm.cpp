@@ -4,6 +4,7 @@
 #include "tform_del_firm1.h"
 #include "tform_rekvizit.h"
 #include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/qt_text.h"
@@ -46,12 +47,9 @@ TFormFirm::TFormFirm(AppContext& context, QWidget* parent) : QDialog(parent), co
     auto* toolbar = new QHBoxLayout;
     toolbar->setSpacing(2);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
-        button->setText(QString::fromUtf16(kButtons[i].caption));
-        button->setToolTip(QString::fromUtf16(kButtons[i].hint));
-        button->setAutoRaise(true);
-        button->setMinimumWidth(56);
+        QToolButton* button = makeSpeedButton(this, QString::fromUtf16(kButtons[i].caption),
+                                              QString::fromUtf16(kButtons[i].hint),
+                                              QStringLiteral("SpeedButton%1").arg(i + 1));
         toolbar->addWidget(button);
         buttons_[i] = button;
     }

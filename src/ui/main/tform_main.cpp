@@ -6,6 +6,7 @@
 #include "store/io_error.h"
 #include "store/startup_load.h"
 #include "tform_about.h"
+#include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/qt_text.h"
 
@@ -54,7 +55,8 @@ TFormMain::TFormMain(AppContext& context, QWidget* parent)
                                              QStringLiteral("Client"), QStringLiteral("Tarif"),
                                              QStringLiteral("Report")};
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        QToolButton* button = addButton(captions[i], QStringLiteral("SpeedButton%1").arg(i + 1));
+        QToolButton* button = makeSpeedButton(this, captions[i], QString(),
+                                              QStringLiteral("SpeedButton%1").arg(i + 1));
         button->setEnabled(false);
         connect(button, &QToolButton::clicked, this,
                 [this, i] { openTarget(static_cast<Target>(i)); });
@@ -63,10 +65,12 @@ TFormMain::TFormMain(AppContext& context, QWidget* parent)
     }
     targetButtons_[0]->setToolTip(QStringLiteral("Список организаций"));
     row->addStretch(1);
-    QToolButton* help = addButton(QStringLiteral("Help"), QStringLiteral("SpeedButton6"));
+    QToolButton* help =
+        makeSpeedButton(this, QStringLiteral("Help"), QString(), QStringLiteral("SpeedButton6"));
     connect(help, &QToolButton::clicked, this, &TFormMain::HelpClick);
     row->addWidget(help);
-    QToolButton* about = addButton(QStringLiteral("About"), QStringLiteral("SpeedButton7"));
+    QToolButton* about =
+        makeSpeedButton(this, QStringLiteral("About"), QString(), QStringLiteral("SpeedButton7"));
     connect(about, &QToolButton::clicked, this, &TFormMain::AboutClick);
     row->addWidget(about);
 
@@ -86,15 +90,6 @@ TFormMain::TFormMain(AppContext& context, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
     }
     FormCreate();
-}
-
-QToolButton* TFormMain::addButton(const QString& caption, const QString& name) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setMinimumWidth(56);
-    return button;
 }
 
 void TFormMain::attachWindow(Target target, QDialog* window) {

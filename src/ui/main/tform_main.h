@@ -62,7 +62,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QToolButton* addButton(const QString& caption, const QString& name);
     void openTarget(Target target);
     KeptWindowSizes currentWindowSizes() const;
 

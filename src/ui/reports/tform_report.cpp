@@ -106,7 +106,7 @@ void TFormReport::setDialogs(TFormSlk* import, TFormReportList* list, TFormChang
 
 QToolButton* TFormReport::toolButton(QWidget* parent, const QString& caption, const QString& hint,
                                      const QString& name) {
-    QToolButton* button = makeSpeedButton(parent, caption, hint, name.toLatin1().constData());
+    QToolButton* button = makeSpeedButton(parent, caption, hint, name);
     if (!hint.isEmpty()) {
         button->setAccessibleDescription(hint);
     }

@@ -51,10 +51,13 @@ TFormReportList::TFormReportList(AppContext& context, QWidget* parent)
 
 void TFormReportList::build() {
 
-    speedButton1_ = addButton(QStringLiteral("Sync"), "SpeedButton1");
-    speedButton1_->setToolTip(QStringLiteral("Синхронизация"));
-    speedButton2_ = addButton(QStringLiteral("Del"), "SpeedButton2");
-    speedButton3_ = addButton(QStringLiteral("Open"), "SpeedButton3");
+    speedButton1_ = makeSpeedButton(this, QStringLiteral("Sync"), QStringLiteral("Синхронизация"),
+                                    "SpeedButton1");
+    speedButton2_ = makeSpeedButton(this, QStringLiteral("Del"), QString(), "SpeedButton2");
+    speedButton3_ = makeSpeedButton(this, QStringLiteral("Open"), QString(), "SpeedButton3");
+    for (QToolButton* button : {speedButton1_, speedButton2_, speedButton3_}) {
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
     connect(speedButton1_, &QToolButton::clicked, this, &TFormReportList::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TFormReportList::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TFormReportList::SpeedButton3Click);
@@ -100,16 +103,6 @@ void TFormReportList::setDialogs(TFormDelRep* deleteDialog, TForm23* folderDialo
 
 void TFormReportList::setHost(ReportListHost* host) {
     host_ = host;
-}
-
-QToolButton* TFormReportList::addButton(const QString& caption, const char* name) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setAutoRaise(true);
-    button->setMinimumWidth(56);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
 }
 
 void TFormReportList::buildStatusBar() {

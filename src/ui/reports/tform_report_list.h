@@ -63,7 +63,6 @@ private:
         Range = 7
     };
 
-    QToolButton* addButton(const QString& caption, const char* name);
     void buildStatusBar();
     void buildMenu();
     void setPanel(int panel, const QString& text);

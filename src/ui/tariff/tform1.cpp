@@ -73,9 +73,8 @@ void TForm1::build() {
                                  &TForm1::SpeedButton5Click, &TForm1::SpeedButton6Click,
                                  &TForm1::SpeedButton7Click};
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        const QByteArray name = "SpeedButton" + QByteArray::number(static_cast<int>(i + 1));
-        QToolButton* button =
-            makeSpeedButton(this, QString::fromUtf8(captions[i]), QString(), name.constData());
+        QToolButton* button = makeSpeedButton(this, QString::fromUtf8(captions[i]), QString(),
+                                              QStringLiteral("SpeedButton%1").arg(i + 1));
         button->setFocusPolicy(Qt::StrongFocus);
         connect(button, &QToolButton::clicked, this, handlers[i]);
         buttons_[i + 1] = button;

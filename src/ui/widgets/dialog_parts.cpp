@@ -23,9 +23,9 @@ QLineEdit* makeLineEdit(QWidget* parent, const char* objectName, int maxLength) 
 }
 
 QToolButton* makeSpeedButton(QWidget* parent, const QString& caption, const QString& hint,
-                             const char* objectName) {
+                             const QString& objectName) {
     auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(objectName));
+    button->setObjectName(objectName);
     button->setText(caption);
     button->setToolTip(hint);
     button->setAutoRaise(true);

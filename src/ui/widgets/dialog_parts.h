@@ -28,7 +28,7 @@ QLineEdit* makeLineEdit(QWidget* parent, const char* objectName, int maxLength);
 
 // A flat toolbar button with its caption, hint (empty for none) and object name.
 QToolButton* makeSpeedButton(QWidget* parent, const QString& caption, const QString& hint,
-                             const char* objectName);
+                             const QString& objectName);
 
 // The buttons in a row on the right.
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
