@@ -131,6 +131,8 @@ private:
     void showZoneDigit();
     // The window's own fills of the remuneration: no change of the user's to react to.
     void setRemunerationText(const QString& text);
+    // The first field of the numbers (1) or of the dates (4) into the other two of its group.
+    void copyFirstField(std::size_t first);
 
     void setEditState();
     void setViewOnlyState();

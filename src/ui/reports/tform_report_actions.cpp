@@ -186,11 +186,7 @@ void TFormReport::Edit10DblClick() {
 }
 
 void TFormReport::GroupBox1DblClick() {
-    if (viewOnly_) {
-        return;
-    }
-    edits_[2]->setText(edits_[1]->text());
-    edits_[3]->setText(edits_[1]->text());
+    copyFirstField(1);
 }
 
 void TFormReport::GroupBox2Click() {
@@ -198,11 +194,15 @@ void TFormReport::GroupBox2Click() {
 }
 
 void TFormReport::GroupBox2DblClick() {
+    copyFirstField(4);
+}
+
+void TFormReport::copyFirstField(std::size_t first) {
     if (viewOnly_) {
         return;
     }
-    edits_[5]->setText(edits_[4]->text());
-    edits_[6]->setText(edits_[4]->text());
+    edits_[first + 1]->setText(edits_[first]->text());
+    edits_[first + 2]->setText(edits_[first]->text());
 }
 
 void TFormReport::ComboBox1Select() {

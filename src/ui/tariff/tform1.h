@@ -7,8 +7,8 @@
 #include "tariff/price_text_codec.h"
 #include "tariff/step_pair.h"
 #include "ui/widgets/app_context.h"
-
 #include "ui/widgets/lazy_dialog.h"
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -88,6 +88,8 @@ private:
     void showMarkedUp();
     void saveText(const std::string& bytes);
     void saveImage();
+    // Asks where to save with `question` and lets `write` write there; a file error is shown.
+    void saveAs(FileQuestion question, const std::function<void(const std::string& path)>& write);
 
     AppContext& context_;
     tariff::PriceList list_;

@@ -121,24 +121,23 @@ void TForm1::SpeedButton2Click() {
 }
 
 void TForm1::saveText(const std::string& bytes) {
-    const QString path = chooseFile_ ? chooseFile_(this, FileQuestion::SaveText) : QString();
-    if (path.isEmpty()) {
-        return;
-    }
-    try {
-        tariff::writeWholeFile(systemPath(path), bytes);
-    } catch (const IoError& error) {
-        showFileError(context_, error);
-    }
+    saveAs(FileQuestion::SaveText,
+           [&bytes](const std::string& path) { tariff::writeWholeFile(path, bytes); });
 }
 
 void TForm1::saveImage() {
-    const QString path = chooseFile_ ? chooseFile_(this, FileQuestion::SavePriceImage) : QString();
+    saveAs(FileQuestion::SavePriceImage,
+           [this](const std::string& path) { tariff::savePriceImage(path, list_.table()); });
+}
+
+void TForm1::saveAs(FileQuestion question,
+                    const std::function<void(const std::string& path)>& write) {
+    const QString path = chooseFile_ ? chooseFile_(this, question) : QString();
     if (path.isEmpty()) {
         return;
     }
     try {
-        tariff::savePriceImage(systemPath(path), list_.table());
+        write(systemPath(path));
     } catch (const IoError& error) {
         showFileError(context_, error);
     }
