@@ -148,23 +148,21 @@ void TFormReport::buildToolbar() {
     panel1_->setAutoRaise(false);
     panel1_->setMinimumWidth(32);
 
-    connect(speedButton1_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton1Click));
-    connect(speedButton2_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton2Click));
-    connect(speedButton3_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton3Click));
-    connect(speedButton5_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton5Click));
-    connect(speedButton7_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton7Click));
-    connect(speedButton10_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton10Click));
-    connect(speedButton11_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton11Click));
+    const std::array<std::pair<QToolButton*, void (TFormReport::*)()>, 8> clicks = {{
+        {speedButton1_, &TFormReport::SpeedButton1Click},
+        {speedButton2_, &TFormReport::SpeedButton2Click},
+        {speedButton3_, &TFormReport::SpeedButton3Click},
+        {speedButton5_, &TFormReport::SpeedButton5Click},
+        {speedButton7_, &TFormReport::SpeedButton7Click},
+        {speedButton10_, &TFormReport::SpeedButton10Click},
+        {speedButton11_, &TFormReport::SpeedButton11Click},
+        {panel1_, &TFormReport::Panel1Click},
+    }};
+    for (const auto& [button, handler] : clicks) {
+        connect(button, &QToolButton::clicked, this, userAction(handler));
+    }
     connect(modeButtons_, &QButtonGroup::idToggled, this,
             userAction(&TFormReport::modeButtonToggled));
-    connect(panel1_, &QToolButton::clicked, this, userAction(&TFormReport::Panel1Click));
 }
 
 void TFormReport::addShortcuts() {
