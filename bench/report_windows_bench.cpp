@@ -11,10 +11,10 @@
 #include "sample_report.h"
 #include "store/cp1251.h"
 #include "support/sample_catalogues.h"
-#include "ui/document_view.h"
-#include "ui/program_windows.h"
-#include "ui/tform_report.h"
-#include "ui/tform_report_list.h"
+#include "ui/main/program_windows.h"
+#include "ui/reports/document_view.h"
+#include "ui/reports/tform_report.h"
+#include "ui/reports/tform_report_list.h"
 
 #include <QApplication>
 #include <QEvent>

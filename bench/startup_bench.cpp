@@ -3,7 +3,7 @@
 
 #include "full_data_folder.h"
 #include "store/startup_load.h"
-#include "ui/program_windows.h"
+#include "ui/main/program_windows.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,7 +2,7 @@
 // over the data folder given as its argument and says "shown" on its standard output the
 // moment the main window is on screen, then closes it.
 
-#include "ui/program_windows.h"
+#include "ui/main/program_windows.h"
 
 #include <QApplication>
 #include <QTest>

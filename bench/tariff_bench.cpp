@@ -5,7 +5,7 @@
 #include "offscreen_bench_main.h"
 #include "store/cp1251.h"
 #include "tariff/price_list.h"
-#include "ui/tform1.h"
+#include "ui/tariff/tform1.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

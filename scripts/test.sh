@@ -13,6 +13,7 @@ fi
 chmod 0700 "$XDG_RUNTIME_DIR"
 
 ./scripts/check-core-has-no-qt.sh
+./scripts/check-ui-layers.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 # The fuzz targets briefly, with clang, and the whole suite under the sanitizers.
 if command -v clang++ >/dev/null; then

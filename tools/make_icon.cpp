@@ -5,8 +5,8 @@
 
 #include "logo/globe_pixels.h"
 #include "logo/logo_design.h"
-#include "ui/logo_layout.h"
-#include "ui/logo_painter.h"
+#include "ui/main/logo_layout.h"
+#include "ui/main/logo_painter.h"
 
 #include <QGuiApplication>
 #include <QImage>

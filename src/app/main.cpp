@@ -3,7 +3,7 @@
 // its executable).
 
 #include "command_line.h"
-#include "ui/program_windows.h"
+#include "ui/main/program_windows.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 
 #include "logo/globe_pixels.h"
 #include "logo/logo_design.h"
-#include "ui/logo_layout.h"
+#include "ui/main/logo_layout.h"
 
 #include <gtest/gtest.h>
 #include <memory>

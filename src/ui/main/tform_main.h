@@ -1,0 +1,80 @@
+#pragma once
+// The main window: a toolbar that opens every other window modally, and the picture
+// area with the pictogram and the globe animation.
+
+#include "logo_animation.h"
+#include "logo_layout.h"
+#include "store/window_state.h"
+#include "ui/widgets/app_context.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QTimer;
+class QToolButton;
+
+namespace kestrelon {
+
+class LogoPaintBox;
+class TFormAbout;
+
+class TFormMain : public QWidget {
+public:
+    // The windows the left toolbar group opens, in button order.
+    enum class Target { Firms = 0, Agent, Client, Tarif, Report };
+
+    static constexpr QSize kClientSize{544, 248};
+    static constexpr QSize kPictureSize{529, 200};
+
+    explicit TFormMain(AppContext& context, QWidget* parent = nullptr);
+
+    // Connects a button to the window it opens; a button stays disabled until then.
+    void attachWindow(Target target, QDialog* window);
+    // A window whose size is kept in "FormW" at shut-down.
+    void attachSizedWindow(SizedWindow slot, QWidget* window);
+
+    // Handlers.
+    void FormCreate();
+    void PaintBox1Paint(QPainter& canvas);
+    void Timer1Timer();
+    // The help file Kestrelon.chm, or where nothing shows it the same pages as HTML
+    // (help/index.html) in the browser; a message when neither opens.
+    void HelpClick();
+    void AboutClick();
+    // Shut-down: asks whether to save a pending change of the agent contract, then keeps the
+    // window sizes. False when the agent contract could not be written (the window then stays
+    // open); a failed save of the window sizes is shown and the program ends all the same.
+    bool FormClose();
+
+    // How "Help" opens a document with the system's associated application (false when none
+    // could show it); tests replace it.
+    using DocumentOpener = std::function<bool(const QString& path)>;
+    void setDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
+
+    const std::optional<LogoLayout>& logoLayout() const { return layout_; }
+    const LogoAnimation& animation() const { return animation_; }
+    LogoPaintBox* paintBox() const { return paintBox_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void openTarget(Target target);
+    KeptWindowSizes currentWindowSizes() const;
+
+    AppContext& context_;
+    DocumentOpener openDocument_;
+    std::array<QToolButton*, 5> targetButtons_{};
+    std::array<QDialog*, 5> targetWindows_{};
+    std::array<QWidget*, 5> sizedWindows_{};
+    LogoPaintBox* paintBox_ = nullptr;
+    QTimer* timer_ = nullptr;
+    TFormAbout* about_ = nullptr;
+    std::optional<LogoLayout> layout_;
+    LogoAnimation animation_;
+};
+
+} // namespace kestrelon

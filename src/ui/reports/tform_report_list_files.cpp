@@ -1,0 +1,115 @@
+// What the report list does with the report files: "Open" reads one into the report window,
+// "Del" deletes one after asking, "Sync" copies them to and from another folder.
+
+#include "report_list_host.h"
+#include "reports/report_delete.h"
+#include "reports/report_files.h"
+#include "reports/report_list_messages.h"
+#include "reports/report_scan.h"
+#include "reports/report_sync.h"
+#include "store/io_error.h"
+#include "tform23.h"
+#include "tform_del_rep.h"
+#include "tform_report_list.h"
+#include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
+
+namespace kestrelon {
+
+void TFormReportList::SpeedButton3Click() {
+    const int row = chosenRow();
+    if (row < 0) {
+        return;
+    }
+    ReportWorkspace& reports = context_.reports;
+    reports.list.selected = static_cast<std::size_t>(row);
+    const std::string fileName = reports.list.entries[reports.list.selected].FileName;
+    try {
+        if (!OpenReport(context_.store.DataFolder, fileName, *reports.record,
+                        reports.currentFileName)) {
+            context_.messages.showMessage(fromCp1251(messages::reportVanished(fileName)));
+            rescan();
+            return;
+        }
+    } catch (const IoError& error) {
+        showFileProblem(fileName, error.message());
+        return;
+    }
+    reports.StoredReportOpen = true;
+    if (host_ != nullptr) {
+        host_->openStoredReport();
+    }
+    accept();
+}
+
+void TFormReportList::SpeedButton2Click() {
+    const int row = chosenRow();
+    if (row < 0 || deleteDialog_ == nullptr) {
+        return;
+    }
+    ReportList& list = context_.reports.list;
+    const auto index = static_cast<std::size_t>(row);
+    list.selected = index;
+    const ReportListEntry entry = list.entries[index];
+    if (!deleteDialog_->ask(fromCp1251(messages::deleteQuestion(entry)))) {
+        return;
+    }
+    try {
+        const std::optional<NextNumbers> numbers =
+            DeleteReport(list, index, context_.store.DataFolder);
+        if (!numbers) {
+            // Somebody else removed or renamed it meanwhile: say so and list what is there.
+            context_.messages.showMessage(fromCp1251(messages::reportVanished(entry.FileName)));
+            if (rescan() && host_ != nullptr) {
+                host_->showNextNumbers(nextNumbers(list));
+            }
+            return;
+        }
+        showList(list.selected);
+        if (host_ != nullptr) {
+            host_->showNextNumbers(*numbers);
+        }
+    } catch (const IoError& error) {
+        showFileProblem(entry.FileName, error.message());
+    }
+}
+
+bool TFormReportList::rescan() {
+    ReportList& list = context_.reports.list;
+    const std::size_t row = list.selected;
+    try {
+        list = FindFilesReport(context_.store.DataFolder);
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+        return false;
+    }
+    showList(row);
+    return true;
+}
+
+void TFormReportList::SpeedButton1Click() {
+    if (folderDialog_ == nullptr) {
+        return;
+    }
+    const std::optional<QString> folder = folderDialog_->chooseFolder();
+    if (!folder) {
+        return;
+    }
+    try {
+        const SyncResult result = SyncReports(context_.store.DataFolder, folder->toStdString());
+        context_.messages.showMessage(fromCp1251(result.message));
+        if (result.rescanNeeded()) {
+            context_.reports.list = FindFilesReport(context_.store.DataFolder);
+            ReportGreed();
+        }
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+    }
+}
+
+void TFormReportList::showFileProblem(const std::string& fileName,
+                                      const std::string& systemMessage) {
+    context_.messages.showMessage(fromCp1251(messages::reportFileFailed(fileName, systemMessage)));
+}
+
+} // namespace kestrelon

@@ -1,0 +1,175 @@
+// The report window's first tab: the numbers and dates of the three documents, the period
+// with its VAT rate, the totals with "Get", and the grid below them.
+
+#include "named_list.h"
+#include "report_grid.h"
+#include "reports/period.h"
+#include "tform_report.h"
+#include "ui/widgets/qt_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+namespace {
+
+QLineEdit* field(QWidget* parent, int number, int maxLength, const QString& allowed) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("Edit%1").arg(number));
+    if (maxLength > 0) {
+        edit->setMaxLength(maxLength);
+    }
+    if (!allowed.isEmpty()) {
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(allowed), edit));
+    }
+    return edit;
+}
+
+// A caption over its field, the caption being the field's name for a screen reader.
+QLabel* captionFor(QWidget* parent, const QString& text, QLineEdit* edit,
+                   const QString& accessibleName) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(edit);
+    edit->setAccessibleName(accessibleName);
+    return label;
+}
+
+} // namespace
+
+QWidget* TFormReport::buildReportTab() {
+    auto* tab = new QWidget(this);
+    tab->setObjectName(QStringLiteral("TabSheet1"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(buildNumberGroups());
+    top->addWidget(buildPeriodGroup());
+    top->addStretch(1);
+
+    // Made after the totals and "Get" above it, so that Tab reaches it after them.
+    QWidget* totals = buildTotals();
+    grid_ = new ReportGrid(context_, tab);
+    grid_->onCellEdited = [this](int column) { StringGrid1CellEdited(column); };
+
+    auto* layout = new QVBoxLayout(tab);
+    layout->addLayout(top);
+    layout->addWidget(totals);
+    layout->addWidget(grid_, 1);
+    return tab;
+}
+
+QWidget* TFormReport::buildNumberGroups() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    const std::array<QString, 3> captions = {QStringLiteral("Акт вз.з."), QStringLiteral("Счет"),
+                                             QStringLiteral("Акт")};
+    const std::array<QString, 3> documents = {QStringLiteral("акта взаимозачета"),
+                                              QStringLiteral("счета"), QStringLiteral("акта")};
+    for (int g = 0; g < 2; ++g) {
+        auto* group = new QGroupBox(g == 0 ? QStringLiteral("№") : QStringLiteral("Дата"), box);
+        group->setObjectName(QStringLiteral("GroupBox%1").arg(g + 1));
+        group->installEventFilter(this);
+        auto* grid = new QGridLayout(group);
+        for (int k = 0; k < 3; ++k) {
+            const int number = g * 3 + k + 1;
+            QLineEdit* edit = g == 0 ? field(group, number, 5, QStringLiteral("[0-9]*"))
+                                     : field(group, number, 10, QStringLiteral("[0-9.]*"));
+            edit->setFixedWidth(g == 0 ? 64 : 90);
+            const QString name = (g == 0 ? QStringLiteral("Номер ") : QStringLiteral("Дата ")) +
+                                 documents[static_cast<std::size_t>(k)];
+            grid->addWidget(captionFor(group, captions[static_cast<std::size_t>(k)], edit, name), 0,
+                            k);
+            grid->addWidget(edit, 1, k);
+            edits_[static_cast<std::size_t>(number)] = edit;
+        }
+        row->addWidget(group);
+        (g == 0 ? numberGroup_ : dateGroup_) = group;
+    }
+    numberGroup_->setToolTip(QStringLiteral(
+        "Двойной щелчок или Ctrl+Shift+N: номер акта взаимозачета в номера счета и акта"));
+    dateGroup_->setToolTip(QStringLiteral(
+        "Двойной щелчок или Ctrl+Shift+D: дата акта взаимозачета в даты счета и акта"));
+    return box;
+}
+
+QWidget* TFormReport::buildTotals() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const std::array<std::pair<int, QString>, 5> fields = {{{7, QStringLiteral("Начисл. доход")},
+                                                            {8, QStringLiteral("Ндс")},
+                                                            {9, QStringLiteral("C Ндс")},
+                                                            {10, QStringLiteral("Вознагражд.")},
+                                                            {11, QStringLiteral("Тарвелу")}}};
+    int column = 0;
+    for (const auto& [number, caption] : fields) {
+        QLineEdit* edit = number == 10 ? field(box, number, 10, QStringLiteral("[0-9,.\\-]*"))
+                                       : field(box, number, 0, QString());
+        edit->setReadOnly(number != 10);
+        edit->setFixedWidth(110);
+        grid->addWidget(captionFor(box, caption, edit, caption), 0, column);
+        grid->addWidget(edit, 1, column);
+        edits_[static_cast<std::size_t>(number)] = edit;
+        ++column;
+    }
+    edits_[10]->installEventFilter(this);
+    edits_[10]->setToolTip(QStringLiteral(
+        "Двойной щелчок или Ctrl+Shift+R в ручном режиме: вознаграждение открытого отчета"));
+    // Typed, pasted, dropped or set by an assistive tool: every change of the user's counts.
+    connect(edits_[10], &QLineEdit::textChanged, this, [this] { Edit10Change(); });
+
+    speedButton4_ = toolButton(box, QStringLiteral("Get"), QStringLiteral("Рассчитать"),
+                               QStringLiteral("SpeedButton4"));
+    speedButton4_->setToolTip(QString());
+    speedButton4_->setAutoRaise(false);
+    connect(speedButton4_, &QToolButton::clicked, this,
+            userAction(&TFormReport::SpeedButton4Click));
+    grid->addWidget(speedButton4_, 1, column);
+    grid->setColumnStretch(column + 1, 1);
+    return box;
+}
+
+QWidget* TFormReport::buildPeriodGroup() {
+    periodGroup_ = new QGroupBox(QStringLiteral("Отчетный период"), this);
+    periodGroup_->setObjectName(QStringLiteral("GroupBox3"));
+    comboBox1_ = new NamedList(QStringLiteral("Месяц"), periodGroup_);
+    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    for (int m = 0; m < 12; ++m) {
+        comboBox1_->addItem(fromCp1251(monthName(m)));
+    }
+    comboBox2_ = new NamedList(QStringLiteral("Год"), periodGroup_);
+    comboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+    for (int y = 0; y < Period::kYearCount; ++y) {
+        comboBox2_->addItem(fromCp1251(yearText(y)));
+    }
+    checkBox1_ = new QCheckBox(QStringLiteral("Документ сдан"), periodGroup_);
+    checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
+    checkBox1_->setToolTip(QStringLiteral("Документ сдан"));
+    connect(comboBox1_, &QComboBox::activated, this, userAction(&TFormReport::ComboBox1Select));
+    connect(comboBox2_, &QComboBox::currentIndexChanged, this,
+            userAction(&TFormReport::ComboBox2Change));
+    // The VAT rate follows the period however it is set: by the user, an import or a report.
+    vatRateLabel_ = new QLabel(periodGroup_);
+    vatRateLabel_->setObjectName(QStringLiteral("LabelVatRate"));
+    for (QComboBox* list : {comboBox1_, comboBox2_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { showVatRate(); });
+    }
+    showVatRate();
+
+    // The rate stands under the period it belongs to, so the groups beside keep their room.
+    auto* rows = new QGridLayout(periodGroup_);
+    rows->addWidget(comboBox1_, 0, 0);
+    rows->addWidget(comboBox2_, 0, 1);
+    rows->addWidget(checkBox1_, 0, 2);
+    rows->addWidget(vatRateLabel_, 1, 0, 1, 2);
+    return periodGroup_;
+}
+
+} // namespace kestrelon

@@ -1,0 +1,45 @@
+#pragma once
+// "FormSlk": the principal's invoice register, pasted from a spreadsheet or read from the
+// spreadsheet file it came in (.slk, .xlsx, .xls, .ods, .csv), is read into the imported rows
+// of the report.
+
+#include "ui/widgets/app_context.h"
+
+#include <QDialog>
+#include <functional>
+
+class QPlainTextEdit;
+
+namespace kestrelon {
+
+class TFormSlk : public QDialog {
+public:
+    TFormSlk(AppContext& context, QWidget* parent);
+
+    // Shows the dialog modally. True when it was closed with "OK": the imported rows were
+    // then replaced by what the text gave (possibly none).
+    bool importRegister();
+
+    // Reads a register file into the text area, from "Open" or a drop onto the text; on a
+    // problem shows it and keeps the text.
+    bool openRegisterFile(const QString& path);
+
+    // How "Open" asks for a file; tests replace it. An empty name means the user gave up.
+    using FileChooser = std::function<QString(QWidget* parent)>;
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    QPlainTextEdit* textArea() const { return memo_; }
+
+    void Button1Click(); // "Clear"
+    void Button2Click(); // "Cancel"
+    void Button3Click(); // "OK"
+    void Button4Click(); // "Open"
+
+private:
+    AppContext& context_;
+    FileChooser chooseFile_;
+    bool confirmed_ = false;
+    QPlainTextEdit* memo_ = nullptr;
+};
+
+} // namespace kestrelon

@@ -1,0 +1,306 @@
+// The register import dialog as a bookkeeper uses it: pasting or typing the register, the
+// keyboard in and around its text area, and what "OK", "Clear" and "Cancel" do with the text.
+
+#include "report_windows.h"
+#include "ui/reports/tform_slk.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+namespace kestrelon {
+namespace {
+
+using test::click;
+using test::whenModal;
+
+const QString kLine = QStringLiteral(
+    "A0000001\t11111111\tКлиент\t1000000000001\t15.03.2013\t1000\t180\t1180\tpaid\tx");
+const QString kNothingRead = QStringLiteral("В тексте не найдено ни одной строки реестра");
+
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
+
+QWidget* focused(QDialog& dialog) {
+    QWidget* focus = dialog.focusWidget();
+    return focus != nullptr ? focus : &dialog;
+}
+
+// Types text key by key into what has the focus: a TAB is the Tab key, a line end Enter.
+void typeText(QDialog& dialog, const QString& text) {
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\t')) {
+            QTest::keyClick(focused(dialog), Qt::Key_Tab);
+        } else if (c == QLatin1Char('\n')) {
+            QTest::keyClick(focused(dialog), Qt::Key_Return);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, focused(dialog), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
+    }
+}
+
+class ImportDialogTest : public test::ReportWindowsTest {
+protected:
+    ImportDialogTest() {
+        createWindows();
+        report->show();
+    }
+    ~ImportDialogTest() override { QGuiApplication::clipboard()->clear(); }
+
+    // Presses "Slk" and lets `act` work the dialog as the user does.
+    void throughDialog(const std::function<void(TFormSlk&)>& act) {
+        bool opened = false;
+        whenModal(QStringLiteral("FormSlk"), [&](QDialog& dialog) {
+            opened = true;
+            act(static_cast<TFormSlk&>(dialog));
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog.reject();
+            }
+        });
+        click(*report, QStringLiteral("SpeedButton5"));
+        EXPECT_TRUE(opened);
+    }
+    void importText(const QString& text) {
+        throughDialog([&](TFormSlk& dialog) {
+            dialog.textArea()->setPlainText(text);
+            click(dialog, QStringLiteral("Button3"));
+        });
+    }
+    // As UTF-8, so that a failure shows the text.
+    std::string memoText() const {
+        return windows->FormSlk->textArea()->toPlainText().toStdString();
+    }
+    std::string messages() const { return sink.messages.join('\n').toStdString(); }
+    std::size_t importedRows() const { return context.reports.sets.SlkSet.count(); }
+    bool gridIsEmpty() const {
+        for (int r = 0; r < grid()->rowCount(); ++r) {
+            for (int c = 0; c < grid()->columnCount(); ++c) {
+                if (!cell(r, c).isEmpty()) {
+                    return false;
+                }
+            }
+        }
+        return grid()->rowCount() == 4;
+    }
+};
+
+TEST_F(ImportDialogTest, OpensWithTheFocusInTheTextAreaEveryTime) {
+    for (const char* leftWith : {"Button2", "Button1", "Button3"}) { // Cancel, Clear, OK
+        SCOPED_TRACE(leftWith);
+        throughDialog([&](TFormSlk& dialog) {
+            EXPECT_EQ(focused(dialog), dialog.textArea());
+            auto* button = test::child<QWidget>(dialog, QString::fromLatin1(leftWith));
+            button->setFocus(Qt::TabFocusReason);   // the user tabbed to it...
+            QTest::keyClick(button, Qt::Key_Space); // ...and pressed it
+            if (dialog.isVisible()) {
+                QTest::keyClick(button, Qt::Key_Escape);
+            }
+        });
+    }
+}
+
+TEST_F(ImportDialogTest, RegisterTypedWithTheKeyboardOnlyIsImported) {
+    throughDialog([&](TFormSlk& dialog) {
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(focused(dialog), key, modifiers);
+            return focused(dialog)->objectName().toStdString();
+        };
+        typeText(dialog, kLine);
+        EXPECT_EQ(memoText(), utf8(kLine)) << "Tab types the cell separator";
+        EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), "Button1") << "Ctrl+Tab leaves it";
+        EXPECT_EQ(memoText(), utf8(kLine));
+        EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Memo1");
+        EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier), "Button4")
+            << "Ctrl+Shift+Tab leaves it backwards";
+        EXPECT_EQ(press(Qt::Key_Tab), "Memo1");
+        EXPECT_EQ(press(Qt::Key_Tab, Qt::ControlModifier), "Button1");
+        EXPECT_EQ(press(Qt::Key_Tab), "Button2");
+        ASSERT_EQ(press(Qt::Key_Tab), "Button3");
+        EXPECT_EQ(memoText(), utf8(kLine));
+        QTest::keyClick(focused(dialog), Qt::Key_Return);
+        EXPECT_FALSE(dialog.isVisible()) << "Enter presses the focused OK";
+    });
+    ASSERT_EQ(importedRows(), 1u);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("11111111"));
+    EXPECT_EQ(cell(0, 3), QStringLiteral("1000"));
+    EXPECT_EQ(combo(1)->currentIndex(), 2) << "March, from the invoice date";
+    EXPECT_EQ(messages(), "");
+}
+
+TEST_F(ImportDialogTest, AnImportThatReadsNoRowSaysSoAndStillEmptiesTheReport) {
+    const QString semicolons = QString(kLine).replace(QLatin1Char('\t'), QLatin1Char(';'));
+    struct Case {
+        const char* name;
+        QString text;
+        QStringList messages;
+    };
+    const std::vector<Case> cases = {
+        {"empty text", QString(), {kNothingRead}},
+        {"a CSV export",
+         QStringLiteral("AGENT_CUSTNO;CLIENT_CUSTNO\n") + semicolons,
+         {kNothingRead}},
+        // The import's own message says enough.
+        {"another contract",
+         QStringLiteral("Invoices register for 87654321\n") + kLine,
+         {QStringLiteral("Номер агентского договора не совпадает с загруженными данными")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        importText(kLine);
+        ASSERT_EQ(importedRows(), 1u);
+        sink.messages.clear();
+
+        importText(c.text);
+        EXPECT_EQ(messages(), c.messages.join('\n').toStdString());
+        EXPECT_EQ(importedRows(), 0u) << "a confirmed import replaces the rows";
+        EXPECT_TRUE(gridIsEmpty());
+        EXPECT_EQ(field(7), QString());
+    }
+}
+
+TEST_F(ImportDialogTest, OkReadsThePasteMadeJustBefore) {
+    throughDialog([&](TFormSlk& dialog) {
+        typeText(dialog, QStringLiteral("Invoices register for 12345678\n"));
+        QGuiApplication::clipboard()->setText(kLine);
+        QTest::keyClick(focused(dialog), Qt::Key_V, Qt::ControlModifier);
+        // A line broken with Shift+Enter looks like any other line and is read as one.
+        QTest::keyClick(focused(dialog), Qt::Key_Return, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->setText(QString(kLine).replace(
+            QStringLiteral("1000000000001"), QStringLiteral("1000000000002")));
+        QTest::keyClick(focused(dialog), Qt::Key_Insert, Qt::ShiftModifier);
+        click(dialog, QStringLiteral("Button3"));
+    });
+    ASSERT_EQ(importedRows(), 2u);
+    EXPECT_EQ(cell(0, 1), QStringLiteral("1000000000001"));
+    EXPECT_EQ(cell(1, 1), QStringLiteral("1000000000002"));
+    EXPECT_EQ(messages(), "");
+}
+
+TEST_F(ImportDialogTest, CancelAndEscapeKeepTheTextAndTheImportedRows) {
+    importText(kLine);
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "Cancel");
+        throughDialog([&](TFormSlk& dialog) {
+            EXPECT_EQ(memoText(), utf8(kLine)) << "the text stays between uses";
+            dialog.textArea()->moveCursor(QTextCursor::End);
+            typeText(dialog, QStringLiteral("\nhalf a line"));
+            if (escape) {
+                QTest::keyClick(focused(dialog), Qt::Key_Escape);
+            } else {
+                click(dialog, QStringLiteral("Button2"));
+            }
+        });
+        EXPECT_EQ(memoText(), utf8(kLine) + "\nhalf a line");
+        EXPECT_EQ(importedRows(), 1u);
+        EXPECT_EQ(cell(0, 0), QStringLiteral("11111111"));
+        windows->FormSlk->textArea()->setPlainText(kLine);
+    }
+}
+
+TEST_F(ImportDialogTest, ClearAndOpenCanBeUndone) {
+    throughDialog([&](TFormSlk& dialog) {
+        dialog.textArea()->setPlainText(kLine);
+        click(dialog, QStringLiteral("Button1")); // "Clear"
+        EXPECT_EQ(memoText(), "");
+        EXPECT_EQ(focused(dialog), dialog.textArea()) << "ready for the next paste";
+        QTest::keyClick(focused(dialog), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(memoText(), utf8(kLine)) << "a slip on Clear loses nothing";
+
+        folder.writeFile("other.slk", "ID;P\r\nC;Y1;X1;K\"note\"\r\nE\r\n");
+        const QString other = QString::fromStdString(folder.path() + "other.slk");
+        dialog.setFileChooser([other](QWidget*) { return other; });
+        click(dialog, QStringLiteral("Button4")); // "Open"
+        EXPECT_EQ(memoText(), "note");
+        QTest::keyClick(focused(dialog), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(memoText(), utf8(kLine)) << "nor does opening a file over the text";
+        click(dialog, QStringLiteral("Button2"));
+    });
+}
+
+// A file from a file manager dropped onto the text area, as Qt delivers the drag and the drop.
+void dropFile(QPlainTextEdit& memo, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    const QPoint at = memo.viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted()) << "the text area takes the file";
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &drop);
+}
+
+QString registerFile(const char* name) {
+    return QStringLiteral(KESTRELON_REGISTER_FILES "/") + QString::fromLatin1(name);
+}
+
+TEST_F(ImportDialogTest, OpenAndADropReadEverySpreadsheetFileIntoTheSameReport) {
+    store->Agent.ContractNo.assign("12345678");
+    for (const char* name :
+         {"register.xlsx", "register.xls", "register.ods", "register.csv", "register.slk"}) {
+        for (const bool dropped : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (dropped ? " dropped" : " opened"));
+            throughDialog([&](TFormSlk& dialog) {
+                click(dialog, QStringLiteral("Button1")); // "Clear"
+                if (dropped) {
+                    dropFile(*dialog.textArea(), registerFile(name));
+                } else {
+                    dialog.setFileChooser([name](QWidget*) { return registerFile(name); });
+                    click(dialog, QStringLiteral("Button4")); // "Open"
+                }
+                EXPECT_TRUE(memoText().starts_with("Invoices register for 12345678\t"));
+                click(dialog, QStringLiteral("Button3")); // "OK"
+            });
+            EXPECT_EQ(messages(), "");
+            ASSERT_EQ(importedRows(), 3u);
+            EXPECT_EQ(cell(1, 3), QStringLiteral("1234.56"));
+            EXPECT_EQ(cell(1, 2), QStringLiteral("16.03.2013")) << "a day number as its date";
+            EXPECT_EQ(combo(1)->currentIndex(), 2) << "March, from the first invoice date";
+        }
+    }
+}
+
+TEST_F(ImportDialogTest, ABadFileSaysWhyAndKeepsTheText) {
+    QFile big(QString::fromStdString(folder.path() + "big.xlsx"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(65 * 1024 * 1024));
+    big.close();
+    const struct {
+        QString path;
+        bool dropped;
+        QString said;
+    } cases[] = {
+        {registerFile("bad_password.xlsx"), false, QStringLiteral("книга защищена паролем")},
+        {registerFile("bad_cut_short.xls"), true, QStringLiteral("записан не полностью")},
+        {big.fileName(), false, QStringLiteral("файл больше 64 МБ")},
+    };
+    for (const auto& c : cases) {
+        throughDialog([&](TFormSlk& dialog) {
+            dialog.textArea()->setPlainText(kLine);
+            if (c.dropped) {
+                dropFile(*dialog.textArea(), c.path);
+            } else {
+                dialog.setFileChooser([&c](QWidget*) { return c.path; });
+                click(dialog, QStringLiteral("Button4")); // "Open"
+            }
+            EXPECT_EQ(memoText(), utf8(kLine));
+            click(dialog, QStringLiteral("Button2")); // "Cancel"
+        });
+        ASSERT_EQ(sink.messages.size(), 1);
+        EXPECT_TRUE(sink.messages[0].startsWith(QStringLiteral("Файл «%1»: ").arg(c.path)) &&
+                    sink.messages[0].contains(c.said))
+            << messages();
+        sink.messages.clear();
+    }
+    EXPECT_EQ(test::child<QWidget>(*windows->FormSlk, QStringLiteral("Button4"))->toolTip(),
+              QStringLiteral("Открыть реестр (*.slk, *.xlsx, *.xls, *.ods, *.csv)"));
+}
+
+} // namespace
+} // namespace kestrelon

@@ -1,0 +1,184 @@
+// window_screenshots OUT_FOLDER: renders every report window at its designed size over a
+// sample month, as PNG files, so that a person can look at them for clipped or overlapping
+// texts. It is a looking aid, not a test; run it offscreen or under Xvfb.
+
+#include "report_windows.h"
+#include "reports/manual_computation.h"
+#include "store/startup_load.h"
+#include "ui/reports/tform23.h"
+#include "ui/reports/tform_change_rep.h"
+#include "ui/reports/tform_del_rep.h"
+#include "ui/reports/tform_err_nds.h"
+#include "ui/reports/tform_report_list.h"
+#include "ui/reports/tform_slk.h"
+#include "ui/tariff/tform1.h"
+#include "ui/tariff/tform2.h"
+#include "ui/tariff/tform_func.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <iostream>
+
+namespace {
+
+using namespace kestrelon;
+
+void shoot(QWidget& window, const QString& folder, const QString& name) {
+    window.show();
+    // Folder views fill in the background: give them a moment.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::cerr << "cannot write " << path.toStdString() << "\n";
+    }
+    window.hide();
+}
+
+void typeAmounts(QTableWidget& grid, int row, const char* net, const char* vat, const char* gross) {
+    grid.item(row, 3)->setText(QString::fromUtf8(net));
+    grid.item(row, 4)->setText(QString::fromUtf8(vat));
+    grid.item(row, 5)->setText(QString::fromUtf8(gross));
+}
+
+// The price-list tool on its four pages over a short list, and the function editor with a
+// stored function and its graph.
+void shootTariffWindows(ProgramWindows& windows, const test::TempFolder& folder,
+                        const QString& out) {
+    folder.writeFile("list.txt", "Молоко «Домик в деревне» 3,2% 1 л   89.90\n"
+                                 "Хлеб бородинский нарезной 45\nСыр российский 100 г 155,5\n"
+                                 "Чай черный байховый 25 пакетиков 99.99\n");
+    TForm1& tool = *windows.Form1;
+    tool.openFile(QString::fromStdString(folder.path() + "list.txt"));
+    auto* pages = tool.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    const char* names[] = {"price-file", "price-edit", "price-output", "price-copy"};
+    tool.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("100"));
+    for (int page = 0; page < 4; ++page) {
+        pages->setCurrentIndex(page);
+        if (page == TForm1::EditPage) {
+            tool.findChild<QSpinBox*>(QStringLiteral("UpDown1"))->setValue(35);
+        }
+        if (page == TForm1::CopyPage) {
+            tool.SpeedButton6Click();
+        }
+        shoot(tool, out, QString::fromLatin1(names[page]));
+    }
+
+    TForm2& editor = *windows.Form2;
+    editor.ensureBuilt();
+    editor.findChild<QComboBox*>(QStringLiteral("ComboBox1"))
+        ->setEditText(QStringLiteral("Розница, Москва"));
+    for (int field = 8; field < 16; ++field) {
+        editor.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(field))
+            ->setText(QString::number(300 - 30 * (field - 8)));
+    }
+    editor.Check();
+    editor.SpeedButton2Click();
+    editor.InitDraw();
+    shoot(editor, out, QStringLiteral("function-editor"));
+    windows.FormFunc->showFunctions(0);
+    shoot(*windows.FormFunc, out, QStringLiteral("function-list"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: window_screenshots OUT_FOLDER\n";
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+
+    test::TempFolder folder;
+    DataStore store;
+    store.DataFolder = folder.path();
+    test::fillCatalogues(store);
+    LoadFunctionTable(store); // the function editor's start values
+    MessageBoxSink messages;
+    AppContext context{store, messages};
+    context.today = [] { return QDate(2013, 1, 7); };
+    const auto windows = createProgramWindows(context);
+    TFormReport& report = *windows->FormReport;
+
+    report.show();
+    report.SpeedButton9Click();
+    auto* grid = report.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+    typeAmounts(*grid, 0, "1000", "", "");
+    typeAmounts(*grid, 1, "", "", "2360");
+    report.findChild<QLineEdit*>(QStringLiteral("Edit10"))->setText(QStringLiteral("150.50"));
+    report.SpeedButton4Click();
+    shoot(report, out, QStringLiteral("report-manual"));
+    report.SpeedButton2Click();
+    shoot(report, out, QStringLiteral("report-view-only"));
+
+    auto* tabs = report.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    const char* names[] = {"", "invoice-tab", "act-tab", "offset-act-tab"};
+    for (int tab = 1; tab <= 3; ++tab) {
+        report.show();
+        tabs->setCurrentIndex(tab);
+        shoot(report, out, QString::fromLatin1(names[tab]));
+    }
+    tabs->setCurrentIndex(0);
+
+    windows->FormSlk->textArea()->setPlainText(QStringLiteral(
+        "Invoices register for 12345678\nAGENT_CUSTNO\tCLIENT_CUSTNO\tCLIENT_CUSTNAME\tINVOICE"
+        "\tINVOICE_DATE\tINVOICE_DUE\tINVOICE_TAX\tINVOICE_SUMM\tSTATE\tSTATE_DATE\n"
+        "A0000001\t11111111\tООО \"Ромашка\"\t1000000000001\t15.11.2012\t1000,00\t180,00\t"
+        "1180,00\tpaid\t20.11.2012"));
+    shoot(*windows->FormSlk, out, QStringLiteral("import"));
+
+    VatQuestion question;
+    question.code = 9;
+    question.rowIndex = 2;
+    question.net = "100";
+    question.vat = "17";
+    question.gross = "119";
+    question.expectedVat = "18.00";
+    question.expectedGross = "118.00";
+    QTimer::singleShot(0, windows->FormErrNDS, [&] {
+        shoot(*windows->FormErrNDS, out, QStringLiteral("vat-question"));
+        windows->FormErrNDS->reject();
+    });
+    windows->FormErrNDS->ask(question);
+
+    QTimer::singleShot(0, windows->FormReportList, [&] {
+        shoot(*windows->FormReportList, out, QStringLiteral("report-list"));
+        windows->FormReportList->reject();
+    });
+    windows->FormReportList->exec();
+
+    QTimer::singleShot(0, windows->FormDelRep, [&] {
+        shoot(*windows->FormDelRep, out, QStringLiteral("delete-question"));
+        windows->FormDelRep->reject();
+    });
+    windows->FormDelRep->ask(QStringLiteral("Акт зачета № 1. Отчетный период - Декабрь 2012 г."));
+
+    QTimer::singleShot(0, windows->FormChangeRep, [&] {
+        shoot(*windows->FormChangeRep, out, QStringLiteral("replace-question"));
+        windows->FormChangeRep->reject();
+    });
+    windows->FormChangeRep->ask(
+        QStringLiteral("Акт зачета № 1 за Декабрь 2012 г. уже есть."),
+        QStringLiteral("Сохранить изменения в акте зачета № 1 за Декабрь 2012 г."));
+
+    QTimer::singleShot(0, windows->Form23, [&] {
+        shoot(*windows->Form23, out, QStringLiteral("folder-chooser"));
+        windows->Form23->reject();
+    });
+    windows->Form23->chooseFolder();
+    shootTariffWindows(*windows, folder, out);
+    std::cout << "screenshots in " << out.toStdString() << "\n";
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Records the messages a window shows, and the questions it asks, instead of opening message
+// boxes; every question gets `answer`.
+
+#include "ui/widgets/message_sink.h"
+
+#include <QStringList>
+
+namespace kestrelon::test {
+
+class RecordingSink : public MessageSink {
+public:
+    void showMessage(const QString& text) override { messages.append(text); }
+    bool askQuestion(const QString& text) override {
+        questions.append(text);
+        return answer;
+    }
+    QStringList messages;
+    QStringList questions;
+    bool answer = false;
+};
+
+} // namespace kestrelon::test
