@@ -66,7 +66,8 @@ private:
 // than a register is, but not this large.
 constexpr unsigned long kMaxXlsSheetCells = 1000000;
 
-std::string dateText(const char* isoDate) {
+// FreeXL gives dates as "YYYY-MM-DD", with " HH:MM:SS" after them when the cell has a time.
+std::string fromIsoDate(const char* isoDate) {
     const std::string iso(isoDate);
     if (iso.size() < 10) {
         return oneLineText(iso);
@@ -86,7 +87,7 @@ std::optional<SheetCell> cellOf(const FreeXL_CellValue& value) {
         return SheetCell{oneLineText(utf8ToCp1251(value.value.text_value)), false};
     case FREEXL_CELL_DATE:
     case FREEXL_CELL_DATETIME:
-        return SheetCell{dateText(value.value.text_value), false};
+        return SheetCell{fromIsoDate(value.value.text_value), false};
     default:
         return std::nullopt;
     }

@@ -4,6 +4,7 @@
 // orcus_number_formats.h.
 
 #include "store/cp1251.h"
+#include "sylk_date.h"
 #include "sylk_number.h"
 #include "workbook_cells.h"
 
@@ -20,10 +21,6 @@ namespace orcus_sheet {
 
 namespace ss = orcus::spreadsheet;
 namespace iface = orcus::spreadsheet::iface;
-
-inline std::string twoDigits(int n) {
-    return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
-}
 
 // The texts of .xlsx files are kept once and named by their number.
 class SharedStrings : public iface::import_shared_strings {
@@ -177,7 +174,7 @@ public:
     }
     void set_date_time(ss::row_t row, ss::col_t col, int year, int month, int day, int, int,
                        double) override {
-        out_.text(row, col, twoDigits(day) + "." + twoDigits(month) + "." + std::to_string(year));
+        out_.text(row, col, dateText(day, month, year));
     }
     void set_format(ss::row_t row, ss::col_t col, std::size_t xf) override {
         out_.format(row, col, xf);

@@ -118,26 +118,27 @@ private:
     std::vector<std::string> names_;
 };
 
-// One entry of a zip file as text; empty when the zip or the entry cannot be read.
-std::string zipEntry(std::string_view fileBytes, std::string_view name) {
+// One entry of a zip file as text, empty when the zip has no such entry; nullopt when the zip
+// itself cannot be read.
+std::optional<std::string> zipEntry(std::string_view fileBytes, std::string_view name) {
     try {
         orcus::zip_archive_stream_blob stream(bytesOf(fileBytes), fileBytes.size());
         orcus::zip_archive archive(&stream);
         archive.load();
         std::vector<unsigned char> entry;
         if (!archive.read_file_entry(name, entry)) {
-            return {};
+            return std::string();
         }
-        return {entry.begin(), entry.end()};
+        return std::string(entry.begin(), entry.end());
     } catch (const std::exception&) {
-        return {};
+        return std::nullopt;
     }
 }
 
 // The library does not pass on an Office Open XML workbook's date system, which its
 // workbook part states as the attribute date1904 of workbookPr.
 bool usesDateSystem1904(std::string_view fileBytes) {
-    const std::string workbook = zipEntry(fileBytes, "xl/workbook.xml");
+    const std::string workbook = zipEntry(fileBytes, "xl/workbook.xml").value_or(std::string());
     for (const char* stated :
          {"date1904=\"1\"", "date1904=\"true\"", "date1904='1'", "date1904='true'"}) {
         if (workbook.find(stated) != std::string::npos) {
@@ -159,19 +160,17 @@ ZipWorkbook zipWorkbookKind(std::string_view fileBytes) {
         default:
             break;
         }
-        // Neither: a zip of other files, or one too damaged to tell.
-        orcus::zip_archive_stream_blob stream(bytesOf(fileBytes), fileBytes.size());
-        orcus::zip_archive archive(&stream);
-        archive.load();
-        return ZipWorkbook::None;
     } catch (const std::exception&) {
         return ZipWorkbook::Damaged;
     }
+    // Neither: a zip of other files, or one too damaged to tell.
+    return zipEntry(fileBytes, {}) ? ZipWorkbook::None : ZipWorkbook::Damaged;
 }
 
 bool isEncryptedOpenDocument(std::string_view fileBytes) {
-    const std::string manifest = zipEntry(fileBytes, "META-INF/manifest.xml");
-    return manifest.find("encryption-data") != std::string::npos;
+    return zipEntry(fileBytes, "META-INF/manifest.xml")
+               .value_or(std::string())
+               .find("encryption-data") != std::string::npos;
 }
 
 void readZipWorkbook(std::string_view fileBytes, ZipWorkbook kind, WorkbookCells& book) {

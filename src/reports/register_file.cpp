@@ -6,6 +6,7 @@
 #include "orcus_workbook.h"
 #include "store/cp1251.h"
 #include "sylk_reader.h"
+#include "sylk_text.h"
 #include "workbook_cells.h"
 
 #include <string>
@@ -35,9 +36,8 @@ SheetText fromBook(const WorkbookCells& book, std::string_view fileName) {
 }
 
 bool isSylk(std::string_view fileBytes) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (fileBytes.starts_with(kByteOrderMark)) {
-        fileBytes.remove_prefix(kByteOrderMark.size());
+    if (fileBytes.starts_with(kUtf8ByteOrderMark)) {
+        fileBytes.remove_prefix(kUtf8ByteOrderMark.size());
     }
     return fileBytes.starts_with("ID;");
 }

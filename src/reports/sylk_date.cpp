@@ -56,7 +56,11 @@ std::optional<std::string> dateFromDayNumber(std::string_view plain, long shift)
         return std::nullopt;
     }
     const CivilDate date = civilFromDays(dayNumber - kDaysFrom1899To1970);
-    return twoDigits(date.day) + "." + twoDigits(date.month) + "." + std::to_string(date.year);
+    return dateText(date.day, date.month, date.year);
+}
+
+std::string dateText(int day, int month, long year) {
+    return twoDigits(day) + "." + twoDigits(month) + "." + std::to_string(year);
 }
 
 bool isDateFormat(std::string_view format) {

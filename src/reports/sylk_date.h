@@ -19,4 +19,7 @@ std::optional<std::string> dateFromDayNumber(std::string_view plain, long shift 
 // in "h:mm", so they do not make a date; words such as "General" are not codes at all.
 bool isDateFormat(std::string_view format);
 
+// A date as the register shows it: "DD.MM.YYYY".
+std::string dateText(int day, int month, long year);
+
 } // namespace kestrelon

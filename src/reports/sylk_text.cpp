@@ -8,7 +8,6 @@
 namespace kestrelon {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kEscape = '\x1B';
 
 // The length of the line break ESC ":" (some writers put a space after the ESC) at text[pos].
@@ -24,8 +23,8 @@ std::size_t lineBreakAt(std::string_view text, std::size_t pos) {
 } // namespace
 
 std::string sylkFileText(std::string_view bytes) {
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        bytes.remove_prefix(kByteOrderMark.size());
+    if (bytes.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
     }
     return isWellFormedUtf8(bytes) ? utf8ToCp1251(bytes) : std::string(bytes);
 }

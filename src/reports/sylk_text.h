@@ -6,6 +6,9 @@
 
 namespace kestrelon {
 
+// The byte-order mark some writers put before UTF-8 text.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // The file's bytes as cp1251 text. Writers use either code page and do not say which: a file
 // that is valid UTF-8 is read as UTF-8 (a byte-order mark dropped), any other is cp1251 already.
 // A cp1251 Russian text is practically never valid UTF-8, so the guess does not go wrong.
