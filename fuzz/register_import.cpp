@@ -23,6 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(set.count() <= RowSet::kCapacity, "no more rows than the set holds");
     require(set.IncomeTotal == 0 && set.VatTotal == 0 && set.GrossTotal == 0,
             "an import leaves the totals to the computation");
+    std::size_t lastSkipped = 0;
+    for (const SkippedLine& skipped : result.skipped) {
+        require(skipped.lineNumber > lastSkipped && !skipped.reason.empty(),
+                "skipped lines are told once each, in order, with a reason");
+        lastSkipped = skipped.lineNumber;
+    }
+    require(importSummary(result).empty() == (set.empty() && result.skipped.empty()),
+            "every import that read or skipped a line says so");
     for (const InvoiceRow& row : set.rows) {
         requireAmount(row.AmountText, row.AmountKop);
         requireAmount(row.VatText, row.VatKop);

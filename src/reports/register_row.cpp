@@ -43,11 +43,44 @@ bool isRegisterHeader(const std::vector<std::string>& cells) {
     return std::equal(cells.begin(), cells.end(), kRegisterColumns.begin(), kRegisterColumns.end());
 }
 
-bool isRegisterDataLine(const std::vector<std::string>& cells) {
-    return cells.size() == kRegisterColumnCount && cells[AgentCustNo].size() == 8 &&
-           cells[ClientCustNo].size() == 8 && cells[Invoice].size() == 13 &&
-           isAmountText(cells[InvoiceDue]) && isAmountText(cells[InvoiceTax]) &&
-           isAmountText(cells[InvoiceSumm]);
+std::optional<std::string> dataLineProblem(const std::vector<std::string>& cells) {
+    if (cells.size() != kRegisterColumnCount) {
+        return "не десять ячеек"_cp;
+    }
+    const struct {
+        Column column;
+        const char* what; // UTF-8
+        std::size_t length;
+    } numbers[] = {{ClientCustNo, "номера договора клиента", 8}, {Invoice, "номера счета", 13}};
+    for (const auto& number : numbers) {
+        const std::string& cell = cells[number.column];
+        if (cell.empty()) {
+            return "нет "_cp + utf8ToCp1251(number.what);
+        }
+        if (cell.size() != number.length) {
+            return "в ячейке "_cp + std::string(kRegisterColumns[number.column]) + " «"_cp + cell +
+                   "» не "_cp + std::to_string(number.length) + " знаков"_cp;
+        }
+    }
+    if (cells[InvoiceDate].empty()) {
+        return "нет даты счета"_cp;
+    }
+    const struct {
+        Column column;
+        const char* what; // UTF-8
+    } amounts[] = {
+        {InvoiceDue, "суммы без НДС"}, {InvoiceTax, "суммы НДС"}, {InvoiceSumm, "суммы с НДС"}};
+    for (const auto& amount : amounts) {
+        const std::string& cell = cells[amount.column];
+        if (cell.empty()) {
+            return "нет "_cp + utf8ToCp1251(amount.what);
+        }
+        if (!isAmountText(cell)) {
+            return "в ячейке "_cp + std::string(kRegisterColumns[amount.column]) + " «"_cp + cell +
+                   "» не сумма"_cp;
+        }
+    }
+    return std::nullopt;
 }
 
 RegisterRow registerRow(const std::vector<std::string>& cells, std::size_t lineNumber) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +22,12 @@ inline constexpr std::array<std::string_view, kRegisterColumnCount> kRegisterCol
 
 bool isRegisterHeader(const std::vector<std::string>& cells);
 
-// Ten cells whose agent and client numbers have 8 characters, whose invoice number has 13 and
-// whose three amounts hold only digits, "," and ".". The other cells may hold anything.
-bool isRegisterDataLine(const std::vector<std::string>& cells);
+// Why ten cells are not a data line the report can take (cp1251, e.g. "нет суммы НДС"), or
+// nullopt when they are: the client's contract number has 8 characters, the invoice number 13,
+// the invoice has a date, and the three amounts are there and hold only digits, "," and ".".
+// The cells the report does not take (the agent's number, the client's name, the state and
+// its date) may hold anything or nothing.
+std::optional<std::string> dataLineProblem(const std::vector<std::string>& cells);
 
 struct RegisterRow {
     InvoiceRow row;

@@ -1,6 +1,7 @@
 #include "slk_import.h"
 
 #include "register_cells.h"
+#include "register_line.h"
 #include "register_row.h"
 #include "store/cp1251.h"
 
@@ -46,35 +47,50 @@ std::string_view nextLine(std::string_view text, std::size_t& pos) {
     return line;
 }
 
+// Adds the row of a valid data line, unless the rows are full or an amount gives no value.
+Stop storeRow(const std::vector<std::string>& cells, std::size_t lineNumber,
+              std::vector<InvoiceRow>& rows) {
+    if (rows.size() == RowSet::kCapacity) {
+        return "Число строк больше "_cp + std::to_string(RowSet::kCapacity);
+    }
+    RegisterRow read = registerRow(cells, lineNumber);
+    if (!read.ok()) {
+        return std::move(read.error);
+    }
+    rows.push_back(read.row);
+    return std::nullopt;
+}
+
 } // namespace
 
 SlkImportResult parseRegister(std::string_view text, std::string_view agentContractNo) {
     SlkImportResult result;
     std::vector<InvoiceRow>& rows = result.rows.rows;
-    // Until the header is seen, a header line is consumed; afterwards it is checked as data
-    // and fails. A register without a header starts its rows at the first valid data line.
-    bool headerSeen = false;
+    // Until the header or the first row is read, a header line is taken and other lines are
+    // passed over; afterwards a line is a row or is told as skipped. A register without a
+    // header starts its rows at the first valid data line.
+    std::optional<std::size_t> headerColumn;
+    bool started = false;
     std::size_t pos = 0;
     for (std::size_t lineNumber = 1; pos < text.size(); ++lineNumber) {
-        const auto cells = splitCells(nextLine(text, pos), '\t');
-        if (!cells) {
-            continue;
-        }
+        const RegisterLine line = readRegisterLine(nextLine(text, pos), headerColumn);
         Stop stop;
-        if (cells->size() == 1) {
-            stop = readTitle(cells->front(), agentContractNo);
-        } else if (cells->size() != kRegisterColumnCount) {
-            continue;
-        } else if (!headerSeen && isRegisterHeader(*cells)) {
-            headerSeen = true;
-        } else if (isRegisterDataLine(*cells)) {
-            headerSeen = true;
-            if (rows.size() == RowSet::kCapacity) {
-                stop = "Число строк больше "_cp + std::to_string(RowSet::kCapacity);
-            } else if (RegisterRow read = registerRow(*cells, lineNumber); read.ok()) {
-                rows.push_back(read.row);
-            } else {
-                stop = std::move(read.error);
+        if (line.kind == RegisterLine::Kind::OneCell) {
+            stop = readTitle(line.oneCell, agentContractNo);
+        } else if (line.kind == RegisterLine::Kind::Header) {
+            if (!started) {
+                headerColumn = line.headerColumn;
+                started = true;
+            }
+        } else if (line.kind == RegisterLine::Kind::Cells) {
+            std::optional<std::string> problem =
+                line.cells ? dataLineProblem(*line.cells)
+                           : "ячейки за пределами десяти столбцов реестра"_cp;
+            if (!problem) {
+                started = true;
+                stop = storeRow(*line.cells, lineNumber, rows);
+            } else if (started) {
+                result.skipped.push_back({lineNumber, std::move(*problem)});
             }
         }
         if (stop) {
@@ -90,6 +106,27 @@ SlkImportResult parseRegister(std::string_view text, std::string_view agentContr
         result.messages.push_back("В тексте не найдено ни одной строки реестра"_cp);
     }
     return result;
+}
+
+std::string importSummary(const SlkImportResult& result) {
+    if (result.rows.empty() && result.skipped.empty()) {
+        return {};
+    }
+    std::string summary =
+        "Загружено строк реестра: "_cp + std::to_string(result.rows.count()) + ".";
+    if (result.skipped.empty()) {
+        return summary;
+    }
+    summary += "\n" + "Пропущено строк: "_cp + std::to_string(result.skipped.size()) + ":";
+    const std::size_t listed = std::min(result.skipped.size(), kListedSkippedLines);
+    for (std::size_t i = 0; i < listed; ++i) {
+        summary += "\n" + "строка "_cp + std::to_string(result.skipped[i].lineNumber) + ": " +
+                   result.skipped[i].reason;
+    }
+    if (listed < result.skipped.size()) {
+        summary += "\n" + "… и еще "_cp + std::to_string(result.skipped.size() - listed);
+    }
+    return summary;
 }
 
 } // namespace kestrelon

@@ -112,30 +112,80 @@ TEST(ParseRegister, TitleLinesCheckTheAgentContract) {
     EXPECT_EQ(other.messages, std::vector<std::string>{mismatch});
 }
 
-TEST(ParseRegister, SkipsLinesThatFailTheirCheck) {
+TEST(ParseRegister, EveryLineAfterTheHeaderIsARowOrASkippedLineWithItsReason) {
     std::string manyCells = "c";
     for (int i = 0; i < 64; ++i) {
         manyCells += "\tc";
     }
-    const std::vector<std::string> badLines = {
-        data(9, {{2, ""}}), // no client name: nine cells
-        data(9, {{3, "I00000000009"}}),
-        data(9, {{3, "I0000000000009"}}),
-        data(9, {{0, "A000001"}}),
-        data(9, {{1, "C00000001"}}),
-        data(9, {{5, "1-05"}}),
-        data(9, {{6, "18 "}}),
-        data(9, {{7, "-118"}}),
-        data(9) + "\textra",
-        manyCells,
-        kHeader, // a second header is checked as data
+    const std::vector<std::pair<std::string, std::string>> lines = {
+        // The cells the report does not take may be empty or anything.
+        {data(9, {{2, ""}}), ""},
+        {data(9, {{8, ""}, {9, ""}}), ""},
+        {data(9, {{0, ""}}), ""},
+        {data(9, {{0, "A000001"}}), ""},
+        {data(9, {{1, ""}}), "нет номера договора клиента"},
+        {data(9, {{1, "C00000001"}}), "в ячейке CLIENT_CUSTNO «C00000001» не 8 знаков"},
+        {data(9, {{3, "I00000000009"}}), "в ячейке INVOICE «I00000000009» не 13 знаков"},
+        {data(9, {{3, "I0000000000009"}}), "в ячейке INVOICE «I0000000000009» не 13 знаков"},
+        {data(9, {{4, ""}}), "нет даты счета"},
+        {data(9, {{5, ""}}), "нет суммы без НДС"},
+        {data(9, {{6, ""}}), "нет суммы НДС"},
+        {data(9, {{7, ""}}), "нет суммы с НДС"},
+        {data(9, {{5, "1-05"}}), "в ячейке INVOICE_DUE «1-05» не сумма"},
+        {data(9, {{6, "18 "}}), "в ячейке INVOICE_TAX «18 » не сумма"},
+        {data(9, {{7, "-118"}}), "в ячейке INVOICE_SUMM «-118» не сумма"},
+        {data(9) + "\textra", "ячейки за пределами десяти столбцов реестра"},
+        {"Итого"_cp + "\t\t\t\t\t300\t54\t354", "нет номера договора клиента"},
+        {manyCells, "ячейки за пределами десяти столбцов реестра"},
     };
-    for (const auto& bad : badLines) {
-        SCOPED_TRACE(bad);
-        const SlkImportResult r = parseRegister(text({kHeader, data(1), bad, data(2)}), kContract);
-        EXPECT_EQ(invoices(r), (std::vector{invoiceNo(1), invoiceNo(2)}));
+    for (const auto& [line, reason] : lines) {
+        SCOPED_TRACE(cp1251ToUtf8(line));
+        const SlkImportResult r = parseRegister(
+            text({"примечание"_cp, kHeader, data(1), "", line, kHeader, data(2)}), kContract);
         EXPECT_TRUE(r.messages.empty());
+        if (reason.empty()) {
+            EXPECT_EQ(invoices(r), (std::vector{invoiceNo(1), invoiceNo(9), invoiceNo(2)}));
+            EXPECT_TRUE(r.skipped.empty());
+        } else {
+            EXPECT_EQ(invoices(r), (std::vector{invoiceNo(1), invoiceNo(2)}));
+            ASSERT_EQ(r.skipped.size(), 1u);
+            EXPECT_EQ(r.skipped[0].lineNumber, 5u);
+            EXPECT_EQ(cp1251ToUtf8(r.skipped[0].reason), reason);
+        }
     }
+}
+
+TEST(ParseRegister, CellsStayInTheirColumnsWhereverTheRegisterStarts) {
+    // A paste keeps an empty cell as an empty field: an invoice whose state and client's name
+    // are empty is a row, and a register that starts in the second column reads the same.
+    const std::string unpaid = data(2, {{2, ""}, {8, ""}, {9, ""}});
+    for (const std::string& indent : {std::string(), std::string("\t"), std::string("\t\t")}) {
+        SCOPED_TRACE(indent.size());
+        const SlkImportResult r =
+            parseRegister(text({indent + kTitle, indent + kHeader, indent + data(1),
+                                indent + unpaid, indent + data(3, {{5, ""}})}),
+                          kContract);
+        EXPECT_EQ(invoices(r), (std::vector{invoiceNo(1), invoiceNo(2)}));
+        ASSERT_EQ(r.skipped.size(), 1u);
+        EXPECT_EQ(cp1251ToUtf8(r.skipped[0].reason), "нет суммы без НДС");
+        EXPECT_EQ(r.rows.rows[1].AmountKop, 10000u);
+    }
+}
+
+TEST(ParseRegister, TheSummaryCountsTheRowsAndListsTheSkippedLines) {
+    std::vector<std::string> lines = {kHeader, data(1), data(2)};
+    EXPECT_EQ(cp1251ToUtf8(importSummary(parseRegister(text(lines), kContract))),
+              "Загружено строк реестра: 2.");
+    for (int i = 0; i < 22; ++i) {
+        lines.push_back(data(100 + i, {{6, ""}}));
+    }
+    const SlkImportResult r = parseRegister(text(lines), kContract);
+    std::string expected = "Загружено строк реестра: 2.\nПропущено строк: 22:";
+    for (int line = 4; line < 24; ++line) {
+        expected += "\nстрока " + std::to_string(line) + ": нет суммы НДС";
+    }
+    EXPECT_EQ(cp1251ToUtf8(importSummary(r)), expected + "\n… и еще 2");
+    EXPECT_EQ(importSummary(parseRegister("", kContract)), "");
 }
 
 TEST(ParseRegister, WithoutHeaderTheFirstValidLineStartsTheRows) {

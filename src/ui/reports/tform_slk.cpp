@@ -144,9 +144,14 @@ void TFormSlk::Button2Click() {
 void TFormSlk::Button3Click() {
     SlkImportResult read =
         parseRegister(toCp1251(memo_->toPlainText()), context_.store.Agent.ContractNo.view());
+    // Said after every import, so the count can be checked against the principal's register.
+    const std::string summary = importSummary(read);
     context_.reports.sets.SlkSet = std::move(read.rows);
     for (const std::string& message : read.messages) {
         context_.messages.showMessage(fromCp1251(message));
+    }
+    if (!summary.empty()) {
+        context_.messages.showMessage(fromCp1251(summary));
     }
     confirmed_ = true;
     accept();

@@ -131,7 +131,21 @@ TEST_F(ImportDialogTest, RegisterTypedWithTheKeyboardOnlyIsImported) {
     EXPECT_EQ(cell(0, 0), QStringLiteral("11111111"));
     EXPECT_EQ(cell(0, 3), QStringLiteral("1000"));
     EXPECT_EQ(combo(1)->currentIndex(), 2) << "March, from the invoice date";
-    EXPECT_EQ(messages(), "");
+    EXPECT_EQ(messages(), "Загружено строк реестра: 1.");
+}
+
+TEST_F(ImportDialogTest, AfterOkTheRowsReadAndEveryLineSkippedAreSaid) {
+    // An unpaid invoice leaves its state empty: still a row. One without VAT cannot be.
+    const QString unpaid =
+        QString(kLine).replace(QStringLiteral("\tpaid\tx"), QStringLiteral("\t\t"));
+    const QString noVat = QString(kLine).replace(QStringLiteral("\t180\t"), QStringLiteral("\t\t"));
+    importText(QStringLiteral("AGENT_CUSTNO\tCLIENT_CUSTNO\tCLIENT_CUSTNAME\tINVOICE\t"
+                              "INVOICE_DATE\tINVOICE_DUE\tINVOICE_TAX\tINVOICE_SUMM\tSTATE\t"
+                              "STATE_DATE\n") +
+               kLine + QLatin1Char('\n') + unpaid + QLatin1Char('\n') + noVat);
+    EXPECT_EQ(importedRows(), 2u);
+    EXPECT_EQ(messages(), "Загружено строк реестра: 2.\nПропущено строк: 1:\n"
+                          "строка 4: нет суммы НДС");
 }
 
 TEST_F(ImportDialogTest, AnImportThatReadsNoRowSaysSoAndStillEmptiesTheReport) {
@@ -180,7 +194,7 @@ TEST_F(ImportDialogTest, OkReadsThePasteMadeJustBefore) {
     ASSERT_EQ(importedRows(), 2u);
     EXPECT_EQ(cell(0, 1), QStringLiteral("1000000000001"));
     EXPECT_EQ(cell(1, 1), QStringLiteral("1000000000002"));
-    EXPECT_EQ(messages(), "");
+    EXPECT_EQ(messages(), "Загружено строк реестра: 2.");
 }
 
 TEST_F(ImportDialogTest, CancelAndEscapeKeepTheTextAndTheImportedRows) {
@@ -258,7 +272,8 @@ TEST_F(ImportDialogTest, OpenAndADropReadEverySpreadsheetFileIntoTheSameReport) 
                 EXPECT_TRUE(memoText().starts_with("Invoices register for 12345678\t"));
                 click(dialog, QStringLiteral("Button3")); // "OK"
             });
-            EXPECT_EQ(messages(), "");
+            EXPECT_EQ(messages(), "Загружено строк реестра: 3.");
+            sink.messages.clear();
             ASSERT_EQ(importedRows(), 3u);
             EXPECT_EQ(cell(1, 3), QStringLiteral("1234.56"));
             EXPECT_EQ(cell(1, 2), QStringLiteral("16.03.2013")) << "a day number as its date";

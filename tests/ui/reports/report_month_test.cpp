@@ -108,6 +108,9 @@ protected:
             click(dialog, QStringLiteral("Button3")); // "OK"
     });
     click(*report, QStringLiteral("SpeedButton5"));
+    EXPECT_EQ(sink.messages.join('\n').toStdString(),
+              fromFile ? "Загружено строк реестра: 1." : "Загружено строк реестра: 2.");
+    sink.messages.clear();
     ASSERT_EQ(grid()->rowCount(), fromFile ? 1 : 2);
     EXPECT_EQ(combo(1)->currentIndex(), 10) << "November, from the first invoice date";
     test::type(*report, 10, QStringLiteral("10"));

@@ -55,7 +55,7 @@ protected:
         }
     }
     // Imports, through "Slk", a register of one invoice of 1000.00 net, 180.00 VAT and 1180.00
-    // with VAT, dated in March 2013.
+    // with VAT, dated in March 2013; the import's count of rows is taken as read.
     void importOneInvoice() {
         whenModal(QStringLiteral("FormSlk"), [](QDialog& dialog) {
             static_cast<TFormSlk&>(dialog).textArea()->setPlainText(QStringLiteral(
@@ -63,6 +63,8 @@ protected:
             click(dialog, QStringLiteral("Button3"));
         });
         click(*report, QStringLiteral("SpeedButton5"));
+        EXPECT_EQ(sink.messages, QStringList{QStringLiteral("Загружено строк реестра: 1.")});
+        sink.messages.clear();
     }
     QLineEdit* cellEditor() const {
         for (QLineEdit* e : grid()->viewport()->findChildren<QLineEdit*>()) {
