@@ -1,6 +1,7 @@
 // Register files: the largest register a report holds (801 invoices) and a sheet of 10 000 rows,
-// both .xlsx as LibreOffice writes them, read into the register text. The peak memory of the
-// process is reported with each, as the counter "peak_MiB".
+// both .xlsx as LibreOffice writes them, and the 801 invoices as an .xls whose INVOICE_SUMM cells
+// are formulas, read into the register text. The peak memory of the process is reported with
+// each, as the counter "peak_MiB".
 
 #include "reports/register_file.h"
 #include "reports/slk_import.h"
@@ -55,6 +56,12 @@ void BM_ReadXlsxOf801InvoicesInChildProcess(benchmark::State& state) {
     readRegister(state, "register_801.xlsx", 803, registerTextInChildProcess);
 }
 BENCHMARK(BM_ReadXlsxOf801InvoicesInChildProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The formulas count with the values the file keeps for them.
+void BM_ReadXlsOf801InvoicesWithFormulas(benchmark::State& state) {
+    readRegister(state, "register_801.xls", 803);
+}
+BENCHMARK(BM_ReadXlsOf801InvoicesWithFormulas)->Unit(benchmark::kMillisecond);
 
 void BM_ReadXlsxOf10000Rows(benchmark::State& state) {
     readRegister(state, "register_10000_rows.xlsx", 10000);

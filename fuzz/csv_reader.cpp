@@ -1,4 +1,4 @@
-// CSV text through liborcus's parser: whatever the bytes, a text or a message, and a text the
+// CSV text: whatever the bytes, a text or a message, and a text the
 // register import can take; never a crash, a leak or a hang.
 #include "register_text_check.h"
 #include "reports/csv_sheet.h"

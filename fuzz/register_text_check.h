@@ -2,6 +2,7 @@
 // What every reader of a register file promises: text or a message, never both, and a text
 // that is a rectangle of TAB-separated one-line fields the register import can take.
 #include "fuzz_check.h"
+#include "reports/isolated_read.h"
 #include "reports/sheet_text.h"
 #include "reports/slk_import.h"
 
@@ -28,6 +29,13 @@ inline void checkRegisterText(const SheetText& sheet) {
         rowStart = end + 1;
     }
     parseRegister(sheet.text, "12345678");
+}
+
+// A read in a child: what stopped it gives no text, and what it gave keeps the promises above.
+inline void checkRegisterText(const IsolatedRead& read) {
+    require(read.stopped.empty() || (read.result.text.empty() && read.result.message.empty()),
+            "a stopped read gives nothing");
+    checkRegisterText(read.result);
 }
 
 } // namespace kestrelon::fuzz

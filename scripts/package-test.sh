@@ -24,7 +24,7 @@ dpkg-deb -x "$deb" "$root"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6widgets6 libqt6printsupport6 libqt6gui6 fonts-liberation2 \
-    liborcus-0.17-0 liborcus-parser-0.17-0 libfreexl1; do
+    libgsf-1-114 libxml2 zlib1g; do
     [[ "$depends" == *"$dependency"* ]] || fail "Depends lacks $dependency: $depends"
 done
 

@@ -14,7 +14,8 @@ packages=(
     cups cups-filters poppler-utils
     clang libclang-rt-dev
     file desktop-file-utils
-    liborcus-dev libfreexl-dev
+    libgsf-1-dev libxml2-dev zlib1g-dev
+    locales
 )
 
 missing=()
@@ -33,6 +34,15 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+fi
+
+# The readers of numbers are tested under the Russian locale the program's users have.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    "${sudo_cmd[@]}" localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
 fi
 
 build_type=${KESTRELON_BUILD_TYPE:-RelWithDebInfo}

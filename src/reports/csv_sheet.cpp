@@ -1,68 +1,28 @@
 #include "csv_sheet.h"
 
+#include "csv_fields.h"
 #include "register_row.h"
 #include "store/cp1251.h"
 #include "sylk_number.h"
 #include "sylk_text.h"
 
-#include <orcus/csv_parser.hpp>
-
 #include <array>
 #include <cstdint>
-#include <exception>
 #include <string>
 
 namespace kestrelon {
 namespace {
 
-// The parser skips blanks, TAB among them, after a closing quote, and so would take the TAB
-// that separates a quoted field from the next as part of the gap. A TAB is handed to it as
-// the unit separator, which text never holds, and a field's own TAB becomes a space either way.
-constexpr char kTabStandIn = '\x1F';
-
-// The parser takes "\n" as the end of a line; files also end lines with "\r\n" or "\r".
-std::string forParser(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\t') {
-            out += kTabStandIn;
-        } else if (text[i] != '\r') {
-            out += text[i];
-        } else if (i + 1 == text.size() || text[i + 1] != '\n') {
-            out += '\n';
-        }
+// A field's text as a cell: a number when it is one as it stands, once the digits a spreadsheet
+// never shows are dropped; a text longer than any cell is left whole for the book to refuse.
+SheetCell cellOf(std::string_view field) {
+    SheetCell cell{std::string(field), false};
+    if (field.size() <= kMaxCellText) {
+        cell.text = spreadsheetDigits(std::move(cell.text));
+        cell.number = plainDecimal(cell.text) == cell.text;
     }
-    return out;
+    return cell;
 }
-
-class CellsOut {
-public:
-    CellsOut(WorkbookCells& book, std::size_t sheet) : book_(book), sheet_(sheet) {}
-
-    void begin_parse() {}
-    void end_parse() {}
-    void begin_row() {
-        ++y_;
-        x_ = 0;
-    }
-    void end_row() {}
-    void cell(const char* p, std::size_t n, bool) {
-        ++x_;
-        if (n == 0) {
-            return;
-        }
-        std::string text = oneLineText(std::string_view(p, n));
-        const bool number = plainDecimal(text) == text;
-        book_.setCell(sheet_, x_, y_, {std::move(text), number});
-    }
-
-private:
-    WorkbookCells& book_;
-    std::size_t sheet_;
-    int x_ = 0;
-    int y_ = 0;
-};
 
 } // namespace
 
@@ -106,19 +66,18 @@ char csvSeparator(std::string_view text) {
 }
 
 void readCsv(std::string_view fileBytes, WorkbookCells& book) {
-    const std::string read = sylkFileText(fileBytes);
-    const char separator = csvSeparator(read);
-    const std::string text = forParser(read);
-    orcus::csv::parser_config config;
-    config.delimiters = std::string(1, separator == '\t' ? kTabStandIn : separator);
-    config.text_qualifier = '"';
-    config.trim_cell_value = false;
-    CellsOut out(book, book.addSheet("CSV"));
+    const std::string text = sylkFileText(fileBytes);
+    const std::size_t sheet = book.addSheet("CSV");
     try {
-        orcus::csv_parser<CellsOut> parser(text.data(), text.size(), out, config);
-        parser.parse();
-    } catch (const std::exception& e) {
-        book.fail("текст CSV не читается ("_cp + utf8ToCp1251(e.what()).substr(0, 200) + ")");
+        readCsvFields(text, csvSeparator(text),
+                      [&](std::size_t row, std::size_t column, std::string_view field) {
+                          if (!field.empty() && !book.failed()) {
+                              book.setCell(sheet, static_cast<int>(column), static_cast<int>(row),
+                                           cellOf(field));
+                          }
+                      });
+    } catch (const CsvSyntaxError& e) {
+        book.fail("текст CSV не читается ("_cp + std::string(e.what()) + ")");
     }
 }
 

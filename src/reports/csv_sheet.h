@@ -1,6 +1,5 @@
 #pragma once
-// Reading a register saved as CSV text, with liborcus's CSV parser. Only this file and its
-// source know the parser.
+// Reading a register saved as CSV text: its separator, its fields and the cells they make.
 
 #include "workbook_cells.h"
 
@@ -20,7 +19,8 @@ char csvSeparator(std::string_view text);
 // Fills `book` with the one sheet of CSV text in UTF-8 (with or without its byte-order mark)
 // or cp1251. Fields in double quotes may hold the separator, line breaks and doubled quotes.
 // CSV keeps no types: the texts stay as written, and a text that is a plain number counts as
-// a number, so that a day number in a date column shows as a date.
+// a number, so that a day number in a date column shows as a date. A number with more than 15
+// significant digits is read as a spreadsheet reads it (spreadsheetDigits).
 void readCsv(std::string_view fileBytes, WorkbookCells& book);
 
 } // namespace kestrelon

@@ -3,6 +3,7 @@
 #include "store/cp1251.h"
 
 #include <cerrno>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -51,15 +52,17 @@ void stopQuietlyOnCrash() {
     }
 }
 
-// The address space this process uses now, which the child starts with.
+// The address space this process uses now, which the child starts with: the first number of
+// /proc/self/statm, in pages. Read with from_chars, which no locale changes.
 unsigned long long addressSpaceInUse() {
-    unsigned long long pages = 0;
+    char text[64] = {};
+    std::size_t size = 0;
     if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%llu", &pages) != 1) {
-            pages = 0;
-        }
+        size = std::fread(text, 1, sizeof text, statm);
         std::fclose(statm);
     }
+    unsigned long long pages = 0;
+    std::from_chars(text, text + size, pages);
     return pages * static_cast<unsigned long long>(sysconf(_SC_PAGESIZE));
 }
 
@@ -77,26 +80,51 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-[[noreturn]] void runChild(int out, const std::function<SheetText()>& read,
-                           unsigned long long memory) {
-    stopQuietlyOnCrash();
-    // AddressSanitizer reserves terabytes of address space for itself, so a limit would stop
-    // a sanitized child before it starts.
-    if (!kSanitized && memory != 0) {
-        const rlimit limit{memory, memory};
-        setrlimit(RLIMIT_AS, &limit);
-    }
-    std::string message;
-    try {
-        const SheetText result = read();
-        message = (result.ok() ? "T" : "M") + (result.ok() ? result.text : result.message);
-    } catch (const std::exception&) {
-        message = "X";
-    }
-    _exit(writeAll(out, message) ? 0 : 1);
+[[noreturn]] void runChild(int out, const std::function<SheetText()>& read) {
+    becomeReadingChild();
+    _exit(writeAll(out, childReply(read)) ? 0 : 1);
 }
 
 } // namespace
+
+void becomeReadingChild() {
+    stopQuietlyOnCrash();
+    // AddressSanitizer reserves terabytes of address space for itself, so a limit would stop
+    // a sanitized child before it starts.
+    const unsigned long long inUse = addressSpaceInUse();
+    if (!kSanitized && inUse != 0) {
+        const rlimit limit{inUse + kChildMemory, inUse + kChildMemory};
+        setrlimit(RLIMIT_AS, &limit);
+    }
+}
+
+std::string childReply(const std::function<SheetText()>& read) {
+    try {
+        const SheetText result = read();
+        return (result.ok() ? "T" : "M") + (result.ok() ? result.text : result.message);
+    } catch (...) {
+        return "X";
+    }
+}
+
+IsolatedRead fromChildReply(std::string_view reply) {
+    if (reply.empty() || (reply[0] != 'T' && reply[0] != 'M')) {
+        return {{}, "чтение прервалось: не хватило памяти или файл поврежден"_cp};
+    }
+    const std::string payload(reply.substr(1));
+    return {reply[0] == 'T' ? SheetText{payload, {}} : SheetText{{}, payload}, {}};
+}
+
+std::string childStopped(int waitStatus) {
+    if (WIFSIGNALED(waitStatus)) {
+        return "чтение прервалось (сигнал "_cp + std::to_string(WTERMSIG(waitStatus)) + ")";
+    }
+    return "чтение прервалось: не хватило памяти или файл поврежден"_cp;
+}
+
+std::string readTimedOut(std::chrono::milliseconds timeout) {
+    return "чтение не закончилось за "_cp + std::to_string(timeout.count() / 1000) + " с"_cp;
+}
 
 IsolatedRead readIsolated(const std::function<SheetText()>& read,
                           std::chrono::milliseconds timeout) {
@@ -104,11 +132,10 @@ IsolatedRead readIsolated(const std::function<SheetText()>& read,
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
         return {{}, "не удалось начать чтение: "_cp + std::strerror(errno)};
     }
-    const unsigned long long memory = addressSpaceInUse() + kChildMemory;
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(pipeFds[0]);
-        runChild(pipeFds[1], read, memory);
+        runChild(pipeFds[1], read);
     }
     ::close(pipeFds[1]);
     if (child < 0) {
@@ -146,17 +173,12 @@ IsolatedRead readIsolated(const std::function<SheetText()>& read,
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
     if (timedOut) {
-        return {{},
-                "чтение не закончилось за "_cp + std::to_string(timeout.count() / 1000) + " с"_cp};
+        return {{}, readTimedOut(timeout)};
     }
-    if (WIFSIGNALED(status)) {
-        return {{}, "чтение прервалось (сигнал "_cp + std::to_string(WTERMSIG(status)) + ")"};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return {{}, childStopped(status)};
     }
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || received.empty() || received[0] == 'X') {
-        return {{}, "чтение прервалось: не хватило памяти или файл поврежден"_cp};
-    }
-    const std::string payload = received.substr(1);
-    return {received[0] == 'T' ? SheetText{payload, {}} : SheetText{{}, payload}, {}};
+    return fromChildReply(received);
 }
 
 } // namespace kestrelon

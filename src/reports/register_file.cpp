@@ -1,13 +1,16 @@
 #include "register_file.h"
 
+#include "classic_locale_scope.h"
 #include "csv_sheet.h"
-#include "freexl_workbook.h"
 #include "isolated_read.h"
-#include "orcus_workbook.h"
+#include "ods_workbook.h"
 #include "store/cp1251.h"
 #include "sylk_reader.h"
 #include "sylk_text.h"
 #include "workbook_cells.h"
+#include "xls_workbook.h"
+#include "xlsx_workbook.h"
+#include "zip_workbook.h"
 
 #include <string>
 
@@ -49,6 +52,7 @@ std::string registerFileTooLarge(std::string_view fileName) {
 }
 
 SheetText registerTextFromFile(std::string_view fileBytes, std::string_view fileName) {
+    const ClassicLocaleScope numbersAsWritten;
     if (fileBytes.size() > kMaxRegisterFileBytes) {
         return {{}, registerFileTooLarge(fileName)};
     }
@@ -61,8 +65,10 @@ SheetText registerTextFromFile(std::string_view fileBytes, std::string_view file
             book.fail(damagedFileProblem());
         } else if (kind == ZipWorkbook::OpenDocument && isEncryptedOpenDocument(fileBytes)) {
             book.fail(passwordProblem());
+        } else if (kind == ZipWorkbook::OpenDocument) {
+            readOdsWorkbook(fileBytes, book);
         } else {
-            readZipWorkbook(fileBytes, kind, book);
+            readXlsxWorkbook(fileBytes, book);
         }
         return fromBook(book, fileName);
     }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <optional>
 
 namespace kestrelon {
 namespace {
@@ -42,10 +41,6 @@ void SheetCells::setCell(int x, int y, SheetCell cell) {
     lastRow_ = std::max(lastRow_, y);
 }
 
-void SheetCells::addFormat(std::string_view format) {
-    dateFormats_.push_back(isDateFormat(format));
-}
-
 void SheetCells::setCellFormat(int x, int y, std::size_t index) {
     put(cellFormats_, {y, x}, index);
 }
@@ -72,12 +67,7 @@ SheetCells::HeaderDates SheetCells::headerDates() const {
     return header;
 }
 
-bool SheetCells::showsDate(const Place& place, const HeaderDates& header) const {
-    if (place.first > header.row && header.row != 0 &&
-        std::find(header.columns.begin(), header.columns.end(), place.second) !=
-            header.columns.end()) {
-        return true;
-    }
+bool SheetCells::hasDateFormat(const Place& place) const {
     // A cell's own format comes before its row's, and the row's before its column's.
     std::optional<std::size_t> format = formatOf(cellFormats_, place);
     if (!format) {
@@ -87,6 +77,20 @@ bool SheetCells::showsDate(const Place& place, const HeaderDates& header) const 
         format = formatOf(columnFormats_, place.second);
     }
     return format && *format < dateFormats_.size() && dateFormats_[*format];
+}
+
+std::optional<std::string> SheetCells::dateShown(const Place& place, const SheetCell& cell,
+                                                 const HeaderDates& header) const {
+    const bool belowDateHeader = header.row != 0 && place.first > header.row &&
+                                 std::find(header.columns.begin(), header.columns.end(),
+                                           place.second) != header.columns.end();
+    if (!cell.number) {
+        return belowDateHeader ? dateFromYearFirstText(cell.text) : std::nullopt;
+    }
+    if (belowDateHeader || hasDateFormat(place)) {
+        return dateFromDayNumber(cell.text, dayNumberShift_);
+    }
+    return std::nullopt;
 }
 
 std::string SheetCells::pastedText() const {
@@ -101,11 +105,7 @@ std::string SheetCells::pastedText() const {
                 continue;
             }
             const SheetCell& cell = next->second;
-            std::optional<std::string> date;
-            if (cell.number && showsDate(next->first, header)) {
-                date = dateFromDayNumber(cell.text, dayNumberShift_);
-            }
-            text += date.value_or(cell.text);
+            text += dateShown(next->first, cell, header).value_or(cell.text);
             ++next;
         }
     }

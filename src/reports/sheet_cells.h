@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,11 +33,8 @@ public:
     // Workbooks keep day numbers from 30.12.1899 or, in the 1904 date system, from 01.01.1904.
     void useDateSystem1904() { dayNumberShift_ = 1462; }
 
-    // The formats are numbered from 0 in the order they are added; an index that names no
-    // format selects none.
-    void addFormat(std::string_view format);
-    // The list at once, as whether each format shows a date, for files that number their
-    // formats themselves.
+    // The number formats, numbered from 0, as whether each shows a date (isDateFormat); an
+    // index that names no format selects none.
     void setDateFormats(std::vector<bool> showsDate) { dateFormats_ = std::move(showsDate); }
     void setCellFormat(int x, int y, std::size_t index);
     void setRowFormat(int y, std::size_t index);
@@ -46,7 +43,9 @@ public:
     // Rows 1 to the last row with a value, each with the same number of fields: columns 1 to
     // the last column with a value, an empty cell an empty field; lines joined by "\n". A number
     // shows as a date ("DD.MM.YYYY") when its cell, row or column (in that order) has a date
-    // format, or when it lies below a header cell "INVOICE_DATE" or "STATE_DATE".
+    // format, or when it lies below a header cell "INVOICE_DATE" or "STATE_DATE". Below those
+    // header cells a text that is a valid date written year first ("2013-03-15", "2013/03/15
+    // 14:30") shows as that date too, as programs export dates so to text files.
     std::string pastedText() const;
 
 private:
@@ -59,7 +58,10 @@ private:
     };
 
     HeaderDates headerDates() const;
-    bool showsDate(const Place& place, const HeaderDates& header) const;
+    bool hasDateFormat(const Place& place) const;
+    // The date `cell` shows at `place`, if it shows one.
+    std::optional<std::string> dateShown(const Place& place, const SheetCell& cell,
+                                         const HeaderDates& header) const;
 
     std::map<Place, SheetCell> cells_;
     bool holdsRegister_ = false;

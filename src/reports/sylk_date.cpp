@@ -1,6 +1,7 @@
 #include "sylk_date.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstddef>
 
 namespace kestrelon {
@@ -33,6 +34,57 @@ std::string twoDigits(int n) {
     return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A run of `min` to `max` digits at text[pos], read as a number; pos moves past it.
+std::optional<int> digitsAt(std::string_view text, std::size_t& pos, std::size_t min,
+                            std::size_t max) {
+    std::size_t end = pos;
+    int value = 0;
+    for (; end < text.size() && end - pos < max && isDigit(text[end]); ++end) {
+        value = value * 10 + (text[end] - '0');
+    }
+    if (end - pos < min || (end < text.size() && isDigit(text[end]))) {
+        return std::nullopt;
+    }
+    pos = end;
+    return value;
+}
+
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// "H:MM", "H:MM:SS" or "H:MM:SS.fff", the hour with one or two digits: the whole of `text`.
+bool isTimeOfDay(std::string_view text) {
+    std::size_t pos = 0;
+    const std::optional<int> hour = digitsAt(text, pos, 1, 2);
+    if (!hour || *hour > 23 || pos == text.size() || text[pos++] != ':') {
+        return false;
+    }
+    const std::optional<int> minute = digitsAt(text, pos, 2, 2);
+    if (!minute || *minute > 59) {
+        return false;
+    }
+    if (pos < text.size() && text[pos] == ':') {
+        const std::optional<int> second = digitsAt(text, ++pos, 2, 2);
+        if (!second || *second > 59) {
+            return false;
+        }
+        if (pos < text.size() && text[pos] == '.') {
+            return digitsAt(text, ++pos, 1, 9).has_value() && pos == text.size();
+        }
+    }
+    return pos == text.size();
+}
+
 bool isLatinLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -51,7 +103,9 @@ std::optional<std::string> dateFromDayNumber(std::string_view plain, long shift)
     if (whole.empty() || whole.size() > 7 || whole.front() == '-') {
         return std::nullopt;
     }
-    const long dayNumber = std::stol(std::string(whole)) + shift;
+    long dayNumber = 0;
+    std::from_chars(whole.data(), whole.data() + whole.size(), dayNumber);
+    dayNumber += shift;
     if (dayNumber < 1 || dayNumber > kLastDay) {
         return std::nullopt;
     }
@@ -59,8 +113,32 @@ std::optional<std::string> dateFromDayNumber(std::string_view plain, long shift)
     return dateText(date.day, date.month, date.year);
 }
 
+std::optional<std::string> dateFromYearFirstText(std::string_view text) {
+    std::size_t pos = 0;
+    const std::optional<int> year = digitsAt(text, pos, 4, 4);
+    if (!year || *year == 0 || pos == text.size() || (text[pos] != '-' && text[pos] != '/')) {
+        return std::nullopt;
+    }
+    const char separator = text[pos++];
+    const std::optional<int> month = digitsAt(text, pos, 1, 2);
+    if (!month || *month < 1 || *month > 12 || pos == text.size() || text[pos++] != separator) {
+        return std::nullopt;
+    }
+    const std::optional<int> day = digitsAt(text, pos, 1, 2);
+    if (!day || *day < 1 || *day > daysInMonth(*year, *month)) {
+        return std::nullopt;
+    }
+    if (pos < text.size() &&
+        ((text[pos] != ' ' && text[pos] != 'T') || !isTimeOfDay(text.substr(pos + 1)))) {
+        return std::nullopt;
+    }
+    return dateText(*day, *month, *year);
+}
+
 std::string dateText(int day, int month, long year) {
-    return twoDigits(day) + "." + twoDigits(month) + "." + std::to_string(year);
+    const std::string digits = std::to_string(year);
+    return twoDigits(day) + "." + twoDigits(month) + "." +
+           std::string(digits.size() < 4 ? 4 - digits.size() : 0, '0') + digits;
 }
 
 bool isDateFormat(std::string_view format) {
@@ -86,6 +164,10 @@ bool isDateFormat(std::string_view format) {
     }
     endRun();
     return date;
+}
+
+std::optional<std::string> dateFromIsoDateTime(std::string_view text) {
+    return dateFromYearFirstText(text.substr(0, text.find('T')));
 }
 
 } // namespace kestrelon

@@ -19,7 +19,18 @@ std::optional<std::string> dateFromDayNumber(std::string_view plain, long shift 
 // in "h:mm", so they do not make a date; words such as "General" are not codes at all.
 bool isDateFormat(std::string_view format);
 
-// A date as the register shows it: "DD.MM.YYYY".
+// A date written year first, as many programs export dates to text: "YYYY-MM-DD" or
+// "YYYY/MM/DD", the month and the day with one or two digits, maybe followed by a time of day
+// after a space or a "T" ("2013-03-15 14:30", "2013-03-15T14:30:05.5"). The date as
+// "DD.MM.YYYY", the time dropped; nullopt for any other text and for a day that no calendar
+// has (2013-02-29).
+std::optional<std::string> dateFromYearFirstText(std::string_view text);
+
+// A date cell as workbooks keep it, an ISO 8601 date with maybe a time and a zone after a "T"
+// ("2013-03-15", "2013-03-15T00:00:00.000Z"): the date as "DD.MM.YYYY"; nullopt otherwise.
+std::optional<std::string> dateFromIsoDateTime(std::string_view text);
+
+// A date as the register shows it: "DD.MM.YYYY", the year with four digits.
 std::string dateText(int day, int month, long year);
 
 } // namespace kestrelon

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <system_error>
 
 namespace kestrelon {
 namespace {
@@ -55,6 +56,32 @@ std::string placePoint(const std::string& digits, long point) {
     return (integer.empty() ? "0" : integer) + (fraction.empty() ? "" : "." + fraction);
 }
 
+// The digits of a plain decimal from its first to its last that is not zero; nullopt for any
+// other text. A whole part with a leading zero ("0012") is a code, not a number.
+std::optional<std::size_t> significantDigits(std::string_view text) {
+    if (text.starts_with('-')) {
+        text.remove_prefix(1);
+    }
+    const std::size_t point = text.find('.');
+    const std::string_view integer = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto allDigits = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (integer.empty() || !allDigits(integer) || !allDigits(fraction) ||
+        (integer.size() > 1 && integer.front() == '0') ||
+        (point != std::string_view::npos && fraction.empty())) {
+        return std::nullopt;
+    }
+    const std::size_t first = text.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return 0;
+    }
+    const std::size_t last = text.find_last_of("123456789");
+    return last - first + 1 - (point > first && point < last ? 1 : 0);
+}
+
 } // namespace
 
 std::optional<std::string> plainDecimal(std::string_view text) {
@@ -102,6 +129,29 @@ std::string plainDecimal(double value) {
     const auto end =
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 15);
     return plainDecimal(std::string_view(digits, end.ptr - digits)).value_or("0");
+}
+
+std::string spreadsheetDigits(std::string text) {
+    constexpr std::size_t kDoubleDigits = 15;
+    const std::optional<std::size_t> digits = significantDigits(text);
+    if (!digits || *digits <= kDoubleDigits) {
+        return text;
+    }
+    // from_chars, unlike strtod, reads "." whatever the program's locale.
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return text;
+    }
+    return plainDecimal(value);
+}
+
+std::optional<std::string> cellNumber(std::string_view written) {
+    std::optional<std::string> plain = plainDecimal(written);
+    if (plain) {
+        *plain = spreadsheetDigits(std::move(*plain));
+    }
+    return plain;
 }
 
 } // namespace kestrelon

@@ -20,4 +20,18 @@ std::optional<std::string> plainDecimal(std::string_view text);
 // file should hold, give "0".
 std::string plainDecimal(double value);
 
+// A number in a file of text (CSV, SYLK) as a spreadsheet that opens the file keeps it: as a
+// double. Up to 15 significant digits that changes nothing, and the text stays as written (a
+// 13-digit invoice number, "1500.00"); more digits, which only a writer's floating-point noise
+// gives ("707.28999999999999998"), become what plainDecimal(double) shows ("707.29"). Only a
+// plain decimal (an optional "-", digits, and "." and digits) is a number here, and not one
+// whose whole part starts with a 0, which is a code ("00020001"); any other text, and a number
+// beyond what a double holds, stays as it is.
+std::string spreadsheetDigits(std::string text);
+
+// A number as its cell keeps it, as plainDecimal writes it: its digits as written, but for the
+// 16th and 17th digits that files keep of a double and spreadsheets never show
+// ("1456.7799999999999" is 1456.78). nullopt when the text is no number.
+std::optional<std::string> cellNumber(std::string_view written);
+
 } // namespace kestrelon

@@ -1,11 +1,13 @@
 #include "sylk_reader.h"
 
-#include "sheet_cells.h"
 #include "store/cp1251.h"
+#include "sylk_date.h"
 #include "sylk_number.h"
 #include "sylk_record.h"
 #include "sylk_text.h"
+#include "workbook_cells.h"
 
+#include <charconv>
 #include <optional>
 #include <span>
 #include <vector>
@@ -13,8 +15,8 @@
 namespace kestrelon {
 namespace {
 
-// Far beyond any register, and small enough that the pasted text of a damaged file that names
-// its last cell stays a few megabytes.
+// The largest sheet SYLK's writers name; the workbook's own limits then keep a damaged file
+// that names a far cell from laying out a sheet of megabytes.
 constexpr int kMaxColumn = 256;
 constexpr int kMaxRow = 65536;
 constexpr std::size_t kMaxQuotedField = 40;
@@ -38,7 +40,9 @@ std::optional<int> smallNumber(std::string_view digits) {
         digits.find_first_not_of("0123456789") != std::string_view::npos) {
         return std::nullopt;
     }
-    return std::stoi(std::string(digits));
+    int number = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return number;
 }
 
 std::optional<int> positiveNumber(std::string_view digits, int limit) {
@@ -53,16 +57,20 @@ std::optional<SheetCell> cellValue(std::string_view value) {
         return SheetCell{quotedText(value.substr(1)), false};
     }
     if (std::optional<std::string> number = plainDecimal(value)) {
-        return SheetCell{std::move(*number), true};
+        return SheetCell{spreadsheetDigits(std::move(*number)), true};
     }
     if (value == "TRUE" || value == "FALSE" || value.front() == '#') {
-        return SheetCell{oneLineText(value), false};
+        return SheetCell{std::string(value), false};
     }
     return std::nullopt;
 }
 
+// The one sheet of a SYLK file, into a workbook so that its cells keep to the same limits as
+// every other file's.
 class SheetReader {
 public:
+    explicit SheetReader(WorkbookCells& book) : book_(book), sheet_(book.addSheet("SYLK")) {}
+
     Problem read(const SylkRecord& record) {
         if (record.type() == "C") {
             return readCell(record);
@@ -76,7 +84,8 @@ public:
         return std::nullopt; // ID, B, O and the records that do not touch the cells
     }
 
-    const SheetCells& sheet() const { return sheet_; }
+    // The formats are resolved when the text is laid out, so the list is handed over whole.
+    void finish() { book_.setDateFormats(dateFormats_); }
 
 private:
     // X and Y move the current cell; a record without one keeps the current column or row.
@@ -118,7 +127,7 @@ private:
             return "неверное значение ячейки "_cp + quoted("K" + std::string(value)) +
                    ": не число и не текст в кавычках"_cp;
         }
-        sheet_.setCell(x_, y_, std::move(*cell));
+        book_.setCell(sheet_, x_, y_, std::move(*cell));
         return std::nullopt;
     }
 
@@ -165,14 +174,14 @@ private:
             return std::nullopt;
         }
         if (forCell || !forOthers) {
-            sheet_.setCellFormat(x_, y_, *index);
+            book_.setCellFormat(sheet_, x_, y_, *index);
             return std::nullopt;
         }
         if (row) {
-            sheet_.setRowFormat(*row, *index);
+            book_.setRowFormat(sheet_, *row, *index);
         }
         if (column) {
-            sheet_.setColumnFormat(*column, *index);
+            book_.setColumnFormat(sheet_, *column, *index);
         }
         return std::nullopt;
     }
@@ -181,13 +190,15 @@ private:
     void readFormatList(const SylkRecord& record) {
         for (const std::string& field : fieldsOf(record)) {
             if (field[0] == 'P') {
-                sheet_.addFormat(std::string_view(field).substr(1));
+                dateFormats_.push_back(isDateFormat(std::string_view(field).substr(1)));
                 return;
             }
         }
     }
 
-    SheetCells sheet_;
+    WorkbookCells& book_;
+    std::size_t sheet_;
+    std::vector<bool> dateFormats_;
     int x_ = 1;
     int y_ = 1;
 };
@@ -203,13 +214,18 @@ SheetText registerTextFromSylk(std::string_view fileBytes) {
     if (records.empty() || records.front().line != 1 || records.front().type() != "ID") {
         return {{}, "Это не файл SYLK: первая строка должна начинаться с \"ID\""_cp};
     }
-    SheetReader reader;
+    WorkbookCells book;
+    SheetReader reader(book);
     for (const SylkRecord& record : records) {
         if (record.type() == "E") {
-            return {reader.sheet().pastedText(), {}};
+            reader.finish();
+            return book.registerText();
         }
         if (Problem problem = reader.read(record)) {
             return {{}, lineMessage(record.line, *problem)};
+        }
+        if (book.failed()) {
+            return {{}, lineMessage(record.line, book.registerText().message)};
         }
     }
     return {{},

@@ -10,9 +10,10 @@ namespace {
 
 constexpr char kEscape = '\x1B';
 
-// The length of the line break ESC ":" (some writers put a space after the ESC) at text[pos].
+// The length of the line break at text[pos]: CR LF, or SYLK's ESC ":" (some writers put a
+// space after the ESC). One line break is one space, whatever bytes write it.
 std::size_t lineBreakAt(std::string_view text, std::size_t pos) {
-    for (const std::string_view lineBreak : {"\x1B:", "\x1B :"}) {
+    for (const std::string_view lineBreak : {"\r\n", "\x1B:", "\x1B :"}) {
         if (text.substr(pos, lineBreak.size()) == lineBreak) {
             return lineBreak.size();
         }
@@ -58,7 +59,7 @@ std::string quotedText(std::string_view afterQuote) {
             ++pos;
         }
     }
-    return oneLineText(text);
+    return text;
 }
 
 } // namespace kestrelon

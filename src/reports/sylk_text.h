@@ -14,14 +14,15 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // A cp1251 Russian text is practically never valid UTF-8, so the guess does not go wrong.
 std::string sylkFileText(std::string_view bytes);
 
-// A cell's text kept to one field of one TAB-separated line: a line break written as ESC ":"
-// and every control character become a space, any other ESC, whose sequence depends on the
-// writer, a '?'.
+// A cell's text kept to one field of one TAB-separated line: a line break (CR LF, LF, CR, or
+// ESC ":" in SYLK) becomes one space, and so does a TAB or any other control character; any
+// other ESC, whose sequence depends on the writer, becomes a '?'.
 std::string oneLineText(std::string_view text);
 
 // The text of a quoted value, given without its opening quote: up to the field's end, one
-// closing quote dropped and "" read as ", kept to one line. Some writers double inner quotes
-// and some do not; both give the same text.
+// closing quote dropped and "" read as ". Some writers double inner quotes and some do not;
+// both give the same text. Its line breaks (ESC ":") are left to oneLineText, which every
+// reader's cells pass through.
 std::string quotedText(std::string_view afterQuote);
 
 } // namespace kestrelon

@@ -1,6 +1,7 @@
 #include "workbook_cells.h"
 
 #include "store/cp1251.h"
+#include "sylk_text.h"
 
 #include <algorithm>
 #include <utility>
@@ -39,6 +40,11 @@ void WorkbookCells::setCell(std::size_t sheet, int x, int y, SheetCell cell) {
         return;
     }
     Sheet& target = sheets_[sheet];
+    if (cell.text.size() > kMaxCellText) {
+        fail("лист «"_cp + target.name + "», ячейка "_cp + cellName(x, y) + ": текст длиннее "_cp +
+             std::to_string(kMaxCellText) + " знаков; в реестре таких ячеек не бывает"_cp);
+        return;
+    }
     const std::size_t columns = std::max(target.cells.lastColumn(), x);
     const std::size_t rows = std::max(target.cells.lastRow(), y);
     if (columns * rows > kMaxSheetCells) {
@@ -47,12 +53,27 @@ void WorkbookCells::setCell(std::size_t sheet, int x, int y, SheetCell cell) {
              std::to_string(columns) + " столбцов); реестр столько не содержит"_cp);
         return;
     }
+    if (!cell.number) {
+        cell.text = oneLineText(cell.text);
+    }
     target.cells.setCell(x, y, std::move(cell));
 }
 
 void WorkbookCells::setCellFormat(std::size_t sheet, int x, int y, std::size_t format) {
     if (x >= 1 && y >= 1 && keeps(sheet)) {
         sheets_[sheet].cells.setCellFormat(x, y, format);
+    }
+}
+
+void WorkbookCells::setRowFormat(std::size_t sheet, int y, std::size_t format) {
+    if (y >= 1 && keeps(sheet)) {
+        sheets_[sheet].cells.setRowFormat(y, format);
+    }
+}
+
+void WorkbookCells::setColumnFormat(std::size_t sheet, int x, std::size_t format) {
+    if (x >= 1 && keeps(sheet)) {
+        sheets_[sheet].cells.setColumnFormat(x, format);
     }
 }
 
@@ -110,8 +131,28 @@ std::string passwordProblem() {
 }
 
 std::string damagedFileProblem(std::string_view detail) {
-    const std::string shown(detail.substr(0, 200));
+    const std::string shown = libraryWords(detail);
     return "файл поврежден или записан не полностью"_cp + (shown.empty() ? "" : " (" + shown + ")");
+}
+
+std::string libraryWords(std::string_view words) {
+    constexpr std::size_t kMaxShown = 200;
+    std::string shown;
+    for (const char c : words) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool blank = byte <= 0x20 || byte == 0x7F;
+        if (blank && (shown.empty() || shown.back() == ' ')) {
+            continue; // runs of blanks, and blanks in front, are one space or none
+        }
+        if (shown.size() == kMaxShown) {
+            break;
+        }
+        shown += blank ? ' ' : c;
+    }
+    if (!shown.empty() && shown.back() == ' ') {
+        shown.pop_back();
+    }
+    return shown;
 }
 
 std::string cellName(int x, int y) {

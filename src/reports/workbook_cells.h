@@ -18,6 +18,10 @@ namespace kestrelon {
 // this is not a register, and refusing it keeps the text a paste gives a few megabytes.
 inline constexpr std::size_t kMaxSheetCells = 100000;
 
+// No cell of a register holds more than a few hundred characters: a longer text is a damaged
+// or a wrong file, refused before its megabytes travel any further.
+inline constexpr std::size_t kMaxCellText = 4096;
+
 class WorkbookCells {
 public:
     // Sheets are numbered from 0 in the order they are added; `name` is cp1251.
@@ -26,9 +30,13 @@ public:
 
     // x is the column, y the row, both from 1. Once a problem is found, or once the sheets
     // read so far already give the register, further cells are dropped: only the first
-    // sheet and the sheet being read are kept.
+    // sheet and the sheet being read are kept. A text is kept to one line (oneLineText), so
+    // that a name written on two lines stays one field of its row; a text longer than
+    // kMaxCellText is the book's problem, naming its cell.
     void setCell(std::size_t sheet, int x, int y, SheetCell cell);
     void setCellFormat(std::size_t sheet, int x, int y, std::size_t format);
+    void setRowFormat(std::size_t sheet, int y, std::size_t format);
+    void setColumnFormat(std::size_t sheet, int x, std::size_t format);
     void setDateFormats(const std::vector<bool>& showsDate);
     // For the sheets added so far and those still to come.
     void useDateSystem1904();
@@ -66,6 +74,10 @@ std::string passwordProblem();
 
 // What a damaged or cut-short file is told; `detail`, when given, is the library's own words.
 std::string damagedFileProblem(std::string_view detail = {});
+
+// A library's own words (cp1251) as a message shows them: on one line, every run of line
+// breaks, control characters and spaces one space, none at either end, at most 200 characters.
+std::string libraryWords(std::string_view words);
 
 // A cell's name as a spreadsheet shows it: column letters, then the row ("A1", "AA10").
 std::string cellName(int x, int y);

@@ -67,8 +67,8 @@ TEST(ReadIsolated, WhatTheChildGivesComesBackAndWhatStopsItIsTold) {
     EXPECT_EQ(readIsolated([] { return SheetText{{}, "no"}; }).result.message, "no");
 }
 
-// Files the fuzzing found: one makes liborcus write through a null pointer, the other states
-// an entry of 4 GB.
+// Files the fuzzing found: one made the .ods library once used write through a null pointer,
+// the other states an entry of 4 GB.
 TEST(ReadIsolated, FilesThatBreakTheLibraryAreToldAsDamagedAndTheProgramGoesOn) {
     for (const char* name : {"bad_crashes_reader.ods", "bad_huge_entry.xlsx"}) {
         std::ifstream file(std::string(KESTRELON_REGISTER_FILES) + "/" + name, std::ios::binary);
@@ -84,6 +84,16 @@ TEST(ReadIsolated, FilesThatBreakTheLibraryAreToldAsDamagedAndTheProgramGoesOn) 
                   0u)
             << cp1251ToUtf8(read.message);
     }
+}
+
+// A file of one enormous field holds no register: the child says so, and only its words come
+// back, not the megabytes.
+TEST(ReadIsolated, AFieldLongerThanAnyRegistersCellStaysInTheChild) {
+    const SheetText read = registerTextInChildProcess(std::string(8 << 20, 'x'), "one.csv");
+    EXPECT_TRUE(read.text.empty());
+    EXPECT_EQ(cp1251ToUtf8(read.message),
+              "Файл «one.csv»: лист «CSV», ячейка A1: текст длиннее 4096 знаков; в реестре таких "
+              "ячеек не бывает");
 }
 
 } // namespace

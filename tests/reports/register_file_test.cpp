@@ -1,3 +1,6 @@
+#include "register_fixture.h"
+
+#include "each_locale.h"
 #include "reports/csv_sheet.h"
 #include "reports/register_file.h"
 #include "reports/slk_import.h"
@@ -8,18 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 namespace kestrelon {
 namespace {
-
-std::string fixture(const std::string& name) {
-    std::ifstream file(std::string(KESTRELON_REGISTER_FILES) + "/" + name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 // The text, or "! " and the message; in UTF-8 so that a failure reads plainly.
 std::string read(std::string_view bytes, std::string_view name = "r") {
@@ -28,40 +21,30 @@ std::string read(std::string_view bytes, std::string_view name = "r") {
     return r.ok() ? cp1251ToUtf8(r.text) : "! " + cp1251ToUtf8(r.message);
 }
 
-// What a paste of the fixtures' sheet from a spreadsheet program gives.
-const std::string kPastedRegister =
-    "Invoices register for 12345678\t\t\t\t\t\t\t\t\t\n"
-    "AGENT_CUSTNO\tCLIENT_CUSTNO\tCLIENT_CUSTNAME\tINVOICE\tINVOICE_DATE\tINVOICE_DUE\t"
-    "INVOICE_TAX\tINVOICE_SUMM\tSTATE\tSTATE_DATE\n"
-    "10000001\t00020001\tООО \"Ромашка\"\t1234567890123\t15.03.2013\t1000\t180\t1180\tОплачен\t"
-    "20.03.2013\n"
-    "10000001\t00020002\tИП Петров; филиал «Север»\t1234567890124\t16.03.2013\t1234.56\t222.22\t"
-    "1456.78\tВыставлен\t25.03.2013\n"
-    "10000001\t00020003\tАО \"Связь\" (бывш. \"Плюс\")\t1234567890125\t17.03.2013\t99.9\t17.98\t"
-    "117.88\tОплачен\t31.03.2013";
-
 TEST(RegisterTextFromFile, EveryProgramsFileOfTheRegisterGivesThePastedTextAndTheSameReport) {
     const SlkImportResult pasted = parseRegister(utf8ToCp1251(kPastedRegister), "12345678");
     ASSERT_EQ(pasted.rows.count(), 3u);
     EXPECT_EQ(pasted.rows.rows[1].AmountKop, 123456u);
-    for (const char* name :
-         {"register.xlsx", "register.xls", "register.ods", "register.csv", "register.slk",
-          "register_tab_cp1251.csv", "register_1904.xlsx", "register_1904.xls",
-          "register_second_sheet.xlsx", "register_second_sheet.ods"}) {
-        const SheetText file = registerTextFromFile(fixture(name), name);
-        EXPECT_EQ(cp1251ToUtf8(file.text + file.message), kPastedRegister) << name;
-        const SlkImportResult imported = parseRegister(file.text, "12345678");
-        ASSERT_EQ(imported.rows.count(), pasted.rows.count()) << name;
-        for (std::size_t i = 0; i < imported.rows.count(); ++i) {
-            const InvoiceRow& a = imported.rows.rows[i];
-            const InvoiceRow& b = pasted.rows.rows[i];
-            EXPECT_TRUE(a.InvoiceNo == b.InvoiceNo.view() &&
-                        a.InvoiceDate == b.InvoiceDate.view() && a.AmountKop == b.AmountKop &&
-                        a.VatKop == b.VatKop && a.GrossKop == b.GrossKop &&
-                        a.GrossText == b.GrossText.view())
-                << name << " row " << i;
+    underEachLocale([&] {
+        for (const char* name :
+             {"register.xlsx", "register.xls", "register.ods", "register.csv", "register.slk",
+              "register_tab_cp1251.csv", "register_1904.xlsx", "register_1904.xls",
+              "register_second_sheet.xlsx", "register_second_sheet.ods"}) {
+            const SheetText file = registerTextFromFile(registerFixture(name), name);
+            EXPECT_EQ(cp1251ToUtf8(file.text + file.message), kPastedRegister) << name;
+            const SlkImportResult imported = parseRegister(file.text, "12345678");
+            ASSERT_EQ(imported.rows.count(), pasted.rows.count()) << name;
+            for (std::size_t i = 0; i < imported.rows.count(); ++i) {
+                const InvoiceRow& a = imported.rows.rows[i];
+                const InvoiceRow& b = pasted.rows.rows[i];
+                EXPECT_TRUE(a.InvoiceNo == b.InvoiceNo.view() &&
+                            a.InvoiceDate == b.InvoiceDate.view() && a.AmountKop == b.AmountKop &&
+                            a.VatKop == b.VatKop && a.GrossKop == b.GrossKop &&
+                            a.GrossText == b.GrossText.view())
+                    << name << " row " << i;
+            }
         }
-    }
+    });
 }
 
 TEST(RegisterTextFromFile, ABadFileSaysWhichFileAndWhatIsWrong) {
@@ -73,7 +56,8 @@ TEST(RegisterTextFromFile, ABadFileSaysWhichFileAndWhatIsWrong) {
          "это не таблица. Откройте реестр в файле .slk, .xlsx, .xls, .ods или .csv"},
         {"bad_cut_short.xlsx", "файл поврежден или записан не полностью"},
         {"bad_cut_short.ods", "файл поврежден или записан не полностью"},
-        {"bad_cut_short.xls", "файл поврежден или записан не полностью (FreeXL: ошибка -8)"},
+        {"bad_cut_short.xls",
+         "файл поврежден или записан не полностью (не открывается составной файл"},
         {"bad_zip_without_workbook.zip", "это архив zip, но в нем нет книги .xlsx или .ods"},
         {"bad_password.xlsx", "книга защищена паролем"},
         {"bad_password.xls", "книга защищена паролем"},
@@ -83,10 +67,11 @@ TEST(RegisterTextFromFile, ABadFileSaysWhichFileAndWhatIsWrong) {
          "лист «Реестр» больше 100000 ячеек (занято 10001 строк по 11 столбцов)"},
         {"bad_formula_without_value.xlsx",
          "лист «Реестр», ячейка F3: формула без сохраненного значения"},
-        {"bad_stray_quote.csv", "текст CSV не читается (expected a delimiter)"},
+        {"bad_stray_quote.csv",
+         "текст CSV не читается (строка 2: после закрывающей кавычки поля идет текст)"},
     };
     for (const auto& c : cases) {
-        const std::string said = read(fixture(c.file), c.file);
+        const std::string said = read(registerFixture(c.file), c.file);
         EXPECT_EQ(said.rfind("! Файл «" + std::string(c.file) + "»: " + c.message, 0), 0u) << said;
     }
     EXPECT_EQ(read(std::string(kMaxRegisterFileBytes + 1, ';'), "big.csv"),
@@ -118,9 +103,172 @@ TEST(RegisterTextFromFile, CsvTextsStayAsWrittenAndOnlyDayNumbersInDateColumnsCh
         {"cp1251", utf8ToCp1251("Имя;Сумма\n"), "Имя\tСумма"},
         {"an empty file is an empty register", "", ""},
     };
+    underEachLocale([&] {
+        for (const auto& c : cases) {
+            EXPECT_EQ(read(c.file), c.expected) << c.label;
+        }
+    });
+}
+
+// Gnumeric writes what it keeps as doubles with all their digits, and dates year first; a
+// client's name may take two lines.
+TEST(RegisterTextFromFile, AGnumericCsvRegisterImportsAsItsSpreadsheetShowsIt) {
+    const std::string file =
+        "Invoices register for 12345678\n"
+        "AGENT_CUSTNO,CLIENT_CUSTNO,CLIENT_CUSTNAME,INVOICE,INVOICE_DATE,INVOICE_DUE,INVOICE_TAX,"
+        "INVOICE_SUMM,STATE,STATE_DATE\n"
+        "10000001,00020001,\"ООО \"\"Ромашка\"\"\r\n(филиал)\",1234567890123,2013/03/15,"
+        "599.39999999999998,107.89000000000001,707.28999999999999998,Оплачен,"
+        "2013-03-20 00:00:00\n";
+    underEachLocale([&] {
+        const SheetText sheet = registerTextFromFile(file, "gnumeric.csv");
+        ASSERT_TRUE(sheet.ok()) << cp1251ToUtf8(sheet.message);
+        EXPECT_EQ(cp1251ToUtf8(sheet.text.substr(sheet.text.rfind('\n') + 1)),
+                  "10000001\t00020001\tООО \"Ромашка\" (филиал)\t1234567890123\t15.03.2013\t"
+                  "599.4\t107.89\t707.29\tОплачен\t20.03.2013");
+        const SlkImportResult imported = parseRegister(sheet.text, "12345678");
+        EXPECT_TRUE(imported.messages.empty());
+        ASSERT_EQ(imported.rows.count(), 1u);
+        const InvoiceRow& row = imported.rows.rows[0];
+        EXPECT_EQ(row.InvoiceDate, "15.03.2013");
+        EXPECT_EQ(row.AmountKop, 59940u);
+        EXPECT_EQ(row.VatKop, 10789u);
+        EXPECT_EQ(row.GrossKop, 70729u);
+    });
+}
+
+TEST(RegisterTextFromFile, CsvNumbersBeyondADoublesDigitsReadAsTheDoubleTheyWrite) {
+    const struct {
+        const char* written;
+        const char* read;
+    } cases[] = {
+        {"707.28999999999999998", "707.29"},
+        {"-707.28999999999999998", "-707.29"},
+        {"707.2899999999999999800", "707.29"},
+        {"0.1000000000000000055511151231257827", "0.1"},
+        {"1234567890123456", "1234567890123460"},
+        {"123456789012345678", "123456789012346000"},
+        // 15 significant digits or fewer, and what is not a plain decimal, stay as written.
+        {"1234567890123", "1234567890123"},
+        {"123456789.012345", "123456789.012345"},
+        {"100000000000000000000", "100000000000000000000"},
+        {"1500.00", "1500.00"},
+        {"0012345678901234567", "0012345678901234567"},
+        {"707,28999999999999998", "707,28999999999999998"},
+        {"7.0728999999999999998E+2", "7.0728999999999999998E+2"},
+        {"707.28999999999999998 руб.", "707.28999999999999998 руб."},
+    };
+    underEachLocale([&] {
+        for (const auto& c : cases) {
+            EXPECT_EQ(read("x;" + std::string(c.written) + "\n"), "x\t" + std::string(c.read))
+                << c.written;
+        }
+    });
+}
+
+TEST(RegisterTextFromFile, CsvDatesWrittenYearFirstShowAsRegisterDatesInItsDateColumns) {
+    const struct {
+        const char* written;
+        const char* shown; // nullptr: as written
+    } cases[] = {
+        {"2013-03-15", "15.03.2013"},
+        {"2013/03/15", "15.03.2013"},
+        {"2013-3-5", "05.03.2013"},
+        {"2013-03-15 14:30", "15.03.2013"},
+        {"2013/03/15 0:00:00", "15.03.2013"},
+        {"2013-03-15T23:59:59.125", "15.03.2013"},
+        {"2012-02-29", "29.02.2012"},
+        {"2000-02-29", "29.02.2000"},
+        {"1900-02-29", nullptr},
+        {"2013-02-29", nullptr},
+        {"2013-04-31", nullptr},
+        {"2013-13-01", nullptr},
+        {"2013-00-10", nullptr},
+        {"0000-01-01", nullptr},
+        {"2013-03-15 24:00", nullptr},
+        {"2013-03-15 14:60", nullptr},
+        {"2013-03-15 14", nullptr},
+        {"2013-03-15 ", nullptr},
+        {"2013-03/15", nullptr},
+        {"2013-003-15", nullptr},
+        {"13-03-15", nullptr},
+        {"2013-03-15x", nullptr},
+        {"15.03.2013", nullptr},
+    };
+    underEachLocale([&] {
+        for (const auto& c : cases) {
+            const std::string w = c.written;
+            const std::string shown = c.shown != nullptr ? c.shown : w;
+            EXPECT_EQ(read("INVOICE_DATE;OTHER;STATE_DATE\n" + w + ";" + w + ";" + w + "\n"),
+                      "INVOICE_DATE\tOTHER\tSTATE_DATE\n" + shown + "\t" + w + "\t" + shown)
+                << w;
+        }
+    });
+}
+
+TEST(RegisterTextFromFile, ACellLongerThanAnyRegistersIsRefusedNamingItsSheetAndCell) {
+    const std::string longest(kMaxCellText, 'x');
+    underEachLocale([&] {
+        EXPECT_EQ(read("a;b\nc;" + longest + "\n"), "a\tb\nc\t" + longest);
+        for (const std::string& cell :
+             {longest + "x", "\"" + longest + "\"\"\"", std::string(kMaxCellText + 1, '7')}) {
+            EXPECT_EQ(read("a;b\nc;" + cell + "\n", "long.csv"),
+                      "! Файл «long.csv»: лист «CSV», ячейка B2: текст длиннее 4096 знаков; в "
+                      "реестре таких ячеек не бывает");
+        }
+    });
+}
+
+TEST(RegisterTextFromFile, ALibrarysWordsInAMessageStayOnOneLine) {
+    const struct {
+        std::string words;
+        std::string shown;
+    } cases[] = {
+        {"", ""},
+        {"cut short", "cut short"},
+        {"line one\nline two\r\n", "line one line two"},
+        {" \t\x01tab  and\x7F control ", "tab and control"},
+        {std::string(150, 'a') + "\n\n" + std::string(150, 'b'),
+         std::string(150, 'a') + " " + std::string(49, 'b')},
+    };
     for (const auto& c : cases) {
-        EXPECT_EQ(read(c.file), c.expected) << c.label;
+        EXPECT_EQ(libraryWords(c.words), c.shown) << c.words;
     }
+    EXPECT_EQ(cp1251ToUtf8(damagedFileProblem("entry\nbroken\n")),
+              "файл поврежден или записан не полностью (entry broken)");
+    EXPECT_EQ(cp1251ToUtf8(damagedFileProblem("\r\n")), "файл поврежден или записан не полностью");
+    const std::string csv = read(registerFixture("bad_stray_quote.csv"));
+    EXPECT_EQ(csv.find_first_of("\r\n"), std::string::npos) << csv;
+}
+
+TEST(WorkbookCells, EveryReadersTextKeepsToOneFieldOfItsRow) {
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"ООО\nРомашка", "ООО Ромашка"},
+        {"ООО\r\nРомашка", "ООО Ромашка"},
+        {"ООО\rРомашка", "ООО Ромашка"},
+        {"ООО\tРомашка", "ООО Ромашка"},
+        {"a\n\nb", "a  b"},
+        {"\x01z\x7F", " z "},
+    };
+    for (const auto& c : cases) {
+        WorkbookCells book;
+        const std::size_t sheet = book.addSheet("Реестр"_cp);
+        book.setCell(sheet, 1, 1, {utf8ToCp1251(c.text), false});
+        book.setCell(sheet, 2, 1, {"1", true});
+        EXPECT_EQ(cp1251ToUtf8(book.registerText().text), c.shown + "\t1") << c.text;
+    }
+
+    WorkbookCells book;
+    const std::size_t sheet = book.addSheet("Реестр"_cp);
+    book.setCell(sheet, 1, 1, {std::string(kMaxCellText, 'x'), false});
+    book.setCell(sheet, 27, 3, {std::string(kMaxCellText + 1, 'x'), false});
+    book.setCell(sheet, 1, 4, {"later", false});
+    EXPECT_EQ(cp1251ToUtf8(book.registerText().message),
+              "лист «Реестр», ячейка AA3: текст длиннее 4096 знаков; в реестре таких ячеек не "
+              "бывает");
 }
 
 TEST(WorkbookCells, TheRegistersSheetIsReadElseTheFirstAndCellsAreNamedAsSpreadsheetsDo) {

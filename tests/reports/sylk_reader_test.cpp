@@ -1,3 +1,4 @@
+#include "each_locale.h"
 #include "reports/slk_import.h"
 #include "reports/sylk_date.h"
 #include "reports/sylk_reader.h"
@@ -31,9 +32,11 @@ struct Case {
 };
 
 void expectAll(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        EXPECT_EQ(read(c.file), c.expected) << c.label;
-    }
+    underEachLocale([&] {
+        for (const Case& c : cases) {
+            EXPECT_EQ(read(c.file), c.expected) << c.label;
+        }
+    });
 }
 
 TEST(RegisterTextFromSylk, LaysOutTheCellsAsAPasteOfTheUsedArea) {
@@ -51,14 +54,23 @@ TEST(RegisterTextFromSylk, LaysOutTheCellsAsAPasteOfTheUsedArea) {
          sylk({"C;Y1;X1;K1000", "C;X2;K1234.56", "C;X3;K0.5", "C;X4;K1.5E+3", "C;X5;K-2",
                "C;X6;K1.5e-2", "C;X7;K.5", "C;X8;K+007.250", "C;X9;K1.23456789012345678E+5",
                "C;X10;K-0.0", "C;X11;K12E-5"}),
-         "1000\t1234.56\t0.5\t1500\t-2\t0.015\t0.5\t7.25\t123456.789012345678\t0\t0.00012"},
+         "1000\t1234.56\t0.5\t1500\t-2\t0.015\t0.5\t7.25\t123456.789012346\t0\t0.00012"},
+        {"more than 15 significant digits are the double's, 15 or fewer stay as written",
+         sylk({"C;Y1;X1;K707.28999999999999998", "C;X2;K-1456.7799999999999", "C;X3;K1234567890123",
+               "C;X4;K123456789.012345", "C;X5;K1E+20"}),
+         "707.29\t-1456.78\t1234567890123\t123456789.012345\t100000000000000000000"},
         {"texts, quotes doubled or not, TRUE and errors",
          sylk({"C;Y1;X1;K\"a;;b\"", "C;X2;K\"say \"\"hi\"\"\"", "C;X3;K\"say \"hi\"\"",
                "C;X4;K\"\"", "C;X5;KTRUE", "C;X6;K#N/A;E1/0", "C;X7;K\"open"}),
          "a;b\tsay \"hi\"\tsay \"hi\"\t\tTRUE\t#N/A\topen"},
         {"a cell keeps to one field of one line",
-         sylk({"C;Y1;X1;K\"two\x1B :lines\"", "C;X2;K\"tab\there\"", "C;X3;K\"e\x1BNAe\""}),
-         "two lines\ttab here\te?NAe"},
+         sylk({"C;Y1;X1;K\"two\x1B :lines\"", "C;X2;K\"tab\there\"", "C;X3;K\"e\x1BNAe\"",
+               "C;X4;K\"a\x1B:\x1B:b\""}),
+         "two lines\ttab here\te?NAe\ta  b"},
+        {"texts written year first show as dates in the date columns only",
+         sylk({"C;Y1;X1;K\"INVOICE_DATE\"", "C;X2;K\"OTHER\"", "C;Y2;X1;K\"2013-03-15\"",
+               "C;X2;K\"2013-03-15\"", "C;Y3;X1;K\"2013/02/29\""}),
+         "INVOICE_DATE\tOTHER\n15.03.2013\t2013-03-15\n2013/02/29\t"},
         {"unknown records and cells without a value are skipped, and all after E",
          sylk({"O;L;D;V0;K47;G100 0.001", "NN;NTotal;ER1C1", "W;N1;A1 1", "P;FArial;M200",
                "C;Y1;X1;K1;ER1C1", "C;Y3;X4;ER1C1", "C;Y3;X5;K", "ZZ;X0"}) +
@@ -72,9 +84,10 @@ TEST(RegisterTextFromSylk, LaysOutTheCellsAsAPasteOfTheUsedArea) {
 
 TEST(RegisterTextFromSylk, ReadsUtf8AndCp1251Texts) {
     const std::string utf8 = sylk({"C;Y1;X1;K\"ООО \"\"Ромашка\"\"\"", "C;X2;K\"Сумма;; руб.\""});
-    for (const std::string& file : {utf8, utf8ToCp1251(utf8), "\xEF\xBB\xBF" + utf8}) {
-        EXPECT_EQ(read(file), "ООО \"Ромашка\"\tСумма; руб."); // read() takes the text as cp1251
-    }
+    const std::string expected = "ООО \"Ромашка\"\tСумма; руб."; // read() gives UTF-8
+    expectAll({{"UTF-8", utf8, expected},
+               {"cp1251", utf8ToCp1251(utf8), expected},
+               {"UTF-8 with its mark", "\xEF\xBB\xBF" + utf8, expected}});
 }
 
 TEST(RegisterTextFromSylk, ShowsDatesByHeaderAndByFormat) {
@@ -91,10 +104,11 @@ TEST(RegisterTextFromSylk, ShowsDatesByHeaderAndByFormat) {
          "C;K41348",
          // 4: the first and last days a spreadsheet has, and one past them.
          "C;Y4;X1;K1", "C;X2;K2958465", "F;X4;Y4;P2", "C;K2958466", "C;X5;K0"});
-    EXPECT_EQ(read(file), "INVOICE_DATE\tSTATE_DATE\tOTHER\tCELL\tCOLUMN\n"
-                          "15.03.2013\t15.03.2013\t41348\t29.02.2000\t01.01.2000\n"
-                          "-5\t20130315\t41348\t41348\t41348\n"
-                          "31.12.1899\t31.12.9999\t\t2958466\t0");
+    expectAll({{"dates", file,
+                "INVOICE_DATE\tSTATE_DATE\tOTHER\tCELL\tCOLUMN\n"
+                "15.03.2013\t15.03.2013\t41348\t29.02.2000\t01.01.2000\n"
+                "-5\t20130315\t41348\t41348\t41348\n"
+                "31.12.1899\t31.12.9999\t\t2958466\t0"}});
 }
 
 TEST(IsDateFormat, FindsDayMonthYearCodesOnly) {
@@ -151,6 +165,13 @@ TEST(RegisterTextFromSylk, RefusesFilesThatAreNotSylkOrDamaged) {
          "! Строка 4 файла: неверный номер столбца \"X0\" (столбцы от 1 до 256)"},
         {"lines counted over CR LF and blank lines", "ID\r\n\r\n\nC;X0\r\nE",
          "! Строка 4 файла: неверный номер столбца \"X0\" (столбцы от 1 до 256)"},
+        {"a text longer than any register's cell",
+         sylk({"C;Y1;X1;K1", "C;Y2;X3;K\"" + std::string(4097, 'x') + "\""}),
+         "! Строка 3 файла: лист «SYLK», ячейка C2: текст длиннее 4096 знаков; в реестре таких "
+         "ячеек не бывает"},
+        {"a sheet larger than any register", sylk({"C;Y1;X1;K1", "C;Y65536;X256;K2"}),
+         "! Строка 3 файла: лист «SYLK» больше 100000 ячеек (занято 65536 строк по 256 "
+         "столбцов); реестр столько не содержит"},
         {"cut off before E", "ID;P\r\nC;Y1;X1;K1\r\nC;Y2;X1;K12",
          "! Файл обрывается после строки 3: нет завершающей записи \"E\". Возможно, он записан "
          "не полностью."},
@@ -175,31 +196,33 @@ TEST(RegisterTextFromSylk, GivesARegisterThatTheImportReads) {
          "C;X1;Y4;K\"A0000001\"", "C;X2;K\"C0000002\"", "C;X3;K\"ИП Иванов\"",
          "C;X4;K\"I000000000002\"", "C;X5;K\"31.03.2013\"", "C;X6;K1.5E+3", "C;X7;K270",
          "C;X8;K1770", "C;X9;K\"Выставлен\"", "C;X10;K41364.5"});
-    const SheetText sylkText = registerTextFromSylk(sylk(records));
-    ASSERT_TRUE(sylkText.ok()) << cp1251ToUtf8(sylkText.message);
-    EXPECT_EQ(cp1251ToUtf8(sylkText.text.substr(sylkText.text.rfind('\n') + 1)),
-              "A0000001\tC0000002\tИП Иванов\tI000000000002\t31.03.2013\t1500\t270\t1770\t"
-              "Выставлен\t31.03.2013");
+    underEachLocale([&] {
+        const SheetText sylkText = registerTextFromSylk(sylk(records));
+        ASSERT_TRUE(sylkText.ok()) << cp1251ToUtf8(sylkText.message);
+        EXPECT_EQ(cp1251ToUtf8(sylkText.text.substr(sylkText.text.rfind('\n') + 1)),
+                  "A0000001\tC0000002\tИП Иванов\tI000000000002\t31.03.2013\t1500\t270\t1770\t"
+                  "Выставлен\t31.03.2013");
 
-    const SlkImportResult imported = parseRegister(sylkText.text, "12345678");
-    EXPECT_TRUE(imported.messages.empty());
-    ASSERT_EQ(imported.rows.count(), 2u);
-    const InvoiceRow& first = imported.rows.rows[0];
-    EXPECT_EQ(first.ClientContractNo, "C0000001");
-    EXPECT_EQ(first.InvoiceNo, "I000000000001");
-    EXPECT_EQ(first.InvoiceDate, "15.03.2013");
-    EXPECT_EQ(first.AmountKop, 123456u);
-    EXPECT_EQ(first.VatKop, 22222u);
-    EXPECT_EQ(first.GrossKop, 145678u);
-    const InvoiceRow& second = imported.rows.rows[1];
-    EXPECT_EQ(second.ClientContractNo, "C0000002");
-    EXPECT_EQ(second.InvoiceDate, "31.03.2013");
-    EXPECT_EQ(second.AmountText, "1500");
-    EXPECT_EQ(second.AmountKop, 150000u);
-    EXPECT_EQ(second.GrossKop, 177000u);
+        const SlkImportResult imported = parseRegister(sylkText.text, "12345678");
+        EXPECT_TRUE(imported.messages.empty());
+        ASSERT_EQ(imported.rows.count(), 2u);
+        const InvoiceRow& first = imported.rows.rows[0];
+        EXPECT_EQ(first.ClientContractNo, "C0000001");
+        EXPECT_EQ(first.InvoiceNo, "I000000000001");
+        EXPECT_EQ(first.InvoiceDate, "15.03.2013");
+        EXPECT_EQ(first.AmountKop, 123456u);
+        EXPECT_EQ(first.VatKop, 22222u);
+        EXPECT_EQ(first.GrossKop, 145678u);
+        const InvoiceRow& second = imported.rows.rows[1];
+        EXPECT_EQ(second.ClientContractNo, "C0000002");
+        EXPECT_EQ(second.InvoiceDate, "31.03.2013");
+        EXPECT_EQ(second.AmountText, "1500");
+        EXPECT_EQ(second.AmountKop, 150000u);
+        EXPECT_EQ(second.GrossKop, 177000u);
 
-    EXPECT_EQ(parseRegister(sylkText.text, "87654321").rows.count(), 0u)
-        << "the title still names the contract";
+        EXPECT_EQ(parseRegister(sylkText.text, "87654321").rows.count(), 0u)
+            << "the title still names the contract";
+    });
 }
 
 } // namespace

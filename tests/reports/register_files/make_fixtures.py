@@ -7,7 +7,7 @@ files as principals' programs write them. Run it from this folder after changing
 check the files in: the tests never need LibreOffice.
 
 Two files here are not made by this script: bad_crashes_reader.ods and bad_huge_entry.xlsx were
-found by fuzzing (they crash liborcus or make it ask for 4 GB) and are kept as they were found.
+found by fuzzing (they crashed the .ods library once used or make a reader ask for 4 GB) and are kept as they were found.
 """
 import os
 import shutil
