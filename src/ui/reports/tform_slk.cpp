@@ -151,7 +151,7 @@ void TFormSlk::Button3Click() {
         context_.messages.showMessage(fromCp1251(message));
     }
     if (!summary.empty()) {
-        context_.messages.showMessage(fromCp1251(summary));
+        context_.messages.showInformation(fromCp1251(summary));
     }
     confirmed_ = true;
     accept();

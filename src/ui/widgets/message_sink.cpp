@@ -34,9 +34,12 @@ void keepTitleWhole(QMessageBox& box) {
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind,
                                             const QString& text) {
     const bool question = kind == MessageKind::Question;
+    const QMessageBox::Icon icon = question                           ? QMessageBox::Question
+                                   : kind == MessageKind::Information ? QMessageBox::Information
+                                                                      : QMessageBox::Warning;
     auto box = std::make_unique<QMessageBox>(
-        question ? QMessageBox::Question : QMessageBox::Warning, kTitle, text,
-        question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+        icon, kTitle, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent);
     if (question) {
         box->setDefaultButton(QMessageBox::Yes);
     }
@@ -46,6 +49,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind,
 
 void MessageBoxSink::showMessage(const QString& text) {
     makeMessageBox(QApplication::activeWindow(), MessageKind::Error, text)->exec();
+}
+
+void MessageBoxSink::showInformation(const QString& text) {
+    makeMessageBox(QApplication::activeWindow(), MessageKind::Information, text)->exec();
 }
 
 bool MessageBoxSink::askQuestion(const QString& text) {

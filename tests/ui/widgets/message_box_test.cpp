@@ -23,6 +23,8 @@ TEST(MessageBoxTest, ErrorsWarnQuestionsAskAndNoBoxIsTooNarrowForItsTitle) {
         {MessageKind::Error, QStringLiteral("Введите ИНН"), QMessageBox::Warning, QMessageBox::Ok},
         {MessageKind::Error, QStringLiteral("File not found"), QMessageBox::Warning,
          QMessageBox::Ok},
+        {MessageKind::Information, QStringLiteral("Загружено строк реестра: 3."),
+         QMessageBox::Information, QMessageBox::Ok},
         {MessageKind::Question, QStringLiteral("Сохранить изменения агентского договора?"),
          QMessageBox::Question, QMessageBox::Yes | QMessageBox::No},
     };
