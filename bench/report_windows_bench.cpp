@@ -15,6 +15,7 @@
 #include "ui/reports/document_view.h"
 #include "ui/reports/tform_report.h"
 #include "ui/reports/tform_report_list.h"
+#include "ui/widgets/find_named.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -118,7 +119,7 @@ public:
     }
 
     template <typename T> T* child(QWidget* window, const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return findNamed<T>(*window, QString::fromLatin1(name));
     }
     QLineEdit* edit(int number) const {
         return report->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));

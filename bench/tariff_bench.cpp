@@ -6,6 +6,7 @@
 #include "store/cp1251.h"
 #include "tariff/price_list.h"
 #include "ui/tariff/tform1.h"
+#include "ui/widgets/find_named.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -59,7 +60,7 @@ public:
         memo()->setPlainText(QString::fromStdString(cp1251ToUtf8(priceText(kFullList))));
     }
     template <typename T> T* child(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return findNamed<T>(*window, QString::fromLatin1(name));
     }
     QPlainTextEdit* memo() const { return child<QPlainTextEdit>("Memo1"); }
     QTabWidget* pages() const { return child<QTabWidget>("PageControl1"); }

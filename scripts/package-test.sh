@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a private root and starts the installed program
 # headless with a private home: it must show its main window, close, and write only into the
-# per-user data folder. Usage: scripts/package-test.sh [BUILD-FOLDER] (default build).
+# per-user data folder. Then installs it with apt-get, starts it and removes it again. Usage: scripts/package-test.sh [BUILD-FOLDER] (default build).
 # Exits non-zero when anything is wrong.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -69,5 +69,31 @@ outside=$(cd "$home" && find . -mindepth 1 \! -path ./.local \! -path ./.local/s
 [ -z "$outside" ] || fail "the program wrote outside its data folder: $outside"
 # Closing the main window saves the window sizes, so the data folder must not stay empty.
 [ -n "$(ls -A "$data")" ] || fail "nothing was written into $data"
+
+# Installed for real: its Depends must name packages this release has, and the installed
+# program must start. Done as root on a machine where Kestrelon is not installed already (one
+# the user installed is left alone), and removed again; elsewhere apt only simulates it.
+installed() { dpkg-query -W -f='${Status}' kestrelon 2>/dev/null | grep -q "install ok installed"; }
+if [ "$(id -u)" -eq 0 ] && ! installed; then
+    trap 'apt-get purge -y -qq kestrelon >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$(realpath "$deb")" \
+        >"$work/install.log" 2>&1 || { cat "$work/install.log" >&2; fail "the package does not install"; }
+    installed || fail "the package is not installed after apt-get install"
+    home=$work/installed-home
+    mkdir -p "$home"
+    HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$work/config2 \
+        XDG_CACHE_HOME=$work/cache2 QT_QPA_PLATFORM=offscreen kestrelon --close-when-shown </dev/null ||
+        fail "the installed program did not start and close cleanly"
+    [ -n "$(ls -A "$home/.local/share/kestrelon" 2>/dev/null)" ] ||
+        fail "the installed program wrote nothing into its data folder"
+    kestrelon-export --help >/dev/null || fail "the installed kestrelon-export does not run"
+    apt-get purge -y -qq kestrelon >/dev/null 2>&1 || fail "the package does not uninstall"
+    [ ! -e /usr/lib/kestrelon/kestrelon ] || fail "removing the package left the program behind"
+    echo "package test: installed with apt-get, started, removed"
+else
+    apt-get install -s "$(realpath "$deb")" >"$work/install.log" 2>&1 ||
+        { cat "$work/install.log" >&2; fail "the package's dependencies cannot be met"; }
+    echo "package test: its dependencies can be met (installed already or not root: simulated)"
+fi
 
 echo "package test: $(basename "$deb") ($(stat -c %s "$deb") bytes) installs and runs"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing on a Debian or Ubuntu machine and builds Kestrelon into build/.
-# Safe to run again: packages already present are not touched, and the build is incremental.
+# Installs what is missing on a Debian 12 or 13 machine and builds Kestrelon into build/ (or
+# into the folder KESTRELON_BUILD_DIR names). Safe to run again: packages already present are
+# not touched, and the build is incremental.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -46,7 +47,8 @@ if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
 fi
 
 build_type=${KESTRELON_BUILD_TYPE:-RelWithDebInfo}
-if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="$build_type"
+build=${KESTRELON_BUILD_DIR:-build}
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="$build_type"
 fi
-cmake --build build
+cmake --build "$build"

@@ -19,6 +19,7 @@
 #include "ui/support/modal_driver.h"
 #include "ui/support/recording_sink.h"
 #include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/find_named.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -408,7 +409,7 @@ TEST_F(CatalogueWindowsTest, TheAgentCardsFieldsRadioButtonsAndTheWindowsValuesA
               QStringLiteral("Организация: ООО \"Сапсан-Телеком\""));
 
     EXPECT_EQ(accessibleName(firm->grid()), QStringLiteral("Организации"));
-    EXPECT_EQ(accessibleName(client->findChild<CatalogueGrid*>("StringGrid1")),
+    EXPECT_EQ(accessibleName(findNamed<CatalogueGrid>(*client, QStringLiteral("StringGrid1"))),
               QStringLiteral("Договоры клиентов"));
 }
 

@@ -6,6 +6,7 @@
 #include "ui/support/modal_driver.h"
 #include "ui/support/recording_sink.h"
 #include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/find_named.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QComboBox>
@@ -59,7 +60,9 @@ protected:
     QToolButton* button(int n) const {
         return form->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(n));
     }
-    CatalogueGrid* grid() const { return form->findChild<CatalogueGrid*>("StringGrid1"); }
+    CatalogueGrid* grid() const {
+        return findNamed<CatalogueGrid>(*form, QStringLiteral("StringGrid1"));
+    }
     QString cell(int row, int column) const {
         const QTableWidgetItem* item = grid()->item(row, column);
         return item ? item->text() : QString();

@@ -1,6 +1,8 @@
 #include "ui/main/logo_animation.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <vector>
 
 namespace kestrelon {

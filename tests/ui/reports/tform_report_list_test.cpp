@@ -8,6 +8,7 @@
 #include "ui/reports/tform_report_list.h"
 #include "ui/support/firm_windows.h"
 #include "ui/support/modal_driver.h"
+#include "ui/widgets/find_named.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -84,7 +85,9 @@ protected:
         return *form;
     }
 
-    CatalogueGrid* grid() const { return form->findChild<CatalogueGrid*>("StringGrid1"); }
+    CatalogueGrid* grid() const {
+        return findNamed<CatalogueGrid>(*form, QStringLiteral("StringGrid1"));
+    }
     QToolButton* button(int n) const {
         return form->findChild<QToolButton*>(QStringLiteral("SpeedButton%1").arg(n));
     }

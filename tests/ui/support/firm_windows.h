@@ -12,6 +12,7 @@
 #include "ui/catalogues/tform_rekvizit.h"
 #include "ui/catalogues/tform_save.h"
 #include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/find_named.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,7 +53,7 @@ inline void whenModal(const QString& name, std::function<void(QDialog&)> step) {
 }
 
 template <typename T = QWidget> T* child(const QWidget& window, const QString& name) {
-    T* found = window.findChild<T*>(name);
+    T* found = findNamed<T>(window, name);
     EXPECT_TRUE(found) << name.toStdString();
     return found;
 }

@@ -2,6 +2,7 @@
 #include "support/temp_folder.h"
 #include "ui/support/recording_sink.h"
 #include "ui/tariff/tform1.h"
+#include "ui/widgets/find_named.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -38,7 +39,7 @@ protected:
     }
 
     template <typename T = QWidget> T* child(const char* name) const {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        T* found = findNamed<T>(*window, QString::fromLatin1(name));
         EXPECT_TRUE(found) << name;
         return found;
     }
