@@ -19,7 +19,8 @@ public:
             if (text_[pos_] == '"') {
                 quotedField();
             } else {
-                const std::size_t end = std::min(text_.find_first_of(fieldEnds_, pos_), text_.size());
+                const std::size_t end =
+                    std::min(text_.find_first_of(fieldEnds_, pos_), text_.size());
                 field_(row_, column_, text_.substr(pos_, end - pos_));
                 pos_ = end;
             }
@@ -61,8 +62,8 @@ private:
                 ++pos_;
                 break;
             } else {
-                line_ += c == '\n' || (c == '\r' && (pos_ + 1 == text_.size() ||
-                                                     text_[pos_ + 1] != '\n'))
+                line_ += c == '\n' || (c == '\r' &&
+                                       (pos_ + 1 == text_.size() || text_[pos_ + 1] != '\n'))
                              ? 1
                              : 0;
                 value += c;

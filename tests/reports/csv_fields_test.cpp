@@ -13,10 +13,11 @@ namespace {
 std::string fields(std::string_view text, char separator = ';') {
     std::string out;
     try {
-        readCsvFields(text, separator, [&](std::size_t row, std::size_t column, std::string_view f) {
-            out += (out.empty() ? "" : "|") + std::to_string(row) + "," + std::to_string(column) +
-                   ":" + std::string(f);
-        });
+        readCsvFields(text, separator,
+                      [&](std::size_t row, std::size_t column, std::string_view f) {
+                          out += (out.empty() ? "" : "|") + std::to_string(row) + "," +
+                                 std::to_string(column) + ":" + std::string(f);
+                      });
     } catch (const CsvSyntaxError& e) {
         return "! " + cp1251ToUtf8(e.what());
     }
@@ -46,7 +47,8 @@ TEST(CsvFields, FieldsAndLinesAsSpreadsheetProgramsWriteThem) {
 TEST(CsvFields, AQuoteThatBreaksAFieldNamesItsLine) {
     EXPECT_EQ(fields("a;b\n1;\"ООО \"Ромашка\"\"\n"),
               "! строка 2: после закрывающей кавычки поля идет текст");
-    EXPECT_EQ(fields("a\n\"two\nlines\"x"), "! строка 3: после закрывающей кавычки поля идет текст");
+    EXPECT_EQ(fields("a\n\"two\nlines\"x"),
+              "! строка 3: после закрывающей кавычки поля идет текст");
     EXPECT_EQ(fields("a;b\n\"open\n;\n"), "! строка 2: кавычка поля не закрыта до конца текста");
 }
 

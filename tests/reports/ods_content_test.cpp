@@ -93,7 +93,8 @@ TEST(OpenDocumentContent, ARepeatedRowOfValuesIsRefusedAsTooLarge) {
     const std::string rows =
         R"(<table:table-row table:number-rows-repeated="1048576"><table:table-cell table:number-columns-repeated="16384" office:value-type="float" office:value="1"/></table:table-row>)";
     EXPECT_TRUE(pasted(content(table(rows))).starts_with("! лист «Лист1» больше 100000 ячеек"));
-    EXPECT_TRUE(pasted(content("<table:table><table:table-row>")).starts_with("! часть «content.xml»"));
+    EXPECT_TRUE(
+        pasted(content("<table:table><table:table-row>")).starts_with("! часть «content.xml»"));
 }
 
 } // namespace
