@@ -54,7 +54,7 @@ void BM_ManualComputation64Rows(benchmark::State& state) {
     for (auto _ : state) {
         GridRows grid = typed;
         RowSet set;
-        const auto result =
+        auto result =
             runManualComputation(grid, input, set, [](const VatQuestion&) { return true; });
         benchmark::DoNotOptimize(result.ready);
     }
