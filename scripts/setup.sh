@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
     g++ cmake ninja-build pkg-config ccache
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fontconfig
     fp-utils

@@ -4,6 +4,8 @@
 
 #include "command_line.h"
 #include "ui/main/program_windows.h"
+#include "ui/widgets/qt_translation.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QApplication>
 
@@ -41,6 +43,13 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrelon"));
+    if (!kestrelon::installQtRussian(app)) {
+        std::fprintf(stderr,
+                     "%s: Qt's Russian translation (qt6-translations-l10n) is missing; "
+                     "Qt's own dialogs stay in English\n",
+                     program.c_str());
+    }
+    kestrelon::fitWindowsToScreen(app);
     kestrelon::MessageBoxSink messages;
     std::function<void(kestrelon::ProgramWindows&)> onShown;
     if (line.closeWhenShown) {

@@ -4,6 +4,7 @@
 // started or fails, the user is told where the PDFs are, to attach them by hand.
 
 #include "document_input.h"
+#include "program_failure.h"
 
 #include <string>
 #include <vector>
@@ -21,16 +22,7 @@ std::string mailSubject(const DocumentInput& input);
 std::vector<std::string> mailArguments(const std::string& subject,
                                        const std::vector<std::string>& attachments);
 
-struct MailFailure {
-    enum class Kind {
-        Missing,    // no xdg-email on PATH
-        NotStarted, // there, but it would not run
-        ExitStatus, // it ran and ended with a non-zero status
-        Crashed,
-    };
-    Kind kind = Kind::Missing;
-    int exitStatus = 0;
-};
+using MailFailure = ProgramFailure;
 
 // What the report window says (UTF-8): what went wrong and the folder that holds the PDFs.
 std::string mailFailureMessage(const MailFailure& failure, const std::string& folder);

@@ -65,4 +65,13 @@ std::string remunerationAboveGross() {
     return "Сумма вознаграждения больше суммы с НДС"_cp;
 }
 
+std::string remunerationNeeded() {
+    return "Итоги посчитаны. Чтобы отчет можно было сохранить, введите вознаграждение "
+           "и снова нажмите \"Get\"."_cp;
+}
+
+std::string unsavedReportQuestion() {
+    return "Отчет не сохранен. Сохранить?"_cp;
+}
+
 } // namespace kestrelon::messages

@@ -27,6 +27,10 @@ std::string totalTooLarge(AmountColumn column);
 // A completed amount whose text would not fit a report's 10-character field.
 std::string amountTooLargeForReport(std::size_t row, AmountColumn column);
 std::string remunerationAboveGross();
+// "Get" gave the totals, but without a remuneration there is nothing to save yet.
+std::string remunerationNeeded();
+// Closing with a computed report that was not saved.
+std::string unsavedReportQuestion();
 
 } // namespace messages
 } // namespace kestrelon

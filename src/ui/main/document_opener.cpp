@@ -1,8 +1,11 @@
 #include "document_opener.h"
 
+#include "documents/render/desktop_program.h"
+
 #include <QDesktopServices>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace kestrelon {
@@ -22,21 +25,30 @@ bool desktopKnowsNoApplicationFor(const QMimeType& type) {
     }
     return query.readAllStandardOutput().trimmed().isEmpty();
 }
+const QString kOpener = QStringLiteral("xdg-open");
 #else
 bool desktopKnowsNoApplicationFor(const QMimeType&) {
     return false;
 }
+const QString kOpener;
 #endif
 
 } // namespace
 
-bool openWithAssociatedApplication(const QString& path) {
+void openWithAssociatedApplication(const QString& path, QObject* context, OpenDone done) {
     const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
     // Web pages always have a browser to go to, even where no default is written down.
     if (!type.inherits(QStringLiteral("text/html")) && desktopKnowsNoApplicationFor(type)) {
-        return false;
+        done(false);
+        return;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (kOpener.isEmpty() || QStandardPaths::findExecutable(kOpener).isEmpty()) {
+        done(QDesktopServices::openUrl(QUrl::fromLocalFile(path)));
+        return;
+    }
+    startDesktopProgram(
+        kOpener, {path}, context,
+        [done = std::move(done)](const ProgramOutcome& outcome) { done(!outcome.has_value()); });
 }
 
 } // namespace kestrelon

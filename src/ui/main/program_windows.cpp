@@ -116,6 +116,7 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
     main->attachWindow(TFormMain::Target::Client, w->FormClient);
     main->attachWindow(TFormMain::Target::Tarif, w->Form1);
     main->attachWindow(TFormMain::Target::Report, w->FormReport);
+    main->addCloseGuard([report = w->FormReport] { return report->mayClose(); });
     main->attachSizedWindow(SizedWindow::PriceList, w->Form1);
     main->attachSizedWindow(SizedWindow::Organizations, w->FormFirm);
     main->attachSizedWindow(SizedWindow::OrganizationCard, w->FormRekvizit);

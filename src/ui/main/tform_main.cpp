@@ -9,6 +9,7 @@
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/screen_fit.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -36,8 +37,10 @@ std::uint16_t clampSize(int pixels) {
 
 } // namespace
 
-TFormMain::TFormMain(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), openDocument_(openWithAssociatedApplication) {
+TFormMain::TFormMain(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    openDocument_ = [this](const QString& path, std::function<void(bool)> done) {
+        openWithAssociatedApplication(path, this, std::move(done));
+    };
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("Kestrelon"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
@@ -157,22 +160,35 @@ void TFormMain::HelpClick() {
     const auto shipped = [this](const char* name) {
         return QString::fromStdString(shippedFileFolder(context_.store, name) + name);
     };
-    const QString chm = shipped("Kestrelon.chm");
-    // The same pages as HTML, for the many desktops (most Linux ones) without a CHM viewer.
-    const QString pages = shipped("help/index.html");
-    for (const QString& path : {chm, pages}) {
-        if (QFileInfo::exists(path) && openDocument_(path)) {
-            return;
-        }
+    // The same pages as HTML come second, for the many desktops (most Linux ones) without a
+    // CHM viewer.
+    openHelp({shipped("Kestrelon.chm"), shipped("help/index.html")}, 0);
+}
+
+void TFormMain::openHelp(const QStringList& forms, int next) {
+    while (next < forms.size() && !QFileInfo::exists(forms[next])) {
+        ++next;
     }
+    if (next == forms.size()) {
+        showHelpFailure(forms);
+        return;
+    }
+    openDocument_(forms[next], [this, forms, next](bool opened) {
+        if (!opened) {
+            openHelp(forms, next + 1);
+        }
+    });
+}
+
+void TFormMain::showHelpFailure(const QStringList& forms) {
     const auto why = [](const QString& path, const QString& notOpened) {
         return path + QStringLiteral(": ") +
                (QFileInfo::exists(path) ? notOpened : QStringLiteral("файл не найден"));
     };
     context_.messages.showMessage(
         QStringLiteral("Не удалось открыть справку.\n\n%1.\n%2.")
-            .arg(why(chm, QStringLiteral("в системе нет программы для просмотра справки CHM")),
-                 why(pages, QStringLiteral("браузер не открылся"))));
+            .arg(why(forms[0], QStringLiteral("в системе нет программы для просмотра справки CHM")),
+                 why(forms[1], QStringLiteral("браузер не открылся"))));
 }
 
 void TFormMain::AboutClick() {
@@ -183,13 +199,22 @@ KeptWindowSizes TFormMain::currentWindowSizes() const {
     KeptWindowSizes sizes;
     for (std::size_t w = 0; w < sizes.size(); ++w) {
         const QWidget* window = sizedWindows_[w];
-        sizes[w] = window ? WindowSize{clampSize(window->width()), clampSize(window->height())}
-                          : context_.store.FormW.size(static_cast<SizedWindow>(2 * w));
+        if (window == nullptr) {
+            sizes[w] = context_.store.FormW.size(static_cast<SizedWindow>(2 * w));
+            continue;
+        }
+        const QSize remembered = sizeToRemember(*window);
+        sizes[w] = WindowSize{clampSize(remembered.width()), clampSize(remembered.height())};
     }
     return sizes;
 }
 
 bool TFormMain::FormClose() {
+    for (const CloseGuard& guard : closeGuards_) {
+        if (!guard()) {
+            return false;
+        }
+    }
     DataStore& store = context_.store;
     // A confirmed change of the agent contract that was neither saved nor cancelled (its window
     // closed by the close box) would otherwise end with the program.

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QDialog;
 class QTimer;
@@ -44,15 +45,21 @@ public:
     // (help/index.html) in the browser; a message when neither opens.
     void HelpClick();
     void AboutClick();
-    // Shut-down: asks whether to save a pending change of the agent contract, then keeps the
+    // Shut-down: each window with unsaved work asks first (a guard returns false when the
+    // user stays), then whether to save a pending change of the agent contract, then keeps the
     // window sizes. False when the agent contract could not be written (the window then stays
     // open); a failed save of the window sizes is shown and the program ends all the same.
     bool FormClose();
 
-    // How "Help" opens a document with the system's associated application (false when none
-    // could show it); tests replace it.
-    using DocumentOpener = std::function<bool(const QString& path)>;
+    // How "Help" opens a document with the system's associated application: it tells `done`
+    // whether one showed it, at once or later; tests replace it.
+    using DocumentOpener =
+        std::function<void(const QString& path, std::function<void(bool opened)> done)>;
     void setDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
+
+    // A window whose unsaved work shut-down must ask about; false from it keeps the program open.
+    using CloseGuard = std::function<bool()>;
+    void addCloseGuard(CloseGuard guard) { closeGuards_.push_back(std::move(guard)); }
 
     const std::optional<LogoLayout>& logoLayout() const { return layout_; }
     const LogoAnimation& animation() const { return animation_; }
@@ -63,10 +70,15 @@ protected:
 
 private:
     void openTarget(Target target);
+    // Opens the first of the help's forms from `next` on that is shipped and shows; a message
+    // says why when none does.
+    void openHelp(const QStringList& forms, int next);
+    void showHelpFailure(const QStringList& forms);
     KeptWindowSizes currentWindowSizes() const;
 
     AppContext& context_;
     DocumentOpener openDocument_;
+    std::vector<CloseGuard> closeGuards_;
     std::array<QToolButton*, 5> targetButtons_{};
     std::array<QDialog*, 5> targetWindows_{};
     std::array<QWidget*, 5> sizedWindows_{};

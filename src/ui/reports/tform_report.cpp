@@ -6,6 +6,7 @@
 #include "reports/report_scan.h"
 #include "store/io_error.h"
 #include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/scrollable_body.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -56,7 +57,8 @@ TFormReport::TFormReport(AppContext& context, QWidget* parent)
 }
 
 void TFormReport::build() {
-    auto* layout = new QVBoxLayout(this);
+    // Scrolls when the window is fitted into a screen smaller than the designed size.
+    auto* layout = new QVBoxLayout(makeScrollableBody(*this));
     layout->setContentsMargins(4, 4, 4, 4);
     buildToolbar();
     auto* toolbar = new QHBoxLayout;

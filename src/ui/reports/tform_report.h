@@ -87,6 +87,13 @@ public:
     using FolderShower = std::function<void(const QString& folder)>;
     void setFolderShower(FolderShower shower) { showFolder_ = std::move(shower); }
 
+    // A computed report that "Save" would save: closing asks before it is lost.
+    bool hasUnsavedReport() const;
+    // Asks «Отчет не сохранен. Сохранить?» when there is one: "Да" saves, "Нет" lets it go,
+    // "Отмена" stays. False when the window must stay open (put off, or the save failed).
+    bool mayClose();
+    void reject() override;
+
     bool viewOnly() const { return viewOnly_; }
     ReportMode mode() const { return mode_; }
     int zoneDigit() const { return zoneDigit_; }
@@ -148,8 +155,11 @@ private:
 
     void rebuildManualGrid(bool keepTypedAmounts);
     void ensureManualGridCurrent();
-    void runManualGet();
-    void runFillFromSlk();
+    // "Get" and its two kinds; each returns what the computation gave (nothing computed gives
+    // an empty result). A period chosen runs it too.
+    ComputationResult runGet();
+    ComputationResult runManualGet();
+    ComputationResult runFillFromSlk();
     void showComputation(const ComputationResult& result);
 
     static QString askPdfFileName(QWidget* parent, const QString& suggested);
@@ -178,6 +188,8 @@ private:
 
     ReportMode mode_ = ReportMode::Slk;
     bool viewOnly_ = false;
+    // The user let the computed report on view go unsaved; asked again after the next "Get".
+    bool unsavedDeclined_ = false;
     int zoneDigit_ = 2;
     std::string rememberedRemuneration_;
     ManualGridTracker manualTracker_;

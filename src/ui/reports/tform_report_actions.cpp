@@ -2,6 +2,7 @@
 // back into view.
 
 #include "report_grid.h"
+#include "reports/report_messages.h"
 #include "reports/report_save.h"
 #include "store/io_error.h"
 #include "tform_change_rep.h"
@@ -47,6 +48,35 @@ void TFormReport::FormActivate() {
 }
 
 // ---- handlers ----
+
+bool TFormReport::hasUnsavedReport() const {
+    const ReportSets& sets = context_.reports.sets;
+    return !viewOnly_ && !sets.current(mode_).empty() && sets.ready(mode_);
+}
+
+bool TFormReport::mayClose() {
+    if (!hasUnsavedReport() || unsavedDeclined_) {
+        return true;
+    }
+    switch (context_.messages.askYesNoCancel(fromCp1251(messages::unsavedReportQuestion()))) {
+    case MessageSink::Answer::Yes:
+        act(&TFormReport::SpeedButton2Click);
+        return !hasUnsavedReport();
+    case MessageSink::Answer::No:
+        unsavedDeclined_ = true;
+        return true;
+    case MessageSink::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TFormReport::reject() {
+    // The close box and Escape both come here.
+    if (mayClose()) {
+        QDialog::reject();
+    }
+}
 
 void TFormReport::SpeedButton1Click() {
     if (list_ != nullptr) {
@@ -105,16 +135,27 @@ void TFormReport::SpeedButton3Click() {
 }
 
 void TFormReport::SpeedButton4Click() {
+    const ComputationResult result = runGet();
+    // Totals without a remuneration look finished, but "Save" would do nothing.
+    if (result.totalsShown && !result.ready && result.message.empty() &&
+        edits_[10]->text().isEmpty()) {
+        context_.messages.showMessage(fromCp1251(messages::remunerationNeeded()));
+    }
+}
+
+ComputationResult TFormReport::runGet() {
+    ComputationResult result;
     if (viewOnly_) {
-        return;
+        return result;
     }
     if (mode_ == ReportMode::Slk) {
         if (!context_.reports.sets.SlkSet.empty()) {
-            runFillFromSlk();
+            result = runFillFromSlk();
         }
     } else {
-        runManualGet();
+        result = runManualGet();
     }
+    return result;
 }
 
 void TFormReport::SpeedButton5Click() {
@@ -209,7 +250,7 @@ void TFormReport::ComboBox1Select() {
     if (mode_ == ReportMode::Manual && !viewOnly_) {
         // Another month may have another VAT rate: what was computed is not this month's.
         dropComputation();
-        SpeedButton4Click();
+        runGet();
     }
 }
 
@@ -218,7 +259,7 @@ void TFormReport::ComboBox2Change() {
         if (mode_ == ReportMode::Manual) {
             dropComputation();
         }
-        SpeedButton4Click();
+        runGet();
     }
 }
 

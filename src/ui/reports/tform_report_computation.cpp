@@ -49,13 +49,16 @@ void TFormReport::showComputation(const ComputationResult& result) {
         setRemunerationText(QString());
     }
     edits_[11]->setText(result.ready ? fromCp1251(result.toPrincipal) : QString());
+    if (result.ready) {
+        unsavedDeclined_ = false;
+    }
     updateSaveButton();
     if (!result.message.empty()) {
         context_.messages.showMessage(fromCp1251(result.message));
     }
 }
 
-void TFormReport::runFillFromSlk() {
+ComputationResult TFormReport::runFillFromSlk() {
     ReportSets& sets = context_.reports.sets;
     speedButton2_->setEnabled(false);
     const SlkFill fill = FillFromSlk(sets.SlkSet, toCp1251(edits_[10]->text()));
@@ -66,14 +69,15 @@ void TFormReport::runFillFromSlk() {
     sets.SlkReady = fill.computation.ready;
     sets.SlkComputed = fill.computation.totalsShown;
     showComputation(fill.computation);
+    return fill.computation;
 }
 
-void TFormReport::runManualGet() {
+ComputationResult TFormReport::runManualGet() {
     ensureManualGridCurrent();
     const std::vector<std::string> contracts = activeContractNos(context_.store);
     GridRows grid = grid_->gridRows();
     if (contracts.empty() || grid.empty()) {
-        return;
+        return {};
     }
     ReportSets& sets = context_.reports.sets;
     const ManualInput input{contracts, values().period, zoneDigit_, toCp1251(edits_[10]->text())};
@@ -87,6 +91,7 @@ void TFormReport::runManualGet() {
         sets.ManualComputed = true;
     }
     showComputation(result);
+    return result;
 }
 
 void TFormReport::dropComputation() {

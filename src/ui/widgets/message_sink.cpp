@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 
 namespace kestrelon {
@@ -33,15 +34,26 @@ void keepTitleWhole(QMessageBox& box) {
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind,
                                             const QString& text) {
-    const bool question = kind == MessageKind::Question;
+    const bool cancel = kind == MessageKind::QuestionWithCancel;
+    const bool question = kind == MessageKind::Question || cancel;
     const QMessageBox::Icon icon = question                           ? QMessageBox::Question
                                    : kind == MessageKind::Information ? QMessageBox::Information
                                                                       : QMessageBox::Warning;
-    auto box = std::make_unique<QMessageBox>(
-        icon, kTitle, text, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        parent);
+    auto box = std::make_unique<QMessageBox>(icon, kTitle, text,
+                                             cancel ? QMessageBox::Yes | QMessageBox::No |
+                                                          QMessageBox::Cancel
+                                             : question ? QMessageBox::Yes | QMessageBox::No
+                                                        : QMessageBox::Ok,
+                                             parent);
     if (question) {
         box->setDefaultButton(QMessageBox::Yes);
+    }
+    if (cancel) {
+        // Said in Russian whatever Qt's own language: the answer decides whether work is lost.
+        box->button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box->button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+        box->button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+        box->setEscapeButton(QMessageBox::Cancel);
     }
     keepTitleWhole(*box);
     return box;
@@ -58,6 +70,18 @@ void MessageBoxSink::showInformation(const QString& text) {
 bool MessageBoxSink::askQuestion(const QString& text) {
     return makeMessageBox(QApplication::activeWindow(), MessageKind::Question, text)->exec() ==
            QMessageBox::Yes;
+}
+
+MessageSink::Answer MessageBoxSink::askYesNoCancel(const QString& text) {
+    switch (makeMessageBox(QApplication::activeWindow(), MessageKind::QuestionWithCancel, text)
+                ->exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 } // namespace kestrelon

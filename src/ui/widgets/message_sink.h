@@ -24,13 +24,19 @@ public:
         showMessage(text);
         return false;
     }
+    // A question that may also be put off ("Да", "Нет", "Отмена"), as before closing on unsaved
+    // work. A sink that cannot ask takes it as a Yes/No question.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer askYesNoCancel(const QString& text) {
+        return askQuestion(text) ? Answer::Yes : Answer::No;
+    }
 };
 
-enum class MessageKind { Error, Information, Question };
+enum class MessageKind { Error, Information, Question, QuestionWithCancel };
 
 // The box a message or a question is shown in: the warning icon for errors, the information
-// icon for work done, the question icon with "Yes" and "No" for questions, and never so narrow
-// that its title is cut.
+// icon for work done, the question icon with "Yes" and "No" for questions (and "Отмена" for one
+// that may be put off), and never so narrow that its title is cut.
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, MessageKind kind, const QString& text);
 
 // Shows each message and question in a modal message box over the active window.
@@ -39,6 +45,7 @@ public:
     void showMessage(const QString& text) override;
     void showInformation(const QString& text) override;
     bool askQuestion(const QString& text) override;
+    Answer askYesNoCancel(const QString& text) override;
 };
 
 } // namespace kestrelon

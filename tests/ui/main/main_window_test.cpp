@@ -149,15 +149,35 @@ TEST_F(MainWindowTest, HelpOpensTheChmOrElseTheHtmlPagesAndSaysWhenNeitherOpens)
             folder.writeFile("help/index.html", "<html></html>");
         }
         QStringList opened;
-        form->setDocumentOpener([&](const QString& path) {
+        form->setDocumentOpener([&](const QString& path, std::function<void(bool)> done) {
             opened << path;
-            return path == chm ? c.chmShown : c.pagesShown;
+            done(path == chm ? c.chmShown : c.pagesShown);
         });
         sink.messages.clear();
         QTest::mouseClick(button(*form, 6), Qt::LeftButton);
         EXPECT_EQ(opened, c.opened);
         EXPECT_EQ(sink.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
     }
+}
+
+// The desktop's opener that finds no browser ends with an error a moment after it started: the
+// user is told, as when nothing could be started at all.
+TEST_F(MainWindowTest, HelpSaysSoWhenTheDesktopsOpenerGivesUp) {
+    std::filesystem::create_directory(folder.path() + "help");
+    folder.writeFile("help/index.html", "<html></html>");
+    std::filesystem::create_directory(folder.path() + "bin");
+    folder.writeFile("bin/xdg-open", "#!/bin/sh\nsleep 0.2\nexit 4\n");
+    std::filesystem::permissions(folder.path() + "bin/xdg-open", std::filesystem::perms::owner_all);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(folder.path() + "bin:") + path);
+    auto form = createWindow();
+    QTest::mouseClick(button(*form, 6), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !sink.messages.isEmpty(); }, 5000));
+    qputenv("PATH", path);
+    ASSERT_EQ(sink.messages.size(), 1);
+    EXPECT_TRUE(sink.messages[0].startsWith(QStringLiteral("Не удалось открыть справку.")));
+    EXPECT_TRUE(sink.messages[0].contains(QString::fromStdString(folder.path()) +
+                                          QStringLiteral("help/index.html: браузер не открылся")));
 }
 
 TEST_F(MainWindowTest, WithoutTelNothingIsLaidOutAndNothingAnimates) {

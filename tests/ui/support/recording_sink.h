@@ -15,9 +15,14 @@ public:
         questions.append(text);
         return answer;
     }
+    Answer askYesNoCancel(const QString& text) override {
+        questions.append(text);
+        return threeWayAnswer;
+    }
     QStringList messages;
     QStringList questions;
     bool answer = false;
+    Answer threeWayAnswer = Answer::Cancel;
 };
 
 } // namespace kestrelon::test
