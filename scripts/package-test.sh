@@ -23,7 +23,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6printsupport6 libqt6gui6 fonts-liberation2 \
+for dependency in libqt6widgets6 libqt6printsupport6 libqt6gui6 qt6-translations-l10n fonts-liberation2 \
     libgsf-1-114 libxml2 zlib1g; do
     [[ "$depends" == *"$dependency"* ]] || fail "Depends lacks $dependency: $depends"
 done

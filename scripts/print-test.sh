@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Prints the three documents of a sample report from Kestrelon's report window (the report is
-# opened from the report list, its tab chosen and the print button pressed) on a private CUPS
-# server whose default queue writes PDF files, then checks with pdftotext that chosen texts
-# lie at their millimetre positions from the paper's edge.
+# opened from the report list, its tab chosen, the print button pressed and the print dialog
+# taken as it comes) on a private CUPS server whose default queue writes PDF files, then
+# checks with pdftotext that chosen texts lie at their millimetre positions from the paper's
+# edge, that the acts of mutual offset come out on as many sheets as their tab shows, and with
+# the server's page log that each job carries the document's name.
 #
 # The server is this script's own: its configuration, spool, socket and queue live in a
 # temporary folder, and CUPS_SERVER points the clients at it, so the machine's printers and
@@ -46,6 +48,7 @@ chmod 0777 "$work"/out
 cat >"$work/etc/cupsd.conf" <<EOF
 Listen $work/cups.sock
 LogLevel info
+PageLogFormat %j %{job-name}
 Browsing No
 WebInterface No
 DefaultShared No
@@ -150,12 +153,13 @@ check_a4() {
     [ -n "$size" ] && [[ "$size" != *"not A4"* ]] || fail "$(basename "$1"): paper of $size, expected A4"
 }
 
-# print_job NAME DOCUMENT [ROWS]: one job through the default queue, kept as NAME.pdf.
+# print_job NAME DOCUMENT [ROWS]: one job through the default queue, kept as NAME.pdf, with
+# what the program said as NAME.log.
 print_job() {
     local name=$1
     shift
     rm -f "$work/out/job.pdf"
-    "$print_e2e" "$@" || fail "printing $name failed"
+    "$print_e2e" "$@" >"$work/out/$name.log" || fail "printing $name failed"
     wait_for_jobs
     [ -s "$work/out/job.pdf" ] || fail "$name left no output: $(tail -5 "$work/log/error_log")"
     mv "$work/out/job.pdf" "$work/out/$name.pdf"
@@ -164,8 +168,10 @@ print_job() {
 for document in invoice act offset-act; do
     print_job "$document" "$document"
 done
-# 120 principal invoices need more than one sheet; every row must reach the paper.
+# 120 principal invoices need more than one sheet; every row must reach the paper. A month
+# of twelve fits one.
 print_job offset-act-long offset-act 120
+print_job offset-act-12 offset-act 12
 
 if [ -n "${KESTRELON_PRINT_TEST_OUT:-}" ]; then
     mkdir -p "$KESTRELON_PRINT_TEST_OUT"
@@ -189,4 +195,32 @@ for invoice in 100001 100120; do
     grep -qx "$invoice" "$work/out/offset-act-long.txt" ||
         fail "offset-act-long.pdf: invoice $invoice is missing"
 done
-echo "print-test: 4 passed, 0 failed"
+
+# check_sheets NAME: the printed act has as many sheets as its tab showed.
+check_sheets() {
+    local name=$1 shown printed
+    shown=$(sed -n 's/^report_print_e2e: the tab shows \([0-9]*\) sheet(s)$/\1/p' \
+        "$work/out/$name.log")
+    printed=$(pdftotext "$work/out/$name.pdf" - | tr -cd '\f' | wc -c)
+    echo "  $name.pdf: $printed sheet(s), the tab showed $shown"
+    [ -n "$shown" ] && [ "$printed" -eq "$shown" ] ||
+        fail "$name.pdf: $printed sheet(s), the tab showed ${shown:-none}"
+}
+check_sheets offset-act-long
+check_sheets offset-act-12
+[ "$(pdftotext "$work/out/offset-act-12.pdf" - | tr -cd '\f' | wc -c)" -eq 1 ] ||
+    fail "offset-act-12.pdf: a month of twelve invoices does not fit one sheet"
+
+# check_job ID NAME: the job's name in the print server's page log.
+check_job() {
+    local id=$1 name=$2
+    grep -qxF "$id $name" "$work/log/page_log" ||
+        fail "job $id is not named \"$name\": $(grep "^$id " "$work/log/page_log" | head -1)"
+    echo "  job $id: \"$name\""
+}
+echo "Jobs as the print server names them:"
+check_job 1 "Счет 8 за Март 2011"
+check_job 2 "Акт 9 за Март 2011"
+check_job 3 "Акт зачета 7 за Март 2011"
+check_job 5 "Акт зачета 7 за Март 2011"
+echo "print-test: 7 passed, 0 failed"

@@ -12,6 +12,7 @@ packages=(
     fonts-liberation2 fontconfig
     fp-utils
     xvfb xauth
+    dbus-daemon at-spi2-core python3-pyatspi
     cups cups-filters poppler-utils
     clang libclang-rt-dev
     file desktop-file-utils

@@ -28,6 +28,7 @@ AgentCardFields prepareAgentCard(DataStore& store, const std::string& today) {
     const AgentRecord& agent = store.Agent;
     AgentCardFields f;
     f.chosenFirm = store.AgentFirmIndex;
+    f.chosenPrincipal = store.PrincipalFirmIndex;
     f.ContractNo = agent.ContractNo.str();
     f.ContractDate = agent.ContractDate.empty() ? today : agent.ContractDate.str();
     f.Phone = agent.Phone.str();
@@ -42,9 +43,22 @@ AgentCardFields prepareAgentCard(DataStore& store, const std::string& today) {
     return f;
 }
 
-std::string checkAgentCard(const AgentCardFields& f) {
+std::string checkAgentCard(const AgentCardFields& f, const DataStore& store) {
     if (f.chosenFirm < 0) {
         return "Выберите организацию"_cp;
+    }
+    if (f.chosenPrincipal < 0) {
+        if (store.findFirmByInn(PrincipalInn) < 0) {
+            return "Выберите организацию принципала"_cp;
+        }
+    } else if (validFirm(store, f.chosenPrincipal)) {
+        // The principal is found again by its INN: without one it could not be.
+        if (store.Firms[static_cast<std::size_t>(f.chosenPrincipal)].Inn.empty()) {
+            return "У организации принципала не указан ИНН"_cp;
+        }
+        if (f.chosenPrincipal == f.chosenFirm) {
+            return "Организация принципала совпадает с организацией агента"_cp;
+        }
     }
     if (f.ContractNo.empty()) {
         return "Введите номер договора"_cp;
@@ -63,11 +77,12 @@ std::string unsavedAgentQuestion() {
     return "Сохранить изменения агентского договора?"_cp;
 }
 
-void AgentContractEditor::beginEdit(const AgentRecord& agent) {
+void AgentContractEditor::beginEdit(const DataStore& store) {
     // While a confirmed change waits for "OK" or "Cancel", the first backup stays in force so
     // that "Cancel" goes back to the record as it was before all of them.
-    if (!changed_) {
-        backup_ = agent;
+    if (!changed()) {
+        backup_ = store.Agent;
+        principalBackup_ = store.PrincipalChoice;
     }
 }
 
@@ -92,20 +107,36 @@ void AgentContractEditor::confirm(DataStore& store, const AgentCardFields& f) {
     changed_ = true;
     // The chosen entry, which may be a later organization sharing the INN of an earlier one.
     store.AgentFirmIndex = f.chosenFirm;
+    if (validFirm(store, f.chosenPrincipal)) {
+        const FirmRecord& principal = store.Firms[static_cast<std::size_t>(f.chosenPrincipal)];
+        // The fixed INN chosen again changes nothing: no "Principal" file for it.
+        if (principal.Inn.view() != store.principalInn()) {
+            store.PrincipalChoice = principal.Inn;
+            principalChanged_ = true;
+        }
+        store.PrincipalFirmIndex = f.chosenPrincipal;
+    }
 }
 
 void AgentContractEditor::ok(DataStore& store) {
+    // On failure what was not saved stays pending for the next "OK".
     if (changed_) {
-        store.SaveFileAgent(); // on failure the change stays pending for the next "OK"
+        store.SaveFileAgent();
         changed_ = false;
+    }
+    if (principalChanged_) {
+        store.SaveFilePrincipal();
+        principalChanged_ = false;
     }
 }
 
 void AgentContractEditor::cancel(DataStore& store) {
-    if (changed_) {
+    if (changed()) {
         store.Agent = backup_;
+        store.PrincipalChoice = principalBackup_;
         store.refreshFirmIndexes();
         changed_ = false;
+        principalChanged_ = false;
     }
 }
 

@@ -16,7 +16,8 @@ void applyAgentDefaults(AgentRecord& agent);
 std::string agentPanelText(const DataStore& store);
 
 struct AgentCardFields {
-    int chosenFirm = -1; // slot of the chosen organization, -1 when none
+    int chosenFirm = -1;      // slot of the chosen organization, -1 when none
+    int chosenPrincipal = -1; // slot of the principal's organization, -1 when none
     std::string ContractNo, ContractDate, Phone, Email;
     std::string AgentDirector, AgentChiefAccountant, AgentAccountant;
     std::string AgentChiefAccountantGenitive;
@@ -25,11 +26,13 @@ struct AgentCardFields {
 };
 
 // The card as "Edit" prepares it: the record's fields, the contract date or `today` when it
-// is empty, and the first organization with the agent's INN chosen (AgentFirmIndex found).
+// is empty, the first organization with the agent's INN chosen (AgentFirmIndex found), and
+// the principal's organization (PrincipalFirmIndex found).
 AgentCardFields prepareAgentCard(DataStore& store, const std::string& today);
 
-// The card's "OK" checks in order; empty when it may be confirmed.
-std::string checkAgentCard(const AgentCardFields& fields);
+// The card's "OK" checks in order; empty when it may be confirmed. The principal's
+// organization must be chosen only where none has the fixed INN that named it before.
+std::string checkAgentCard(const AgentCardFields& fields, const DataStore& store);
 
 // Asked at shut-down while a confirmed change is neither saved nor cancelled.
 std::string unsavedAgentQuestion();
@@ -37,18 +40,22 @@ std::string unsavedAgentQuestion();
 class AgentContractEditor {
 public:
     // "Edit": takes the backup unless a confirmed change is still pending.
-    void beginEdit(const AgentRecord& agent);
-    // A confirmed card: the record takes the fields, AgentFirmIndex the chosen organization.
+    void beginEdit(const DataStore& store);
+    // A confirmed card: the record takes the fields, AgentFirmIndex the chosen organization,
+    // and the principal's choice the chosen principal's INN when it names another one.
     void confirm(DataStore& store, const AgentCardFields& fields);
-    // The window's "OK": saves "Agent" when changed (IoError keeps the flag set for a retry).
+    // The window's "OK": saves "Agent" when changed, then "Principal" when the principal
+    // changed (IoError keeps what was not saved pending for a retry).
     void ok(DataStore& store);
-    // The window's "Cancel": the record comes back from the backup.
+    // The window's "Cancel": the record and the principal's choice come back from the backup.
     void cancel(DataStore& store);
-    bool changed() const { return changed_; }
+    bool changed() const { return changed_ || principalChanged_; }
 
 private:
     AgentRecord backup_{};
+    ShortStr<12> principalBackup_{};
     bool changed_ = false;
+    bool principalChanged_ = false;
 };
 
 } // namespace kestrelon

@@ -7,6 +7,7 @@
 #include "layout_helpers.h"
 #include "legal_form.h"
 #include "long_date.h"
+#include "principal_name.h"
 #include "store/cp1251.h"
 
 #include <algorithm>
@@ -65,8 +66,8 @@ DocumentText FillActSt(const DocumentInput& in) {
     t[22] = "Исполнитель:"_cp;
     t[23] = "Заказчик:"_cp;
     t[24] = "Директор "_cp + shortName(in.agent);
-    // The customer is always the principal; its card's name is not used here.
-    t[25] = "ООО \"Тарвел\""_cp;
+    // The customer is always the principal, named as the principal's INN says.
+    t[25] = principalShortName(in.principal);
     t[26] = in.director;
     t[27] = "М. П."_cp;
     t[28] = "М. П."_cp;
@@ -98,6 +99,8 @@ PlacedDocument FillActXY(const DocumentText& texts, const PageGeometry& g, const
     items.wrap(19, font[19], formWidth, ht, m);
     items.wrap(24, font[24], executorRight - g.x(25), ht, m);
     items.wrap(26, font[26], executorRight - ruleEndX(kExecutorSignature, g), ht, m);
+    // The principal's name, once named, may be as long as any: it wraps within the form.
+    items.wrap(25, font[25], g.x(kTableColumns.back()) - ruleEndX(kCustomerName, g), ht, m);
 
     // The table starts under the parties, the closing sentence under the amount in words, and
     // both parties' signature lines under the executor's director.

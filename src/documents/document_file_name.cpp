@@ -46,9 +46,8 @@ std::string trimmed(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
-} // namespace
-
-std::string documentFileName(DocumentKind kind, const DocumentInput& input) {
+// The name in cp1251, every character as it was typed.
+std::string nameOf(DocumentKind kind, const DocumentInput& input) {
     std::string name = documentWord(kind);
     const std::string number = trimmed(documentNumber(kind, input));
     if (!number.empty()) {
@@ -59,6 +58,24 @@ std::string documentFileName(DocumentKind kind, const DocumentInput& input) {
     if (!month.empty() && !year.empty()) {
         name += " за "_cp + month + ' ' + year;
     }
+    return name;
+}
+
+} // namespace
+
+std::string documentName(DocumentKind kind, const DocumentInput& input) {
+    std::string name = nameOf(kind, input);
+    // A print queue shows the name on one line.
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 32 || c == '\x7F') {
+            c = ' ';
+        }
+    }
+    return cp1251ToUtf8(name);
+}
+
+std::string documentFileName(DocumentKind kind, const DocumentInput& input) {
+    std::string name = nameOf(kind, input);
     // Numbers are typed by hand or read from a file: nothing in them may leave the chosen
     // folder or trouble a file system.
     static constexpr std::string_view kUnsafe = "/\\:*?\"<>|";

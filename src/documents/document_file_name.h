@@ -12,7 +12,12 @@
 
 namespace kestrelon {
 
-// UTF-8, as the file system takes it.
+// The document as it calls itself, its number and the report period: «Акт зачета 5 за Март
+// 2013» (UTF-8), the name a print job carries. A part whose value is missing is left out.
+std::string documentName(DocumentKind kind, const DocumentInput& input);
+
+// The name with ".pdf", with the characters no folder takes made "_"; UTF-8, as the file
+// system takes it.
 std::string documentFileName(DocumentKind kind, const DocumentInput& input);
 
 // The names of the invoice, the act and the act of mutual offset, in that order.

@@ -1,5 +1,7 @@
 #pragma once
-// Shortening "Общество с ограниченной ответственностью ..." to "ООО ..." (cp1251 texts).
+// Shortening a legal form at the start of an organization's name: "Общество с ограниченной
+// ответственностью ..." to "ООО ...", and for the principal's name the joint-stock forms too
+// (cp1251 texts).
 
 #include <string>
 
@@ -9,5 +11,9 @@ namespace kestrelon {
 // its capitalised, lower-case or upper-case spellings) becomes "ООО" and the remaining words,
 // one blank apart, cut to 255 characters. Any other name comes back unchanged, spacing and all.
 std::string OOO(const std::string& name);
+
+// OOO, and by the same rule «Публичное акционерное общество» → «ПАО», «Непубличное
+// акционерное общество» → «НАО», «Акционерное общество» → «АО».
+std::string shortLegalForm(const std::string& name);
 
 } // namespace kestrelon

@@ -4,6 +4,8 @@
 #include "legal_form.h"
 #include "offset_act_layout.h"
 #include "offset_act_page_line.h"
+#include "offset_act_signatures.h"
+#include "principal_name.h"
 #include "reports/vat_rate.h"
 #include "sentence_wrap.h"
 #include "store/cp1251.h"
@@ -15,8 +17,6 @@ namespace kestrelon {
 namespace {
 
 using namespace offset_act;
-
-const std::string kPrincipal = "ООО \"Тарвел\""_cp;
 
 // An amount inside a sentence; an amount that cannot be read leaves a gap, not a broken act.
 std::string words(const std::string& amount) {
@@ -45,31 +45,31 @@ struct Clauses {
     NamingSentence preamble, clause1, clause2, clause3, clause4, clause5;
 };
 
-Clauses clauses(const DocumentInput& in, const std::string& agent) {
+Clauses clauses(const DocumentInput& in, const std::string& agent, const std::string& principal) {
     const std::string period =
         "за период "_cp + monthName(in.period.month) + " " + yearText(in.period.year) + " г."_cp;
     Clauses c;
-    c.preamble = {kPrincipal + ", В лице Главного бухгалтера "_cp + kPrincipal + " " +
+    c.preamble = {principal + ", В лице Главного бухгалтера "_cp + principal + " " +
                       in.principalChiefAccountantGenitive + " с одной стороны и "_cp,
                   agent,
                   " в лице Главного бухгалтера "_cp + in.agentChiefAccountantGenitive +
                       " с другой стороны, составили настоящий Акт о том, что:"_cp};
-    c.clause1 = {"1.  "_cp + kPrincipal + " имеет задолженность перед "_cp, agent,
+    c.clause1 = {"1.  "_cp + principal + " имеет задолженность перед "_cp, agent,
                  " за реализованные товары (работы, услуги) "_cp + period +
                      " по следующим счетам:"_cp};
     c.clause2 = {"2.  "_cp, agent,
-                 " имеет задолженность перед "_cp + kPrincipal + " за услуги связи "_cp +
-                     kPrincipal + ", оказанные Абонентам и Пользователям  "_cp + period};
+                 " имеет задолженность перед "_cp + principal + " за услуги связи "_cp + principal +
+                     ", оказанные Абонентам и Пользователям  "_cp + period};
     c.clause3 = {"3.  На основании статьи 410 ГК РФ, стороны договорились о проведении зачета "
                  "взаимных требований на сумму "_cp +
                      words(in.remuneration) + " без учета НДС."_cp,
                  "", ""};
+    // The one clause without the agent: here the principal's name is what may be shortened.
     c.clause4 = {"4.  Остаток задолженности в сумме "_cp + words(in.toPrincipal) +
                      " в т.ч. НДС "_cp + std::to_string(vatRatePercent(in.period)) + "% - "_cp +
-                     words(in.vatTotal) + " подлежит оплате на расчетный счет "_cp + kPrincipal +
-                     ".",
-                 "", ""};
-    c.clause5 = {"5.  Настоящий Акт составлен в двух экземплярах, по одному для "_cp + kPrincipal +
+                     words(in.vatTotal) + " подлежит оплате на расчетный счет "_cp,
+                 principal, "."};
+    c.clause5 = {"5.  Настоящий Акт составлен в двух экземплярах, по одному для "_cp + principal +
                      " и "_cp,
                  agent, ""};
     return c;
@@ -87,9 +87,10 @@ void fillTables(DocumentText& t, const DocumentInput& in) {
     std::copy(row.begin(), row.end(), t.begin() + kFirstRow);
 }
 
-void fillSignatures(DocumentText& t, const DocumentInput& in, const std::string& agent) {
+void fillSignatures(DocumentText& t, const DocumentInput& in, const std::string& agent,
+                    const std::string& principal) {
     const std::string line = "____________________ / ";
-    t[kSignatures] = kPrincipal;
+    t[kSignatures] = principal;
     t[kSignatures + 1] = "Главный бухгалтер"_cp;
     t[kSignatures + 2] = line + in.principalChiefAccountant;
     t[kSignatures + 3] = agent;
@@ -105,16 +106,17 @@ OffsetActText FillActZSt(const DocumentInput& input, const PageGeometry& geometr
     act.items.assign(kOffsetActTexts, std::string());
     DocumentText& t = act.items;
     const std::string agent = input.agent ? OOO(input.agent->name) : std::string();
+    const std::string principal = principalShortName(input.principal);
     t[kTitle] = "АКТ"_cp;
     t[kTitle + 1] = "ЗАЧЕТА ВЗАИМНЫХ ТРЕБОВАНИЙ № "_cp + input.offsetActNo;
     t[kCity] = "г. Москва"_cp;
     t[kDate] = dateLine(input.offsetActDate);
     t[kPageLine] = pageLineHead(input.offsetActNo, input.offsetActDate);
     fillTables(t, input);
-    fillSignatures(t, input, agent);
+    fillSignatures(t, input, agent, principal);
 
     const Measures m = measureOffsetAct(geometry, metrics);
-    const Clauses c = clauses(input, agent);
+    const Clauses c = clauses(input, agent, principal);
     const int toClauseEnd = clauseWidth(m, metrics);
     const auto wrap = [&](Block block, std::size_t first, const NamingSentence& text, int width) {
         act.lineCounts[block] = wrapBlock(t, first, text, width, m.body, metrics);
@@ -125,6 +127,7 @@ OffsetActText FillActZSt(const DocumentInput& input, const PageGeometry& geometr
     wrap(Clause3, kClause3, c.clause3, toClauseEnd);
     wrap(Clause4, kClause4, c.clause4, toClauseEnd);
     wrap(Clause5, kClause5, c.clause5, toClauseEnd);
+    act.signatures = wrapSignatures(t, m, metrics);
 
     for (const OffsetActRow& row : input.rows) {
         act.cells.push_back({row.invoiceNo, row.invoiceDate, row.gross, row.vat});

@@ -23,9 +23,14 @@ struct OffsetActText {
     std::vector<std::array<std::string, 4>> cells;
     // Wrapped line counts (1..4) of the preamble and clauses 1 to 5.
     std::array<int, 6> lineCounts{1, 1, 1, 1, 1, 1};
+    // The signatures of items 56..61, each wrapped in its party's column: the principal's
+    // name, post and signature line, then the agent's.
+    std::array<std::vector<std::string>, 6> signatures;
 };
 
-// Texts and wrapping (measured with `metrics` on `geometry`, the screen); printing reuses them.
+// Texts and wrapping, measured with `metrics` on `geometry`. Every line count the pages
+// depend on is decided here, so texts wrapped once lay out on any device with the same page
+// breaks.
 OffsetActText FillActZSt(const DocumentInput& input, const PageGeometry& geometry,
                          const TextMetrics& metrics);
 

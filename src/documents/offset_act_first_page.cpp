@@ -27,9 +27,9 @@ int placeFirstPage(const Context& c, PlacedPage& target) {
     PageWriter page(target, c.geometry);
     for (std::size_t i = kTitle; i < kCity; ++i) {
         const int x = centred(m.left, m.right, c.width(c.item(i), m.title));
-        page.text(c.item(i), x, m.top + m.hbb * static_cast<int>(i), m.title);
+        page.text(c.item(i), x, m.top + m.hb * static_cast<int>(i), m.title);
     }
-    const int cityY = m.top + 3 * m.hbb;
+    const int cityY = m.top + 3 * m.hb;
     page.text(c.item(kCity), m.left, cityY, m.body);
     page.text(c.item(kDate), m.right - c.width(c.item(kDate), m.body), cityY, m.body);
 

@@ -19,15 +19,16 @@ PageWriter::PageWriter(PlacedPage& page, const PageGeometry& geometry)
     : page_(page), geometry_(geometry), pen_(geometry.printer ? geometry.printerPen(0.25) : 1) {}
 
 void PageWriter::text(const std::string& text, int x, int y, const FontSpec& font) {
-    page_.texts.push_back(placeText(text, x, y, font, geometry_));
+    page_.texts.push_back(placeText(text, x, geometry_.yUm(y), font, geometry_));
 }
 
 void PageWriter::horizontal(int x1, int x2, int y) {
-    page_.lines.push_back(placeLine(x1, y, x2, y, pen_, geometry_));
+    const int row = geometry_.yUm(y);
+    page_.lines.push_back(placeLine(x1, row, x2, row, pen_, geometry_));
 }
 
 void PageWriter::vertical(int x, int y1, int y2) {
-    page_.lines.push_back(placeLine(x, y1, x, y2, pen_, geometry_));
+    page_.lines.push_back(placeLine(x, geometry_.yUm(y1), x, geometry_.yUm(y2), pen_, geometry_));
 }
 
 void PageWriter::columns(const Measures& m, int top, int bottom) {

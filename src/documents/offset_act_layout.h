@@ -1,6 +1,7 @@
 #pragma once
 // What the parts of the act's layout share: the texts with the device's measures, and a page
-// that takes lines and texts in page pixels with the device's pen and offset.
+// that takes lines and texts across in page pixels and down in micrometres, and puts them on
+// the device with its pen and offset.
 
 #include "offset_act_document.h"
 #include "offset_act_items.h"
@@ -30,6 +31,7 @@ class PageWriter {
 public:
     PageWriter(PlacedPage& page, const PageGeometry& geometry);
 
+    // x in page pixels, y in micrometres from the paper's top edge.
     void text(const std::string& text, int x, int y, const FontSpec& font);
     void horizontal(int x1, int x2, int y);
     void vertical(int x, int y1, int y2);
@@ -41,6 +43,8 @@ private:
     const PageGeometry& geometry_;
     int pen_;
 };
+
+// Every y below is in micrometres (see offset_act_measures.h).
 
 // A wrapped block's lines at x, the first at y, one regular line step apart.
 void placeBlock(const Context& c, PageWriter& page, std::size_t first, Block block, int x, int y);

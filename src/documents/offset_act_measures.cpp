@@ -5,13 +5,6 @@
 namespace kestrelon::offset_act {
 namespace {
 
-constexpr double kPageLineMm = 3.5;
-constexpr double kPageLineFromEdgeMm = 7 + kPageLineMm;
-
-int lineStep(const TextMetrics& metrics, const FontSpec& font) {
-    return metrics.height("W", font);
-}
-
 // The offset sum column takes its widest header word with a letter of room on either side;
 // the other five columns share the rest of the table equally.
 std::array<int, 7> columnGrid(const Measures& m, const TextMetrics& metrics) {
@@ -30,30 +23,18 @@ std::array<int, 7> columnGrid(const Measures& m, const TextMetrics& metrics) {
 
 Measures measureOffsetAct(const PageGeometry& g, const TextMetrics& metrics) {
     Measures m;
-    m.body = FontSpec{kTimes, g.y(4.86), false};
-    m.title = FontSpec{kTimes, g.y(4.86), true};
-    m.table = FontSpec{kTimes, g.y(4.39), false};
-    m.tableBold = FontSpec{kTimes, g.y(4.39), true};
-    m.pageLine = FontSpec{kTimes, g.y(kPageLineMm), false};
-    m.hb = lineStep(metrics, m.body);
-    m.hbb = lineStep(metrics, m.title);
-    m.ht = lineStep(metrics, m.table);
-    m.htb = lineStep(metrics, m.tableBold);
-    m.inset = roundHalfEven((6 * g.scale.sy - m.htb) / 2);
+    const int body = g.pixelsWithin(m.hb);
+    const int table = g.pixelsWithin(m.ht);
+    m.body = FontSpec{kTimes, body, false};
+    m.title = FontSpec{kTimes, body, true};
+    m.table = FontSpec{kTimes, table, false};
+    m.tableBold = FontSpec{kTimes, table, true};
+    m.pageLine = FontSpec{kTimes, g.pixelsWithin(kPageLineUm), false};
     m.pageWidth = g.pageWidth();
     m.pageHeight = g.pageHeight();
     m.left = g.x(25);
     m.right = m.pageWidth - g.x(15);
-    m.top = g.y(15);
     m.clauseX = g.x(30);
-    m.rowHeight = g.y(6);
-    m.textBottom = m.pageHeight - m.top;
-    // Breaking half a row above the bottom margin lets a page's last row reach at most half a
-    // row into the margin.
-    m.rowLimit = m.textBottom - 3 * g.scale.sy;
-    // The page line sits below the lowest a row can reach (12 mm above the paper's edge) and
-    // ends 7 mm above it, clear of the strip printers cannot print.
-    m.pageLineY = m.pageHeight - g.y(kPageLineFromEdgeMm);
     m.columns = columnGrid(m, metrics);
     return m;
 }

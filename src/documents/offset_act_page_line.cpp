@@ -16,8 +16,8 @@ std::string pageLineText(const std::string& head, std::size_t page, std::size_t 
     return head + " — лист "_cp + std::to_string(page) + " из "_cp + std::to_string(pages);
 }
 
-// Right-aligned to the table's right edge, under everything else of the page: the rows end
-// at most half a row into the bottom margin, the closing text above it.
+// Right-aligned to the table's right edge, under everything else of the page: the rows and
+// the closing text end at most half a row into the bottom margin.
 void placePageLines(const Context& c, PlacedDocument& doc) {
     const std::size_t pages = doc.pages.size();
     if (pages < 2) {

@@ -94,7 +94,7 @@ void placeClosingBlocks(const Context& c, PlacedDocument& doc, int lastRowBottom
     // signature line. Each block counts once, so that what fits on the page stays there.
     const int t3 = (c.lines(Clause3) + 1) * m.hb;
     const int t34 = c.lines(Clause4) * m.hb + t3;
-    const Signatures signatures = wrapSignatures(c);
+    const Signatures signatures = signaturesOf(c.texts);
     const int t345 = t34 + (c.lines(Clause5) + signatures.lines()) * m.hb;
     // Blocks stay whole: as many of clauses 3, 4 and 5 as fit stay under the table, in order,
     // and the rest opens one more page.

@@ -4,18 +4,27 @@
 
 namespace kestrelon::offset_act {
 
-Signatures wrapSignatures(const Context& c) {
-    const Measures& m = c.m;
-    const int gap = c.width("W", m.body);
+std::array<std::vector<std::string>, 6> wrapSignatures(const DocumentText& items, const Measures& m,
+                                                       const TextMetrics& metrics) {
+    const int gap = metrics.width("W", m.body);
     const int middle = (m.left + m.right) / 2;
     const int principalWidth = middle - gap / 2 - m.left;
     const int agentWidth = m.right - (middle + gap - gap / 2);
+    std::array<std::vector<std::string>, 6> lines;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t item = kSignatures + i;
+        const std::string text = item < items.size() ? items[item] : std::string();
+        const int width = i < Signatures::kRows ? principalWidth : agentWidth;
+        lines[i] = wrapWider(text, m.body, width, metrics, kAnyLines).lines;
+    }
+    return lines;
+}
+
+Signatures signaturesOf(const OffsetActText& texts) {
     Signatures s;
     for (std::size_t row = 0; row < Signatures::kRows; ++row) {
-        const std::string& principal = c.item(kSignatures + row);
-        const std::string& agent = c.item(kSignatures + Signatures::kRows + row);
-        s.principal[row] = wrapWider(principal, m.body, principalWidth, c.metrics, kAnyLines).lines;
-        s.agent[row] = wrapWider(agent, m.body, agentWidth, c.metrics, kAnyLines).lines;
+        s.principal[row] = texts.signatures[row];
+        s.agent[row] = texts.signatures[Signatures::kRows + row];
     }
     return s;
 }

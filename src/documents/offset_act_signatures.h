@@ -36,8 +36,12 @@ struct Signatures {
     }
 };
 
-// Each party's texts of items 56..61 wrapped in its column on the context's device.
-Signatures wrapSignatures(const Context& c);
+// Each party's texts of items 56..61 wrapped in its column, as OffsetActText keeps them.
+std::array<std::vector<std::string>, 6> wrapSignatures(const DocumentText& items, const Measures& m,
+                                                       const TextMetrics& metrics);
+
+// The wrapped signatures the act's texts keep, by party.
+Signatures signaturesOf(const OffsetActText& texts);
 
 // The three rows from the fourth line step under clause 5's last line on.
 void placeSignatures(const Context& c, PageWriter& page, const Signatures& s, int clause5Y);

@@ -27,6 +27,15 @@ struct PageGeometry {
 
     int x(double mm) const { return roundHalfEven(mm * scale.sx); }
     int y(double mm) const { return roundHalfEven(mm * scale.sy); }
+    // The device row of a length down the page given in whole micrometres.
+    int yUm(int um) const { return roundHalfEven(um * scale.sy / 1000.0); }
+    // The most whole pixels that a length down the page of `um` micrometres holds. Two rows
+    // yUm(a) and yUm(a + um) always lie at least this far apart, so a text cell no higher
+    // than this never reaches into the line one such step below it.
+    int pixelsWithin(int um) const {
+        // The tiny allowance keeps an exact product such as 60.0 from flooring to 59.
+        return static_cast<int>(std::floor(um * scale.sy / 1000.0 + 1e-9));
+    }
     int pageWidth() const { return x(kPaperWidthMm); }
     int pageHeight() const { return y(kPaperHeightMm); }
     // A pen of the given millimetres on a printer, never thinner than one pixel.

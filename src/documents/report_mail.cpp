@@ -1,6 +1,11 @@
 #include "report_mail.h"
 
 #include "store/cp1251.h"
+#include "word_list.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace kestrelon {
 
@@ -24,6 +29,45 @@ std::string withoutBlanksAround(const std::string& text) {
     return text.substr(begin, text.find_last_not_of(" \t\xA0") - begin + 1);
 }
 
+std::string withSeparatorsAsBlanks(std::string text) {
+    for (char& c : text) {
+        if (c == ',' || c == ';' || c == '\xA0') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+// "<a@b.ru>" and "mailto:a@b.ru" name the address inside.
+std::string withoutWrapping(std::string word) {
+    static const std::string kScheme = "mailto:";
+    if (word.size() > kScheme.size() &&
+        std::equal(kScheme.begin(), kScheme.end(), word.begin(), [](char a, char b) {
+            return a == std::tolower(static_cast<unsigned char>(b));
+        })) {
+        word.erase(0, kScheme.size());
+    }
+    if (word.size() > 2 && word.front() == '<' && word.back() == '>') {
+        word = word.substr(1, word.size() - 2);
+    }
+    return word;
+}
+
+// One "@" with something on either side; nothing the mail program would take for an option,
+// and nothing that would end the address in a mailto link and add a header or a recipient.
+bool readsAsAddress(const std::string& word) {
+    static constexpr std::string_view kForbidden = "?&<>\"'()[]\\:,;";
+    const auto at = word.find('@');
+    if (at == std::string::npos || at == 0 || at + 1 == word.size() ||
+        word.find('@', at + 1) != std::string::npos || word.front() == '-') {
+        return false;
+    }
+    return std::none_of(word.begin(), word.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 32 || c == '\x7F' ||
+               kForbidden.find(c) != std::string_view::npos;
+    });
+}
+
 } // namespace
 
 std::string mailSubject(const DocumentInput& input) {
@@ -41,7 +85,8 @@ std::string mailSubject(const DocumentInput& input) {
 }
 
 std::vector<std::string> mailArguments(const std::string& subject,
-                                       const std::vector<std::string>& attachments) {
+                                       const std::vector<std::string>& attachments,
+                                       const std::vector<std::string>& recipients) {
     // The subject is UTF-8 whatever the locale; without --utf8 xdg-email would read it in the
     // locale's encoding and garble it under the C locale.
     std::vector<std::string> arguments = {"--utf8", "--subject", subject};
@@ -49,7 +94,27 @@ std::vector<std::string> mailArguments(const std::string& subject,
         arguments.push_back("--attach");
         arguments.push_back(file);
     }
+    arguments.insert(arguments.end(), recipients.begin(), recipients.end());
     return arguments;
+}
+
+std::string principalEmail(const DataStore& store) {
+    const std::int32_t index = store.PrincipalFirmIndex;
+    if (index < 0 || index >= store.FirmCount) {
+        return {};
+    }
+    return store.Firms[static_cast<std::size_t>(index)].Email.str();
+}
+
+std::vector<std::string> mailRecipients(const std::string& cardEmail) {
+    std::vector<std::string> addresses;
+    for (std::string word : SplitWordsWhole(withSeparatorsAsBlanks(cardEmail))) {
+        word = withoutWrapping(word);
+        if (readsAsAddress(word)) {
+            addresses.push_back(cp1251ToUtf8(word));
+        }
+    }
+    return addresses;
 }
 
 std::string mailFailureMessage(const MailFailure& failure, const std::string& folder) {

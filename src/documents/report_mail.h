@@ -17,10 +17,21 @@ inline constexpr const char* kMailProgram = "xdg-email";
 // out rather than shown empty.
 std::string mailSubject(const DocumentInput& input);
 
-// The mail program's arguments, in its order: "--utf8", the subject, then one "--attach" per
-// file.
+// The mail program's arguments, in its order: "--utf8", the subject, one "--attach" per file,
+// and last the recipients' addresses (UTF-8), where the mail program takes them.
 std::vector<std::string> mailArguments(const std::string& subject,
-                                       const std::vector<std::string>& attachments);
+                                       const std::vector<std::string>& attachments,
+                                       const std::vector<std::string>& recipients = {});
+
+// The principal's e-mail as its card in the catalogue gives it (cp1251), empty when it has none
+// or there is no principal's card.
+std::string principalEmail(const DataStore& store);
+
+// The addresses in a card's e-mail (cp1251), UTF-8: several may be written apart by commas,
+// semicolons or blanks, an address may stand in "<...>" or after "mailto:". What does not read
+// as one address (no "@" inside, a leading "-" the mail program would take for an option, a
+// character that would add to the message's headers) is left out.
+std::vector<std::string> mailRecipients(const std::string& cardEmail);
 
 using MailFailure = ProgramFailure;
 

@@ -17,10 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 11> kTableNames = {
-    files::kFirms, files::kFirmsDeleted, files::kClients,      files::kClientsDeleted,
-    files::kAgent, files::kWindowState,  files::kColumnWidths, files::kFunctions,
-    files::kLogo,  files::kGlobe,        files::kMailFolder,
+constexpr std::array<std::string_view, 14> kTableNames = {
+    files::kFirms,      files::kFirmsDeleted, files::kClients,      files::kClientsDeleted,
+    files::kAgent,      files::kWindowState,  files::kColumnWidths, files::kFunctions,
+    files::kLogo,       files::kGlobe,        files::kMailFolder,   files::kPdfFolder,
+    files::kSyncFolder, files::kPrincipal,
 };
 
 // Reports, price-list images and texts, requisites cards: the extensions the program writes,

@@ -19,6 +19,9 @@ void DataStore::SaveFileClientDel() const {
 void DataStore::SaveFileAgent() const {
     saveImage(DataFolder, files::kAgent, Agent);
 }
+void DataStore::SaveFilePrincipal() const {
+    saveImage(DataFolder, files::kPrincipal, PrincipalChoice);
+}
 void DataStore::SaveFileForm() const {
     saveImage(DataFolder, files::kWindowState, FormW);
 }
@@ -39,7 +42,7 @@ int DataStore::findFirmByInn(std::string_view inn) const {
 }
 
 void DataStore::refreshFirmIndexes() {
-    PrincipalFirmIndex = findFirmByInn(PrincipalInn);
+    PrincipalFirmIndex = findFirmByInn(principalInn());
     // An agent contract without an INN names no organization, not one whose INN is empty.
     AgentFirmIndex = Agent.AgentInn.empty() ? -1 : findFirmByInn(Agent.AgentInn.view());
 }

@@ -28,9 +28,13 @@ inline constexpr const char* kFunctions = "Function";
 inline constexpr const char* kLogo = "Tel";
 inline constexpr const char* kGlobe = "Pixels";
 inline constexpr const char* kMailFolder = "MailFolder";
+inline constexpr const char* kPdfFolder = "PdfFolder";
+inline constexpr const char* kSyncFolder = "SyncFolder";
+inline constexpr const char* kPrincipal = "Principal";
 } // namespace files
 
-// The principal's organization is recognised among the organizations by this INN.
+// The principal's organization is recognised among the organizations by this INN until the
+// user names the real one in the agent contract card (kept in "Principal").
 inline constexpr const char* PrincipalInn = "7712345670";
 
 struct DataStore {
@@ -44,6 +48,9 @@ struct DataStore {
     ClientTable Clients{};
     ClientTable ClientsDel{};
     AgentRecord Agent{};
+    // The INN of the organization the user named the principal ("Principal"); empty when
+    // none was named, and then the fixed PrincipalInn stands.
+    ShortStr<12> PrincipalChoice{};
     WindowState FormW{};
     ColumnWidths ArCol{};
     FunctionTable Functions{};
@@ -68,10 +75,15 @@ struct DataStore {
     void SaveFileClient() const;
     void SaveFileClientDel() const;
     void SaveFileAgent() const;
+    void SaveFilePrincipal() const;
     void SaveFileForm() const;
     void SaveFileCol() const;
     void SaveFileFunc() const;
 
+    // The INN by which the principal's organization is found: the one named, else the fixed one.
+    std::string_view principalInn() const {
+        return PrincipalChoice.empty() ? std::string_view(PrincipalInn) : PrincipalChoice.view();
+    }
     // First active organization (slots 0..FirmCount-1) with this INN, or -1.
     int findFirmByInn(std::string_view inn) const;
     // Finds PrincipalFirmIndex and AgentFirmIndex again; call after any change to the

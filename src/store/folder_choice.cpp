@@ -20,18 +20,30 @@ bool FolderChoice::setPath(std::string_view path) {
     return true;
 }
 
-std::string loadMailFolder(const std::string& dataFolder) {
+const char* folderFileName(FolderKind kind) {
+    switch (kind) {
+    case FolderKind::Mail:
+        return files::kMailFolder;
+    case FolderKind::Pdf:
+        return files::kPdfFolder;
+    case FolderKind::Sync:
+        return files::kSyncFolder;
+    }
+    return files::kMailFolder;
+}
+
+std::string loadFolder(const std::string& dataFolder, FolderKind kind) {
     FolderChoice choice;
-    loadImage(dataFolder, files::kMailFolder, choice);
+    loadImage(dataFolder, folderFileName(kind), choice);
     return choice.path();
 }
 
-bool saveMailFolder(const std::string& dataFolder, std::string_view path) {
+bool saveFolder(const std::string& dataFolder, FolderKind kind, std::string_view path) {
     FolderChoice choice;
     if (!choice.setPath(path)) {
         return false;
     }
-    saveImage(dataFolder, files::kMailFolder, choice);
+    saveImage(dataFolder, folderFileName(kind), choice);
     return true;
 }
 

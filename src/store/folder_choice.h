@@ -1,8 +1,11 @@
 #pragma once
-// The folder last chosen for the documents that "Отправить" sends ("MailFolder"), kept across
-// runs as the window sizes are: a whole-image file of the data folder, written when the user
-// chooses a folder. The path is kept as the file system names it (UTF-8), not as cp1251, so
-// that a folder of any name is found again.
+// The folders last chosen for each kind of file the report windows write or read, kept across
+// runs as the window sizes are: one whole-image file of the data folder per kind, written
+// through a temporary file when the user chooses a folder. "Отправить" keeps the folder of the
+// documents it sends ("MailFolder"), "PDF" the folder of the last document saved ("PdfFolder"),
+// the report list's "Sync" the folder it copies reports to and from ("SyncFolder"). A path is
+// kept as the file system names it (UTF-8), not as cp1251, so that a folder of any name is
+// found again.
 
 #include "le.h"
 
@@ -26,12 +29,24 @@ struct FolderChoice {
 };
 static_assert(sizeof(FolderChoice) == 4096);
 
-// The folder kept in the data folder (with its trailing separator), empty when it keeps none.
-// Throws IoError.
-std::string loadMailFolder(const std::string& dataFolder);
+enum class FolderKind { Mail, Pdf, Sync };
 
-// Keeps `path`; false when it is too long to keep. Throws IoError when the file cannot be
-// written.
-bool saveMailFolder(const std::string& dataFolder, std::string_view path);
+// The name of the kind's file in the data folder.
+const char* folderFileName(FolderKind kind);
+
+// The folder kept for the kind in the data folder, empty when it keeps none. Throws IoError.
+std::string loadFolder(const std::string& dataFolder, FolderKind kind);
+
+// Keeps `path` for the kind; false when it is too long to keep. Throws IoError when the file
+// cannot be written.
+bool saveFolder(const std::string& dataFolder, FolderKind kind, std::string_view path);
+
+// The folder of "Отправить".
+inline std::string loadMailFolder(const std::string& dataFolder) {
+    return loadFolder(dataFolder, FolderKind::Mail);
+}
+inline bool saveMailFolder(const std::string& dataFolder, std::string_view path) {
+    return saveFolder(dataFolder, FolderKind::Mail, path);
+}
 
 } // namespace kestrelon

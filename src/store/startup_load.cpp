@@ -88,6 +88,8 @@ void loadStartupTables(DataStore& store) {
 bool loadAgentContract(DataStore& store) {
     try {
         const bool found = loadImage(store.DataFolder, files::kAgent, store.Agent);
+        // Without "Principal" the fixed INN names the principal, as it always did.
+        loadImage(store.DataFolder, files::kPrincipal, store.PrincipalChoice);
         store.refreshFirmIndexes();
         return found;
     } catch (const IoError&) {

@@ -28,8 +28,8 @@ void LoadFunctionTable(DataStore& store);
 // the file that failed; tables loaded before it keep their contents.
 void loadStartupTables(DataStore& store);
 
-// Loads "Agent" (done when the agent contract window is created) and finds the derived
-// organization indexes again. Returns whether the file existed. On IoError the record keeps
+// Loads "Agent" and "Principal" (done when the agent contract window is created) and finds the
+// derived organization indexes again. Returns whether the file existed. On IoError the record keeps
 // what was read and the indexes are still refreshed before the error is passed on.
 bool loadAgentContract(DataStore& store);
 

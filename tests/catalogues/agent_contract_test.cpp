@@ -1,6 +1,7 @@
 #include "catalogue_fixture.h"
 
 #include "catalogues/agent_contract.h"
+#include "store/startup_load.h"
 
 #include <filesystem>
 
@@ -28,12 +29,28 @@ struct AgentCheckCase {
     std::string expected; // UTF-8
 };
 
+// Slots: 0 the agent (7701), 1 a real principal (7702), 2 an organization without an INN.
+const DataStore& cardStore() {
+    static const std::unique_ptr<DataStore> store = [] {
+        auto s = std::make_unique<DataStore>();
+        const char* inns[] = {"7701", "7702", ""};
+        for (std::size_t k = 0; k < 3; ++k) {
+            s->Firms[k].Name.assign("Firm " + std::to_string(k));
+            s->Firms[k].Inn.assign(inns[k]);
+        }
+        s->FirmCount = 3;
+        return s;
+    }();
+    return *store;
+}
+
 class AgentCardCheck : public ::testing::TestWithParam<AgentCheckCase> {};
 
 TEST_P(AgentCardCheck, RefusesInItsOrder) {
     AgentCardFields f = completeCard(0, "A-1");
+    f.chosenPrincipal = 1;
     GetParam().change(f);
-    EXPECT_EQ(checkAgentCard(f), utf8ToCp1251(GetParam().expected));
+    EXPECT_EQ(checkAgentCard(f, cardStore()), utf8ToCp1251(GetParam().expected));
 }
 
 constexpr const char* kAllData = "Введите все данные для акта взаимозачета";
@@ -48,6 +65,16 @@ INSTANTIATE_TEST_SUITE_P(
                            f.ContractNo.clear();
                        },
                        "Выберите организацию"},
+        AgentCheckCase{"NoPrincipalWhereNoneHasTheFixedInn",
+                       [](AgentCardFields& f) {
+                           f.chosenPrincipal = -1;
+                           f.ContractNo.clear();
+                       },
+                       "Выберите организацию принципала"},
+        AgentCheckCase{"PrincipalWithoutInn", [](AgentCardFields& f) { f.chosenPrincipal = 2; },
+                       "У организации принципала не указан ИНН"},
+        AgentCheckCase{"PrincipalIsTheAgent", [](AgentCardFields& f) { f.chosenPrincipal = 0; },
+                       "Организация принципала совпадает с организацией агента"},
         AgentCheckCase{"NoNumber",
                        [](AgentCardFields& f) {
                            f.ContractNo.clear();
@@ -101,11 +128,21 @@ protected:
         addFirm("Beta twin", "7702");
     }
 
-    // "Edit" and a card confirmed with this number for this organization.
-    void editAndConfirm(int firm, const std::string& number) {
-        editor.beginEdit(store->Agent);
-        prepareAgentCard(*store, "1.01.2013");
-        editor.confirm(*store, completeCard(firm, number));
+    // "Edit" and a card confirmed with this number for this organization, and the principal
+    // the card proposes or `principal`.
+    void editAndConfirm(int firm, const std::string& number, int principal = -2) {
+        editor.beginEdit(*store);
+        AgentCardFields card = completeCard(firm, number);
+        card.chosenPrincipal = prepareAgentCard(*store, "1.01.2013").chosenPrincipal;
+        if (principal != -2) {
+            card.chosenPrincipal = principal;
+        }
+        editor.confirm(*store, card);
+    }
+    // The principal's INN a later start-up would read, "-" without the file.
+    std::string principalOnDisk() const {
+        ShortStr<12> inn;
+        return loadImage(folder.path(), files::kPrincipal, inn) ? inn.str() : "-";
     }
 
     std::string agentOnDisk() const {
@@ -142,7 +179,7 @@ TEST_F(AgentTest, CardShowsTheRecordAndTheFirstOrganizationWithItsInn) {
 TEST_F(AgentTest, ConfirmedCardTakesTheChosenOrganization) {
     AgentCardFields card = completeCard(2, "A-1");
     card.accountantSigns = true;
-    editor.beginEdit(store->Agent);
+    editor.beginEdit(*store);
     editor.confirm(*store, card);
     EXPECT_TRUE(editor.changed());
     EXPECT_EQ(store->Agent.AgentInn.str(), "7702");
@@ -185,7 +222,7 @@ TEST_P(AgentSequence, BackupAndSaveFollowTheConfirmedChanges) {
             editAndConfirm(0, "N" + std::to_string(++confirmed));
             break;
         case Step::EditCancelled:
-            editor.beginEdit(store->Agent);
+            editor.beginEdit(*store);
             prepareAgentCard(*store, "1.01.2013");
             break;
         case Step::Ok:
@@ -241,6 +278,53 @@ TEST_F(AgentTest, FailedSaveKeepsTheChangeForTheNextOk) {
     editor.ok(*store);
     EXPECT_FALSE(editor.changed());
     EXPECT_EQ(agentOnDisk(), "A-1");
+}
+
+TEST_F(AgentTest, WithoutAChoiceTheFixedInnNamesThePrincipalAndNoFileIsWritten) {
+    addFirm("Principal of old", PrincipalInn);
+    EXPECT_EQ(store->PrincipalFirmIndex, 3);
+    EXPECT_EQ(prepareAgentCard(*store, "1.01.2013").chosenPrincipal, 3);
+    editAndConfirm(0, "A-1");
+    editor.ok(*store);
+    EXPECT_EQ(principalOnDisk(), "-") << "a data folder of today keeps its files";
+    EXPECT_EQ(store->PrincipalFirmIndex, 3);
+}
+
+TEST_F(AgentTest, TheChosenPrincipalIsSavedAndFoundByItsInnAfterChanges) {
+    addFirm("Principal of old", PrincipalInn);
+    editAndConfirm(0, "A-1", 2); // Beta twin: its INN, 7702, names the principal
+    EXPECT_EQ(store->PrincipalFirmIndex, 2);
+    EXPECT_EQ(principalOnDisk(), "-") << "nothing before the window's OK";
+    editor.ok(*store);
+    EXPECT_EQ(principalOnDisk(), "7702");
+
+    // Found again by INN, first match in table order, as the organizations change.
+    store->refreshFirmIndexes();
+    EXPECT_EQ(store->PrincipalFirmIndex, 1) << "Beta comes before its twin";
+    deleteFirmAt(0);
+    EXPECT_EQ(store->PrincipalFirmIndex, 0);
+    addFirm("Gamma", "7703");
+    EXPECT_EQ(store->PrincipalFirmIndex, 0);
+    deleteFirmAt(0);
+    deleteFirmAt(0);
+    EXPECT_EQ(store->PrincipalFirmIndex, -1) << "the fixed INN does not come back";
+
+    // A later start-up reads the choice.
+    auto restarted = storeIn(folder);
+    ASSERT_TRUE(loadAgentContract(*restarted));
+    EXPECT_EQ(restarted->principalInn(), "7702");
+}
+
+TEST_F(AgentTest, CancelBringsThePreviousPrincipalBack) {
+    editAndConfirm(0, "A-1", 1);
+    editor.ok(*store);
+    addFirm("Gamma", "7703");
+    editAndConfirm(0, "A-2", 3);
+    ASSERT_EQ(store->principalInn(), "7703");
+    editor.cancel(*store);
+    EXPECT_EQ(store->principalInn(), "7702");
+    EXPECT_EQ(store->PrincipalFirmIndex, 1);
+    EXPECT_FALSE(editor.changed());
 }
 
 } // namespace

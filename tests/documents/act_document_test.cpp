@@ -2,6 +2,7 @@
 #include "fake_metrics.h"
 #include "layout_dump.h"
 #include "sample_input.h"
+#include "store/data_store.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -55,12 +56,17 @@ TEST(ActContent, MissingOrganizationsLeaveOnlyTheirNamesOut) {
     EXPECT_EQ(item(t, 0), "АКТ № 9 от 31 марта 2011 г.");
 }
 
-TEST(ActContent, TheCustomerSignsAsTarvelWhateverItsCardSays) {
+TEST(ActContent, TheCustomerSignsAsTheNamedPrincipalOrAsTarvelBeforeOneWasNamed) {
     DocumentInput in = sampleInput();
-    in.principal->name = "ЗАО Другое имя"_cp;
-    const DocumentText t = FillActSt(in);
-    EXPECT_EQ(item(t, 2), "Заказчик: ЗАО Другое имя");
-    EXPECT_EQ(item(t, 25), "ООО \"Тарвел\"");
+    in.principal->name = "Публичное акционерное общество Другое имя"_cp;
+    const DocumentText named = FillActSt(in);
+    EXPECT_EQ(item(named, 2), "Заказчик: Публичное акционерное общество Другое имя");
+    EXPECT_EQ(item(named, 25), "ПАО Другое имя");
+
+    in.principal->inn = PrincipalInn;
+    const DocumentText fixed = FillActSt(in);
+    EXPECT_EQ(item(fixed, 2), "Заказчик: Публичное акционерное общество Другое имя");
+    EXPECT_EQ(item(fixed, 25), "ООО \"Тарвел\"") << "whatever the fixed INN's card says";
 }
 
 TEST(ActContent, BadDatesAndAmountsLeaveTheirLinesEmpty) {

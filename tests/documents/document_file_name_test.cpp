@@ -52,5 +52,37 @@ TEST(DocumentFileName, APeriodOutsideTheListsIsLeftOut) {
     }
 }
 
+TEST(DocumentName, APrintJobIsNamedAsTheDocumentCallsItselfOnOneLine) {
+    const struct {
+        const char* name;
+        DocumentInput input;
+        std::array<std::string, 3> expected;
+    } cases[] = {
+        {"each its own number",
+         march2013("12", "13", "5"),
+         {"Счет 12 за Март 2013", "Акт 13 за Март 2013", "Акт зачета 5 за Март 2013"}},
+        {"what no folder takes is no trouble in a print queue",
+         march2013("1/2", "..\\3", "4:*?\"<>|"),
+         {"Счет 1/2 за Март 2013", "Акт ..\\3 за Март 2013", "Акт зачета 4:*?\"<>| за Март 2013"}},
+        {"a line break inside a number",
+         march2013("1\r\n2", "3\t4",
+                   "\x7F"
+                   "5"),
+         {"Счет 1  2 за Март 2013", "Акт 3 4 за Март 2013", "Акт зачета  5 за Март 2013"}},
+        {"no numbers",
+         march2013("", " ", ""),
+         {"Счет за Март 2013", "Акт за Март 2013", "Акт зачета за Март 2013"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (std::size_t d = 0; d < c.expected.size(); ++d) {
+            EXPECT_EQ(documentName(kAllDocuments[d], c.input), c.expected[d]);
+        }
+    }
+    DocumentInput noPeriod = march2013("12", "13", "5");
+    noPeriod.period = Period{12, 3};
+    EXPECT_EQ(documentName(DocumentKind::OffsetAct, noPeriod), "Акт зачета 5");
+}
+
 } // namespace
 } // namespace kestrelon

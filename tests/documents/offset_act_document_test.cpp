@@ -15,7 +15,7 @@ namespace {
 
 using namespace offset_act_sample;
 
-// A page as wide as 20 pixels a millimetre with a 5-pixel font keeps every clause whole.
+// A page as wide as 20 pixels a millimetre with a 4-pixel font keeps every clause whole.
 OffsetActText unwrapped(const DocumentInput& in) {
     return FillActZSt(in, screen(PageScale{20, 1}), kMetrics);
 }
@@ -134,19 +134,21 @@ TEST(OffsetActLayout, FirstPagePositions) {
         const TextItem& p = at.find(t)->second.second;
         return std::make_pair(p.x, p.y);
     };
-    // 3 and 31 bold characters of 11 centred in 680 pixels from 100 (halves to even).
-    EXPECT_EQ(pos("АКТ"_cp), std::make_pair(424, kTop));
-    EXPECT_EQ(pos("ЗАЧЕТА ВЗАИМНЫХ ТРЕБОВАНИЙ № 12"_cp), std::make_pair(270, kTop + kHb));
-    EXPECT_EQ(pos("г. Москва"_cp), std::make_pair(kLeft, kTop + 3 * kHb));
-    EXPECT_EQ(pos(act.items[3]), std::make_pair(kRight - 28 * 10, kTop + 3 * kHb));
-    EXPECT_EQ(pos(act.items[4]), std::make_pair(kLeft, kTop + 5 * kHb));
+    // 3 and 31 bold characters of 11 centred in 680 pixels from 100 (halves to even); the
+    // lines 4.86 mm apart from the 15 mm margin, at 60, 79.44, 118.32 and 157.2 pixels.
+    EXPECT_EQ(pos("АКТ"_cp), std::make_pair(424, 60));
+    EXPECT_EQ(pos("ЗАЧЕТА ВЗАИМНЫХ ТРЕБОВАНИЙ № 12"_cp), std::make_pair(270, 79));
+    EXPECT_EQ(pos("г. Москва"_cp), std::make_pair(kLeft, 118));
+    EXPECT_EQ(pos(act.items[3]), std::make_pair(kRight - 28 * 10, 118));
+    EXPECT_EQ(pos(act.items[4]), std::make_pair(kLeft, 157));
     EXPECT_EQ(pos(act.items[8]),
-              std::make_pair(kClauseX, kTop + 5 * kHb + (act.lineCounts[0] + 1) * kHb));
-    // The three-line header of the last column: 120 bold pixels in 140, the stack of 54
-    // centred in the 60-pixel header row.
+              std::make_pair(kClauseX, px(kTop + 5 * kHb + (act.lineCounts[0] + 1) * kHb)));
+    // Headers: 12 and 8 bold characters of 9 centred in columns of 126 and 111 pixels; the
+    // last column's stack of three 4.39 mm lines centred in the 14.78 mm header row, the first
+    // column's stack of two likewise.
     const int firstTable = kTop + 5 * kHb + (act.lineCounts[0] + act.lineCounts[1] + 2) * kHb;
-    EXPECT_EQ(pos("взаимозачета"_cp), std::make_pair(650, firstTable + 3 + kHt));
-    EXPECT_EQ(pos("договора"_cp), std::make_pair(100 + 14, firstTable + 12 + kHt));
+    EXPECT_EQ(pos("взаимозачета"_cp), std::make_pair(663, px(firstTable + 805 + kHt)));
+    EXPECT_EQ(pos("договора"_cp), std::make_pair(100 + 20, px(firstTable + 3000 + kHt)));
 }
 
 TEST(OffsetActLayout, RowsFillTheirOwnColumns) {
@@ -156,11 +158,14 @@ TEST(OffsetActLayout, RowsFillTheirOwnColumns) {
     const PlacedDocument doc = FillActZXY(act, screen(), kMetrics);
     const int top = rowsTop(act.lineCounts);
     const auto at = textsOf(doc);
-    const std::vector<std::tuple<std::string, int, int>> cells{{"N101", 244, top + 3},
-                                                               {"01.03.2011", 316 + 9, top + 3},
-                                                               {"118.00", 451, top + 3},
-                                                               {"18.00", 532 + 32, top + 3},
-                                                               {"2.36", 424 + 36, top + kRow + 3}};
+    // Characters of 8 pixels centred in columns 111, 110, 111 and 111 wide (halves to even).
+    const int first = px(top + kInset);
+    const int second = px(top + kRow + kInset);
+    const std::vector<std::tuple<std::string, int, int>> cells{{"N101", 211 + 40, first},
+                                                               {"01.03.2011", 322 + 15, first},
+                                                               {"118.00", 432 + 32, first},
+                                                               {"18.00", 543 + 36, first},
+                                                               {"2.36", 432 + 40, second}};
     for (const auto& [text, x, y] : cells) {
         const TextItem& t = at.find(text)->second.second;
         EXPECT_EQ(std::make_pair(t.x, t.y), std::make_pair(x, y)) << text;
@@ -201,26 +206,29 @@ TEST(OffsetActLayout, ClosingBlocksMoveWholeToTheNextPage) {
         const PlacedDocument doc =
             FillActZXY(numberedAct(static_cast<std::size_t>(c.rows), counts), screen(), kMetrics);
         EXPECT_EQ(tails(doc), c.tails) << c.rows << " rows";
-        EXPECT_EQ(textsOf(doc).find("i44")->second.second.y, c.firstBlockY) << c.rows << " rows";
+        EXPECT_EQ(textsOf(doc).find("i44")->second.second.y, px(c.firstBlockY))
+            << c.rows << " rows";
     }
 }
 
-// The closing text stays under the table exactly while its signature line ends above the
-// bottom margin. Under the rows of the second table, whose top is 375 + 19 times the line
-// counts of the preamble and clauses 1 and 2, the closing blocks take 152 + 19 times the
-// counts of clauses 3 to 5 (the step above clause 3 and the seven lines of signatures), so
-// the signature line ends at 527 + 19 * (sum of the counts) + 24 * rows.
-TEST(OffsetActLayout, TheTailStaysWhileItsLastLineEndsAboveTheMargin) {
+// The closing text stays under the table exactly while its signature line ends no lower
+// than a page's last row may reach, half a row into the bottom margin. The second table's rows
+// begin at 50.56 mm and 4.86 mm for each of nine lines plus the lines of the preamble and
+// clauses 1 and 2 (see rowsTop); under the rows the closing blocks take 4.86 mm for each of
+// eight lines (the step above clause 3 and the seven lines of signatures) plus those of
+// clauses 3 to 5. So the signature line ends at
+// 50.56 + 6 * rows + 4.86 * (17 + the sum of the line counts) millimetres.
+TEST(OffsetActLayout, TheTailStaysWhileItsLastLineEndsNoLowerThanTheLastRowMay) {
     struct Case {
         std::array<int, 6> counts;
         int rows;
-        int lastLineBottom; // as worked out above
+        int lastLineBottom; // as worked out above, in micrometres
         std::vector<int> tails;
     };
     const std::vector<Case> cases{
-        {{4, 4, 4, 3, 2, 2}, 10, kBottom, {35}},              // ends on the margin
-        {{1, 1, 1, 3, 4, 4}, 14, kBottom + 1, {34, 55}},      // one pixel into it
-        {{1, 1, 1, 1, 1, 1}, 3, 527 + 19 * 6 + 3 * 24, {35}}, // a short act
+        {{2, 1, 1, 2, 1, 2}, 18, kBottom - 80, {35}},               // 0.08 mm above the limit
+        {{3, 2, 2, 3, 2, 2}, 14, kBottom + 220, {34, 55}},          // 0.22 mm past it
+        {{1, 1, 1, 1, 1, 1}, 3, 50560 + 3 * kRow + 23 * kHb, {35}}, // a short act
     };
     for (const Case& c : cases) {
         const PlacedDocument doc =
@@ -229,12 +237,12 @@ TEST(OffsetActLayout, TheTailStaysWhileItsLastLineEndsAboveTheMargin) {
         const auto at = textsOf(doc);
         if (c.tails.size() == 1) {
             ASSERT_EQ(doc.pages.size(), 1u);
-            EXPECT_EQ(at.find("i61")->second.second.y + kHb, c.lastLineBottom) << c.rows;
+            EXPECT_EQ(at.find("i61")->second.second.y, px(c.lastLineBottom - kHb)) << c.rows;
         } else {
             // Clause 5 opens the next page: under clause 4 it would have ended in the margin.
             const TextItem& clause4 =
                 at.find("i" + std::to_string(48 + c.counts[4] - 1))->second.second;
-            EXPECT_EQ(clause4.y + kHb + (c.counts[5] + 7) * kHb, c.lastLineBottom);
+            EXPECT_EQ(clause4.y, px(c.lastLineBottom - (c.counts[5] + 8) * kHb));
         }
     }
 
@@ -251,27 +259,37 @@ TEST(OffsetActLayout, TheTailStaysWhileItsLastLineEndsAboveTheMargin) {
 TEST(OffsetActLayout, ALongAgentNameWrapsInItsSignatureColumnAndTheBlockGrows) {
     // The agent's column runs from the middle, 440, plus half a "W" to the right margin: 335
     // pixels hold 33 characters, so 100 take four lines.
+    DocumentInput in = offsetInput();
+    in.agent->name = std::string(100, 'A');
+    const OffsetActText wrapped = FillActZSt(in, screen(), kMetrics);
+    const std::vector<std::string> lines{std::string(33, 'A'), std::string(33, 'A'),
+                                         std::string(33, 'A'), "A"};
+    ASSERT_EQ(wrapped.signatures[3], lines);
+    EXPECT_EQ(wrapped.signatures[0], std::vector<std::string>{"ООО \"Тарвел\""_cp});
+
     const std::array<int, 6> counts{1, 1, 1, 2, 2, 2};
     OffsetActText plain = numberedAct(3, counts);
     OffsetActText wide = plain;
-    wide.items[59] = std::string(100, 'A');
+    wide.signatures[3] = lines;
     const auto at = textsOf(FillActZXY(wide, screen(), kMetrics));
-    const auto was = textsOf(FillActZXY(plain, screen(), kMetrics));
-    const auto y = [](const auto& texts, const std::string& t) {
-        return texts.find(t)->second.second.y;
-    };
-    const int name = y(was, "i59");
-    const std::vector<std::pair<std::string, int>> lines{{std::string(33, 'A'), 3}, {"A", 1}};
-    for (const auto& [text, count] : lines) {
+    for (const auto& [text, count] : {std::pair{lines[0], 3}, std::pair{lines[3], 1}}) {
         ASSERT_EQ(at.count(text), static_cast<std::size_t>(count)) << text;
         for (auto [it, end] = at.equal_range(text); it != end; ++it) {
             EXPECT_EQ(it->second.second.x + static_cast<int>(text.size()) * 10, kRight);
         }
     }
-    EXPECT_EQ(y(at, "A"), name + 3 * kHb);
-    EXPECT_EQ(y(at, "i56"), name) << "the principal's name keeps its row";
-    for (const char* below : {"i57", "i58", "i60", "i61"}) {
-        EXPECT_EQ(y(at, below), y(was, below) + 3 * kHb) << below << " of both parties";
+    // The names three steps under clause 5's last line, the posts a step under the names, the
+    // signature lines one step further: a name of four lines moves both parties' rows below it
+    // down by three.
+    const int names = rowsTop(counts) + 3 * kRow + kHb + (2 + 2 + 2 + 3) * kHb;
+    const auto y = [&](const std::string& t) { return at.find(t)->second.second.y; };
+    EXPECT_EQ(y("i56"), px(names)) << "the principal's name keeps its row";
+    EXPECT_EQ(y("A"), px(names + 3 * kHb));
+    for (const char* post : {"i57", "i60"}) {
+        EXPECT_EQ(y(post), px(names + 4 * kHb)) << post;
+    }
+    for (const char* line : {"i58", "i61"}) {
+        EXPECT_EQ(y(line), px(names + 6 * kHb)) << line;
     }
 
     // The closing blocks stay under the table only while the taller block 5 fits there.
@@ -283,14 +301,14 @@ TEST(OffsetActLayout, ALongAgentNameWrapsInItsSignatureColumnAndTheBlockGrows) {
     for (int rows : {fitsWide, fitsPlain}) {
         OffsetActText act = numberedAct(static_cast<std::size_t>(rows), counts);
         EXPECT_EQ(tails(FillActZXY(act, screen(), kMetrics)), std::vector<int>{35}) << rows;
-        act.items[59] = wide.items[59];
+        act.signatures[3] = lines;
         const PlacedDocument doc = FillActZXY(act, screen(), kMetrics);
         const std::vector<int> expected =
             rows == fitsWide ? std::vector<int>{35} : std::vector<int>{34, 55};
         EXPECT_EQ(tails(doc), expected) << rows;
         for (const TextItem& t : doc.pages.back().texts) {
             if (!t.text.starts_with("i62")) { // the page line below the margin
-                EXPECT_LE(t.y + kHb, kBottom) << t.text << " with " << rows << " rows";
+                EXPECT_LE(t.y, px(kBottom - kHb)) << t.text << " with " << rows << " rows";
             }
         }
     }
@@ -342,9 +360,9 @@ TEST(OffsetActLayout, AFullReportRunsPastSixteenPagesAndKeepsEveryRow) {
         int header = 0;
         int columns = 0;
         for (const PlacedLine& l : doc.pages[p].lines) {
-            header += l.x1 == l.x2 && l.y1 == kTop && l.y2 == kTop + kHeader;
-            columns +=
-                l.x1 == l.x2 && l.y1 == kTop + kHeader && l.y2 == kTop + kHeader + later * kRow;
+            header += l.x1 == l.x2 && l.y1 == px(kTop) && l.y2 == px(kTop + kHeader);
+            columns += l.x1 == l.x2 && l.y1 == px(kTop + kHeader) &&
+                       l.y2 == px(kTop + kHeader + later * kRow);
         }
         EXPECT_EQ(header, 7) << p;
         EXPECT_EQ(columns, 7) << p;

@@ -13,12 +13,12 @@ namespace {
 
 using namespace offset_act_sample;
 
-// With every block on one line, the rows of the first page begin at 432 (see rowsTop); the
-// closing text takes 38 pixels for clause 3, 57 with clause 4 and 209 with clause 5 and the
-// seven lines of its signatures, and must end above 1128.
+// With every block on one line, the rows of the first page begin at 108.88 mm (see rowsTop);
+// the closing text takes 9.72 mm for clause 3, 14.58 with clause 4 and 53.46 with clause 5
+// and the seven lines of its signatures, and must end above 285 mm.
 constexpr std::array<int, 6> kOneLine{1, 1, 1, 1, 1, 1};
-// A row ends its page when its bottom lies below 1116: the first page takes 29 rows
-// (432 + 29 * 24 = 1128), a further one 42 under its header (60 + 60 + 42 * 24 = 1128).
+// A row ends its page when its bottom lies below 279 mm: the first page takes 29 rows
+// (108.88 + 29 * 6 = 282.88), a further one 42 under its header (29.78 + 42 * 6 = 281.78).
 constexpr int kFirstPageRows = 29;
 constexpr int kFurtherPageRows = 42;
 // The page line: Times 3.5 mm is 14 pixels high and 7 wide a character, its top 10.5 mm above
@@ -47,11 +47,13 @@ std::vector<PagesCase> pagesCases() {
     full.tails.push_back(35);
     return {
         {1, {1}, {35}},
-        {20, {20}, {35}},        // the most rows under which the closing text fits: 912 + 209
+        {20, {20}, {35}},        // the most rows under which it all fits: 228.88 + 53.46
         {21, {21, 0}, {34, 55}}, // clause 5 no longer fits under them
+        {27, {27, 0}, {33, 45}}, // nor clause 4: 270.88 + 14.58
+        {28, {28, 0}, {0, 35}},  // nor clause 3: 276.88 + 9.72
         {29, {29, 0}, {0, 35}},  // a full first page, the closing text alone on the next
         {30, {29, 1}, {0, 35}},  // one row under the repeated header
-        {62, {29, 33}, {0, 35}}, // 120 + 33 * 24 + 209 = 1121
+        {62, {29, 33}, {0, 35}}, // 29.78 + 33 * 6 + 53.46 = 281.24
         {63, {29, 34, 0}, {0, 34, 55}},
         full,
     };
@@ -118,13 +120,19 @@ TEST(OffsetActPages, AFurtherSheetRepeatsTheHeaderAndItsFrameAtTheTopMargin) {
     for (const TextItem& t : doc.pages[1].texts) {
         second.emplace(t.text, t);
     }
-    // The same eleven texts, each where it stands on the first sheet, moved up to the margin.
+    // The same eleven texts at the same x, each as far under the top of its header as on the
+    // first sheet: the column's stack of one, two or three 4.39 mm lines centred in the
+    // 14.78 mm header.
+    const std::array<int, 11> below{3000, 3000 + kHt, 5195, 5195,      3000,         3000 + kHt,
+                                    3000, 3000 + kHt, 805,  805 + kHt, 805 + 2 * kHt};
     for (int i = 33; i <= 43; ++i) {
         const std::string item = "i" + std::to_string(i);
         ASSERT_EQ(second.count(item), 1u) << item;
         const TextItem& was = first.find(item)->second.second;
+        const int under = below[static_cast<std::size_t>(i - 33)];
+        EXPECT_EQ(was.y, px(firstHeaderTop + under)) << item;
         EXPECT_EQ(second[item].x, was.x) << item;
-        EXPECT_EQ(second[item].y, was.y - firstHeaderTop + kTop) << item;
+        EXPECT_EQ(second[item].y, px(kTop + under)) << item;
         EXPECT_EQ(second[item].font, was.font) << item;
     }
     EXPECT_EQ(second.count("i12"), 0u) << "the first table's header stays on the first sheet";
@@ -133,15 +141,15 @@ TEST(OffsetActPages, AFurtherSheetRepeatsTheHeaderAndItsFrameAtTheTopMargin) {
     int columns = 0;
     for (const PlacedLine& l : doc.pages[1].lines) {
         across += l.y1 == l.y2 && l.x1 == kLeft && l.x2 == kRight &&
-                  (l.y1 == kTop || l.y1 == kTop + kHeader);
-        columns += l.x1 == l.x2 && l.y1 == kTop && l.y2 == kTop + kHeader;
+                  (l.y1 == px(kTop) || l.y1 == px(kTop + kHeader));
+        columns += l.x1 == l.x2 && l.y1 == px(kTop) && l.y2 == px(kTop + kHeader);
     }
     EXPECT_EQ(across, 2);
     EXPECT_EQ(columns, 7);
     // The rows begin under the header, each cell centred in its 6 mm row.
-    EXPECT_EQ(second["N" + std::to_string(kFirstPageRows)].y, kTop + kHeader + kInset);
+    EXPECT_EQ(second["N" + std::to_string(kFirstPageRows)].y, px(kTop + kHeader + kInset));
     EXPECT_EQ(second["N" + std::to_string(kFirstPageRows + 2)].y,
-              kTop + kHeader + 2 * kRow + kInset);
+              px(kTop + kHeader + 2 * kRow + kInset));
 }
 
 TEST(OffsetActPages, TheFootNamesTheActsNumberAndDate) {
@@ -173,6 +181,48 @@ TEST(OffsetActPages, TheFootNamesTheActsNumberAndDate) {
             // The dash is the em dash of the documents' code page.
             EXPECT_EQ(found->first.substr(c.line.size()),
                       " \x97 " + "лист "_cp + std::to_string(p + 1) + " из 2"_cp);
+        }
+    }
+}
+
+// Which sheet every text is on, and what each sheet carries.
+std::pair<std::multimap<std::string, std::size_t>, std::vector<int>>
+sheetsOf(const PlacedDocument& doc) {
+    std::multimap<std::string, std::size_t> sheets;
+    std::vector<int> carried;
+    for (const auto& [text, at] : textsOf(doc)) {
+        sheets.emplace(text, at.first);
+    }
+    for (const PlacedPage& page : doc.pages) {
+        carried.push_back(page.tableRows);
+        carried.push_back(page.tailCode);
+    }
+    return {sheets, carried};
+}
+
+TEST(OffsetActPages, TheSameTextsBreakAlikeAtEveryResolution) {
+    // Screens of 72, 96 and 144 dpi, and printers of 300, 600 and 1200 dpi with a printable
+    // area inside the sheet: their fonts are as many whole pixels high as each holds, yet every
+    // text lands on the sheet it lands on at 4 pixels a millimetre.
+    const std::vector<PageGeometry> devices{
+        screen(PageScale{72 / 25.4, 72 / 25.4}),
+        screen(PageScale{96 / 25.4, 96 / 25.4}),
+        screen(PageScale{144 / 25.4, 144 / 25.4}),
+        PageGeometry{PageScale{300 / 25.4, 300 / 25.4}, 50, 50, true},
+        PageGeometry{PageScale{600 / 25.4, 600 / 25.4}, 100, 120, true},
+        PageGeometry{PageScale{1200 / 25.4, 1200 / 25.4}, 200, 200, true},
+    };
+    const std::array<std::array<int, 6>, 3> counts{
+        {{1, 1, 1, 1, 1, 1}, {3, 2, 2, 3, 3, 2}, {4, 4, 4, 4, 4, 4}}};
+    for (const auto& lines : counts) {
+        for (std::size_t rows = 1; rows <= 120; ++rows) {
+            const OffsetActText act = numberedAct(rows, lines);
+            const auto expected = sheetsOf(FillActZXY(act, screen(), kMetrics));
+            for (const PageGeometry& device : devices) {
+                EXPECT_EQ(sheetsOf(FillActZXY(act, device, kMetrics)), expected)
+                    << rows << " rows at " << device.scale.sy * 25.4 << " dpi, block lines "
+                    << lines[0] << lines[1] << lines[2] << lines[3] << lines[4] << lines[5];
+            }
         }
     }
 }

@@ -15,17 +15,30 @@
 
 namespace kestrelon::offset_act_sample {
 
-// The act at 4 pixels per millimetre with the fake metrics, worked out by hand: Times 4.86 mm
-// is 19 pixels high and 10 wide a character; Times 4.39 mm is 18 high, 9 wide (10 bold); the
-// inset of a 6 mm row is (24 - 18) / 2.
+// The act at 4 pixels per millimetre with the fake metrics, worked out by hand.
+//
+// Down the page the act is laid out in micrometres, whatever the device: body lines 4.86 mm
+// apart, table lines 4.39 mm, a 6 mm row with 0.805 mm above and below its line, margins of
+// 15 mm. px() gives the pixel row of such a length at 4 pixels per millimetre.
 inline constexpr PageScale kFour{4, 4};
-inline constexpr int kHb = 19, kHt = 18, kInset = 3, kRow = 24;
-inline constexpr int kLeft = 100, kRight = 780, kTop = 60, kClauseX = 120;
-inline constexpr int kBottom = 1188 - 60;      // the closing blocks end above this
-inline constexpr int kRowLimit = kBottom - 12; // a row lower than this ends its page
+inline constexpr int kHb = 4860, kHt = 4390, kInset = 805, kRow = 6000;
+inline constexpr int kTop = 15000;
+inline constexpr int kMargin = 297000 - 15000;   // where the bottom margin begins
+inline constexpr int kRowLimit = kMargin - 3000; // a row lower than this ends its page
+// The closing blocks end above this: no lower than a page's last row reaches.
+inline constexpr int kBottom = kMargin + 3000;
 inline constexpr int kHeader = 3 * kHt + 2 * kInset;
-// "wвзаимозачетаw" is 14 bold characters; the other 540 pixels make five columns of 108.
-inline constexpr std::array<int, 7> kColumns{100, 208, 316, 424, 532, 640, 780};
+inline int px(int um) {
+    return roundHalfEven(um * 4 / 1000.0);
+}
+
+// Across the page, in pixels. A font's cell is the most whole pixels its line step holds:
+// Times 4.86 mm is 19 pixels (of 19.44) and 10 wide a character, 11 bold; Times 4.39 mm is 17
+// (of 17.56) and 8 wide, 9 bold.
+inline constexpr int kLeft = 100, kRight = 780, kClauseX = 120;
+// "wвзаимозачетаw" is 14 bold characters, 126 pixels; the other 554 make five columns of
+// 110.8.
+inline constexpr std::array<int, 7> kColumns{100, 211, 322, 432, 543, 654, 780};
 
 inline const FakeMetrics kMetrics;
 
@@ -33,7 +46,8 @@ inline PageGeometry screen(PageScale scale = kFour) {
     return PageGeometry{scale, 0, 0, false};
 }
 
-// The y of the second table's header bottom for the line counts of the preamble and clauses.
+// The y (micrometres) of the second table's header bottom for the line counts of the preamble
+// and clauses.
 inline int rowsTop(const std::array<int, 6>& n) {
     const int preamble = kTop + 3 * kHb + 2 * kHb;
     const int firstTable = preamble + (n[0] + 1) * kHb + (n[1] + 1) * kHb;
@@ -48,6 +62,9 @@ inline OffsetActText numberedAct(std::size_t rows, const std::array<int, 6>& lin
         act.items.push_back("i" + std::to_string(i));
     }
     act.lineCounts = lineCounts;
+    for (std::size_t i = 0; i < act.signatures.size(); ++i) {
+        act.signatures[i] = {act.items[56 + i]};
+    }
     for (std::size_t r = 0; r < rows; ++r) {
         act.cells.push_back({"N" + std::to_string(r), "d", "g", "v"});
     }

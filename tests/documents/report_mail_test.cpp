@@ -2,6 +2,7 @@
 
 #include "documents/report_mail.h"
 #include "sample_input.h"
+#include "store/cp1251.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,58 @@ TEST(ReportMail, TheSubjectComesFirstThenEveryFileInItsOrder) {
         (std::vector<std::string>{"--utf8", "--subject", "Тема", "--attach", "/a/Счет 1.pdf",
                                   "--attach", "/a/Акт 1.pdf", "--attach", "/a/Акт зачета 1.pdf"}));
     EXPECT_EQ(std::string(kMailProgram), "xdg-email");
+}
+
+TEST(ReportMail, TheRecipientsComeLastWhereTheMailProgramTakesAnAddress) {
+    EXPECT_EQ(mailArguments("Тема", {"/a/Счет 1.pdf"}, {"buh@tarvel.ru", "gl@tarvel.ru"}),
+              (std::vector<std::string>{"--utf8", "--subject", "Тема", "--attach", "/a/Счет 1.pdf",
+                                        "buh@tarvel.ru", "gl@tarvel.ru"}));
+}
+
+TEST(ReportMail, TheAddressesOfTheCardAreThoseThatReadAsOne) {
+    using Addresses = std::vector<std::string>;
+    const struct {
+        const char* name;
+        std::string card; // cp1251
+        Addresses expected;
+    } cases[] = {
+        {"one", "buh@tarvel.ru", {"buh@tarvel.ru"}},
+        {"blanks around", " \tbuh@tarvel.ru\xA0", {"buh@tarvel.ru"}},
+        {"several, apart as people write them",
+         "buh@tarvel.ru; gl@tarvel.ru,kassa@tarvel.ru  x@y.ru",
+         {"buh@tarvel.ru", "gl@tarvel.ru", "kassa@tarvel.ru", "x@y.ru"}},
+        {"in angle brackets or a link",
+         "<buh@tarvel.ru> MailTo:gl@tarvel.ru",
+         {"buh@tarvel.ru", "gl@tarvel.ru"}},
+        {"a Cyrillic address", "бух@тарвел.рф"_cp, {"бух@тарвел.рф"}},
+        {"none written", "", {}},
+        {"no address at all", "нет"_cp, {}},
+        {"an @ at either end, or two", "@tarvel.ru buh@ a@b@c", {}},
+        {"an option in disguise", "--help@x.ru -x@y.ru", {}},
+        {"a header in disguise", "a@b.ru?bcc=spy@x.ru a@b.ru&cc=spy@x.ru", {}},
+        {"a name before the address: the address alone goes",
+         "Иванов <iv@tarvel.ru>"_cp,
+         {"iv@tarvel.ru"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(mailRecipients(c.card), c.expected);
+    }
+}
+
+TEST(ReportMail, TheRecipientIsThePrincipalsCard) {
+    DataStore store;
+    store.FirmCount = 2;
+    store.Firms[0].Email = "agent@sapsan.ru";
+    store.Firms[1].Email = "buh@tarvel.ru";
+    const struct {
+        std::int32_t principal;
+        std::string expected;
+    } cases[] = {{1, "buh@tarvel.ru"}, {0, "agent@sapsan.ru"}, {-1, ""}, {2, ""}};
+    for (const auto& c : cases) {
+        store.PrincipalFirmIndex = c.principal;
+        EXPECT_EQ(principalEmail(store), c.expected) << "principal at " << c.principal;
+    }
 }
 
 TEST(ReportMail, AFailureSaysWhatWentWrongAndWhereTheDocumentsAre) {

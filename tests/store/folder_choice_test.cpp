@@ -1,4 +1,5 @@
-// The folder "Отправить" last wrote into ("MailFolder"), kept across runs.
+// The folders last chosen for each kind of file ("MailFolder", "PdfFolder", "SyncFolder"),
+// kept across runs.
 
 #include "store/folder_choice.h"
 #include "support/temp_folder.h"
@@ -63,6 +64,32 @@ TEST(MailFolder, NoFileOrADamagedOneGivesNoFolder) {
         }
         EXPECT_EQ(loadMailFolder(data.path()), c.expected);
     }
+}
+
+TEST(FolderChoice, EachKindKeepsItsOwnFolderInItsOwnFile) {
+    const struct {
+        FolderKind kind;
+        const char* file;
+        std::string path;
+    } kinds[] = {
+        {FolderKind::Mail, "MailFolder", "/home/buh/Почта"},
+        {FolderKind::Pdf, "PdfFolder", "/home/buh/Документы/PDF"},
+        {FolderKind::Sync, "SyncFolder", "/media/флешка/Отчеты"},
+    };
+    TempFolder data;
+    for (const auto& k : kinds) {
+        EXPECT_EQ(loadFolder(data.path(), k.kind), "") << k.file << ": none chosen yet";
+    }
+    for (const auto& k : kinds) {
+        ASSERT_TRUE(saveFolder(data.path(), k.kind, k.path)) << k.file;
+    }
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.file);
+        EXPECT_EQ(folderFileName(k.kind), std::string(k.file));
+        EXPECT_EQ(data.readFile(k.file).size(), 4096u);
+        EXPECT_EQ(loadFolder(data.path(), k.kind), k.path);
+    }
+    EXPECT_EQ(loadMailFolder(data.path()), "/home/buh/Почта");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "document_texts.h"
 
+#include "wrapping_reference.h"
+
 namespace kestrelon {
 
 DocumentTexts buildDocumentTexts(DocumentKind kind, const DocumentInput& input,
@@ -12,9 +14,11 @@ DocumentTexts buildDocumentTexts(DocumentKind kind, const DocumentInput& input,
     case DocumentKind::Act:
         texts.act = FillActSt(input);
         break;
-    case DocumentKind::OffsetAct:
-        texts.offsetAct = FillActZSt(input, geometry, metrics);
+    case DocumentKind::OffsetAct: {
+        const WrappingReference reference;
+        texts.offsetAct = FillActZSt(input, reference.geometry(), reference.metrics());
         break;
+    }
     }
     return texts;
 }

@@ -18,7 +18,9 @@ struct DocumentTexts {
     OffsetActText offsetAct;
 };
 
-// The texts of one document (the others stay empty), wrapped with `metrics` on `geometry`.
+// The texts of one document (the others stay empty). The invoice and the act are wrapped with
+// `metrics` on `geometry`; the act of mutual offset, which runs over as many sheets as its
+// rows need, on the WrappingReference, so that its sheets break alike on every device.
 DocumentTexts buildDocumentTexts(DocumentKind kind, const DocumentInput& input,
                                  const PageGeometry& geometry, const TextMetrics& metrics);
 

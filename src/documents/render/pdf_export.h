@@ -1,6 +1,6 @@
 #pragma once
 // A document of a report as an A4 PDF at real size, laid out by the printer rules (no page
-// frame) with its texts wrapped on the PDF device itself.
+// frame) with its texts wrapped as buildDocumentTexts wraps them for the PDF device.
 
 #include "document_texts.h"
 #include "output_result.h"

@@ -1,18 +1,31 @@
 #pragma once
-// Printing a document straight to the system's default printer: no dialog, A4, one copy.
-// The texts are those the document tab built for the screen; printing lays them out again
-// for the printer at real size without wrapping them anew.
+// Printing a document: the user chooses the printer, the copies and the sheets in the system's
+// print dialog (or whatever stands in for it), which starts on the default printer. Always A4,
+// measured from the sheet's edge. The texts are those the document tab built for the screen;
+// printing lays them out again for the printer at real size without wrapping them anew, so the
+// sheets break where the tab shows them break.
 
 #include "document_texts.h"
 #include "output_result.h"
+
+#include <QString>
+#include <functional>
 
 class QPrinter;
 
 namespace kestrelon {
 
-OutputResult printDocument(DocumentKind kind, const DocumentTexts& texts);
+// Asks for the printer, the copies and the sheets of a document of `sheets` sheets on
+// `printer`, set up for the document on the default printer (with no printer at all, one that
+// writes a PDF file yet to be named); false when the user gave up.
+using PrinterChoice = std::function<bool(QPrinter& printer, int sheets)>;
 
-// The same on a printer set up by the caller.
+// Prints after the choice, under `jobName` in the print queue. A choice given up prints
+// nothing and is no error; a choice that leaves no printer (and no file) is said.
+OutputResult printDocument(DocumentKind kind, const DocumentTexts& texts, const QString& jobName,
+                           const PrinterChoice& choose);
+
+// The same on a printer set up by the caller: the sheets and copies it has chosen.
 OutputResult printOnPrinter(QPrinter& printer, DocumentKind kind, const DocumentTexts& texts);
 
 } // namespace kestrelon

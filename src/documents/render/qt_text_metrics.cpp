@@ -5,7 +5,6 @@
 #include <QPaintDevice>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace kestrelon {
 
@@ -48,27 +47,24 @@ QtTextMetrics::SizedFont QtTextMetrics::fit(const FontSpec& spec) const {
     const int wanted = std::max(1, spec.pixelHeight);
     QFont font(QString::fromStdString(spec.family));
     font.setBold(spec.bold);
-    font.setPixelSize(kProbePixels);
-    const int probeHeight = std::max(1, QFontMetrics(font, device_).height());
-    const int guess =
+    const auto cell = [&](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font, device_).height();
+    };
+    const int probeHeight = std::max(1, cell(kProbePixels));
+    int pixels =
         std::max(1, static_cast<int>(std::lround(double(wanted) * kProbePixels / probeHeight)));
 
-    // Ascent and descent are rounded separately, so the nearest cell may belong to a
-    // neighbour of the proportional guess.
-    int bestPixels = guess;
-    int bestError = -1;
-    for (const int pixels : {guess, guess - 1, guess + 1}) {
-        if (pixels < 1) {
-            continue;
-        }
-        font.setPixelSize(pixels);
-        const int error = std::abs(QFontMetrics(font, device_).height() - wanted);
-        if (bestError < 0 || error < bestError) {
-            bestError = error;
-            bestPixels = pixels;
-        }
+    // Ascent and descent are rounded separately, so the proportional guess may be a pixel or
+    // two off: the largest size whose cell is not higher than wanted is found from it. A line
+    // step of the cell's height then always holds the text.
+    while (pixels > 1 && cell(pixels) > wanted) {
+        --pixels;
     }
-    font.setPixelSize(bestPixels);
+    while (cell(pixels + 1) <= wanted) {
+        ++pixels;
+    }
+    font.setPixelSize(pixels);
     return SizedFont{font, QFontMetrics(font, device_)};
 }
 

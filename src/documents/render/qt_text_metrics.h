@@ -1,7 +1,8 @@
 #pragma once
 // Text measurement on a real Qt paint device (screen image, printer, PDF). A document font is
 // given by the height of its character cell, as a Windows font height is; Qt sizes fonts by
-// the em, so each family, weight and cell height gets the pixel size whose cell comes nearest.
+// the em, so each family, weight and cell height gets the largest pixel size whose cell is no
+// higher: lines stacked that far apart never overlap.
 
 #include "documents/text_metrics.h"
 

@@ -7,6 +7,7 @@
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/first_focus.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/shown_entry.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -24,7 +25,7 @@ namespace kestrelon {
 namespace {
 
 // The caption is the field's buddy, so that a screen reader names the field by it.
-void addRow(QGridLayout& grid, int row, const QString& caption, QLineEdit* edit,
+void addRow(QGridLayout& grid, int row, const QString& caption, QWidget* edit,
             QRadioButton* signer = nullptr) {
     auto* label = new QLabel(caption, grid.parentWidget());
     label->setBuddy(edit);
@@ -56,6 +57,7 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
 
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    keepShownEntrySelected(*comboBox1_);
     // Only a choice by the user fills the contact fields, not the list being filled.
     connect(comboBox1_, &QComboBox::activated, this, &TFormAddAgent::ComboBox1Change);
     edit4_ = makeLineEdit(this, "Edit4", storedLength(&AgentRecord::ContractNo));
@@ -127,11 +129,16 @@ QWidget* TFormAddAgent::createPrincipalTab() {
     edit9_ = makeLineEdit(this, "Edit9", storedLength(&AgentRecord::PrincipalChiefAccountant));
     edit10_ =
         makeLineEdit(this, "Edit10", storedLength(&AgentRecord::PrincipalChiefAccountantGenitive));
+    // Which organization of the catalogue is the principal: the documents name it.
+    comboBox2_ = new QComboBox(page);
+    comboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+    keepShownEntrySelected(*comboBox2_);
     auto* grid = new QGridLayout(page);
-    addRow(*grid, 0, QStringLiteral("Главный бухгалтер"), edit9_);
-    addRow(*grid, 1, QStringLiteral("В лице главного бухгалтера"), edit10_);
+    addRow(*grid, 0, QStringLiteral("Организация принципала"), comboBox2_);
+    addRow(*grid, 1, QStringLiteral("Главный бухгалтер"), edit9_);
+    addRow(*grid, 2, QStringLiteral("В лице главного бухгалтера"), edit10_);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
     return page;
 }
 
@@ -139,6 +146,8 @@ bool TFormAddAgent::openCard(const AgentCardFields& f) {
     confirmed_ = false;
     fillOrganizationList(*comboBox1_, context_.store);
     comboBox1_->setCurrentIndex(f.chosenFirm);
+    fillOrganizationList(*comboBox2_, context_.store);
+    comboBox2_->setCurrentIndex(f.chosenPrincipal);
     edit4_->setText(fromCp1251(f.ContractNo));
     edit1_->setText(fromCp1251(f.ContractDate));
     edit2_->setText(fromCp1251(f.Phone));
@@ -157,6 +166,7 @@ bool TFormAddAgent::openCard(const AgentCardFields& f) {
 AgentCardFields TFormAddAgent::fields() const {
     AgentCardFields f;
     f.chosenFirm = comboBox1_->currentIndex();
+    f.chosenPrincipal = comboBox2_->currentIndex();
     f.ContractNo = toCp1251(edit4_->text());
     f.ContractDate = toCp1251(edit1_->text());
     f.Phone = toCp1251(edit2_->text());
@@ -187,7 +197,7 @@ void TFormAddAgent::PageControl1Change() {
 }
 
 void TFormAddAgent::ButtonOKClick() {
-    const std::string refusal = checkAgentCard(fields());
+    const std::string refusal = checkAgentCard(fields(), context_.store);
     if (!refusal.empty()) {
         context_.messages.showMessage(fromCp1251(refusal));
         return;

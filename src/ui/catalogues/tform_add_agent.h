@@ -20,7 +20,8 @@ public:
 
     // Fills the controls from `fields` and shows the card modally; true when "OK" passed.
     bool openCard(const AgentCardFields& fields);
-    // What the controls hold now; chosenFirm is the organization list position.
+    // What the controls hold now; chosenFirm and chosenPrincipal are organization list
+    // positions.
     AgentCardFields fields() const;
 
     // Handlers.
@@ -36,6 +37,7 @@ private:
     AppContext& context_;
     bool confirmed_ = false;
     QComboBox* comboBox1_ = nullptr;
+    QComboBox* comboBox2_ = nullptr; // the principal's organization, on the tab "Тарвел"
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;
     QLineEdit* edit3_ = nullptr;

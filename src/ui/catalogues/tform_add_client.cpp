@@ -7,6 +7,7 @@
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/first_focus.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/shown_entry.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -41,6 +42,7 @@ TFormAddClient::TFormAddClient(AppContext& context, QWidget* parent)
 
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    keepShownEntrySelected(*comboBox1_);
     edit8_ = makeLineEdit(this, "Edit8", storedLength(&ClientRecord::ContractNo));
     edit1_ = makeLineEdit(this, "Edit1", storedLength(&ClientRecord::ContractDate));
     edit2_ = makeLineEdit(this, "Edit2", storedLength(&ClientRecord::Phone));

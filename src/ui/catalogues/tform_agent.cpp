@@ -105,7 +105,7 @@ void TFormAgent::ButtonEditClick() {
         return;
     }
     AgentContractEditor& editor = context_.catalogues.agent;
-    editor.beginEdit(context_.store.Agent);
+    editor.beginEdit(context_.store);
     if (card_->openCard(prepareAgentCard(context_.store, todayText()))) {
         editor.confirm(context_.store, card_->fields());
         refreshLabels();

@@ -1,5 +1,6 @@
 #include "tform_bank.h"
 
+#include "catalogues/requisites_check.h"
 #include "report_cut_note.h"
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/qt_text.h"
@@ -42,7 +43,7 @@ QString bankCaption(std::size_t i) {
 
 } // namespace
 
-TFormBank::TFormBank(AppContext&, QWidget* parent) : QDialog(parent) {
+TFormBank::TFormBank(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName(QStringLiteral("FormBank"));
     setWindowTitle(QStringLiteral("Реквизиты"));
 
@@ -142,7 +143,29 @@ void TFormBank::FormClose() {
 }
 
 void TFormBank::ButtonOKClick() {
+    if (mode_ != CardMode::View && !keepDespiteProblems()) {
+        return; // "Нет": back to the accounts with what was typed
+    }
     accept();
+}
+
+bool TFormBank::keepDespiteProblems() {
+    FirmRecord typed = firm_ ? *firm_ : FirmRecord{};
+    writeBankFields(typed, readFields());
+    std::vector<std::string> problems;
+    int firstPage = -1;
+    for (std::size_t i = 0; i < typed.Banks.size(); ++i) {
+        for (std::string& problem : bankAccountProblems(i, typed.Banks[i])) {
+            firstPage = firstPage < 0 ? static_cast<int>(i) : firstPage;
+            problems.push_back(std::move(problem));
+        }
+    }
+    if (problems.empty() || context_.messages.askQuestion(fromCp1251(keepAsIsQuestion(problems)))) {
+        return true;
+    }
+    // The user goes back to correct: the first account named is the one shown.
+    pageControl1_->setCurrentIndex(firstPage);
+    return false;
 }
 
 void TFormBank::fillFields(const BankFields& fields) {

@@ -38,7 +38,12 @@ private:
     void fillFields(const BankFields& fields);
     BankFields readFields() const;
     void setEditable(bool editable);
+    // An account whose key or BIK does not check out only warns: the bank would refuse a
+    // payment to it, yet the user may still need it stored. True when there is nothing to
+    // warn of or the user answers "Да"; on "Нет" the page of the first account named is shown.
+    bool keepDespiteProblems();
 
+    AppContext& context_;
     CardMode mode_ = CardMode::New;
     FirmRecord* firm_ = nullptr;
     QString cardName_;

@@ -1,5 +1,6 @@
 #include "tform_rekvizit.h"
 
+#include "catalogues/requisites_check.h"
 #include "catalogues/stored_text.h"
 #include "tform_bank.h"
 #include "tform_save.h"
@@ -204,12 +205,26 @@ void TFormRekvizit::ButtonOKClick() {
             context_.messages.showMessage(fromCp1251(refusal));
             return;
         }
-        if (FirmRecord* firm = targetFirm()) {
+        FirmRecord* firm = targetFirm();
+        if (!keepDespiteProblems(firm, fields)) {
+            return; // "Нет": back to the card with what was typed
+        }
+        if (firm) {
             writeFirmCard(*firm, fields);
             stored_ = true;
         }
     }
     accept();
+}
+
+bool TFormRekvizit::keepDespiteProblems(const FirmRecord* firm,
+                                        const FirmCardFields& fields) const {
+    // The card as it would be stored, with the accounts the bank window has already written.
+    FirmRecord typed = firm ? *firm : FirmRecord{};
+    writeFirmCard(typed, fields);
+    const std::vector<std::string> problems = requisitesProblems(typed);
+    return problems.empty() ||
+           context_.messages.askQuestion(fromCp1251(keepAsIsQuestion(problems)));
 }
 
 void TFormRekvizit::ButtonNoClick() {

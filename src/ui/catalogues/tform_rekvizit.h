@@ -54,6 +54,10 @@ private:
     FirmCardFields readCard() const;
     ShownBank shownBank() const;
     void setEditable(bool editable);
+    // A requisite whose control digits do not check out only warns: the bank or the operator
+    // would refuse it, yet the user may still need the record stored (a number being clarified).
+    // True when there is nothing to warn of or the user answers "Да".
+    bool keepDespiteProblems(const FirmRecord* firm, const FirmCardFields& fields) const;
 
     AppContext& context_;
     TFormBank* bank_ = nullptr;

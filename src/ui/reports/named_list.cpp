@@ -1,23 +1,20 @@
 #include "named_list.h"
 
+#include "ui/widgets/shown_entry.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 
 namespace kestrelon {
 namespace {
 
-// What Qt says of a list, but named by its accessible name.
+// What Qt says of a list, but named by its accessible name. It offers no value text of its
+// own: the AT-SPI bridge has no way to pass one on for a list (neither a Value nor a Text
+// interface); a screen reader takes the selected entry of the pop-up list instead.
 class NamedListAccessible : public QAccessibleWidget {
 public:
     explicit NamedListAccessible(QComboBox* list)
         : QAccessibleWidget(list, QAccessible::ComboBox) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) {
-            return list()->currentText();
-        }
-        return QAccessibleWidget::text(t);
-    }
 
     // The pop-up list of items, as a screen reader walks it.
     int childCount() const override { return 1; }
@@ -69,6 +66,7 @@ NamedList::NamedList(const QString& accessibleName, QWidget* parent) : QComboBox
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
     }
     setAccessibleName(accessibleName);
+    keepShownEntrySelected(*this);
 }
 
 } // namespace kestrelon

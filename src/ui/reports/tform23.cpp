@@ -2,6 +2,7 @@
 
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/first_focus.h"
+#include "ui/widgets/shown_entry.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -40,6 +41,7 @@ TForm23::TForm23(QWidget* parent) : LazyDialog(parent) {
 void TForm23::build() {
     drives_ = new QComboBox(this);
     drives_->setObjectName(QStringLiteral("DriveComboBox1"));
+    keepShownEntrySelected(*drives_);
 
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);

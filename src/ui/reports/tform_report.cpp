@@ -54,6 +54,7 @@ TFormReport::TFormReport(AppContext& context, QWidget* parent)
     choosePdfFile_ = &TFormReport::askPdfFileName;
     chooseMailFolder_ = &TFormReport::askMailFolder;
     showFolder_ = &TFormReport::openFolder;
+    choosePrinter_ = &TFormReport::askPrinter;
 }
 
 void TFormReport::build() {

@@ -9,6 +9,7 @@
 #include "report_list_host.h"
 #include "reports/computation_result.h"
 #include "reports/manual_grid.h"
+#include "store/folder_choice.h"
 #include "ui/widgets/app_context.h"
 #include "ui/widgets/lazy_dialog.h"
 
@@ -23,6 +24,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QTabWidget;
 class QToolButton;
 
@@ -86,6 +88,11 @@ public:
     // How the folder with the documents is shown when the mail program cannot take them.
     using FolderShower = std::function<void(const QString& folder)>;
     void setFolderShower(FolderShower shower) { showFolder_ = std::move(shower); }
+    // How "Печать" asks for the printer, the copies and the sheets of a document of `sheets`
+    // sheets, on a printer set up for it on the default printer; tests replace it. False when
+    // the user gave up.
+    using PrinterChooser = std::function<bool(QWidget* parent, QPrinter& printer, int sheets)>;
+    void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
     // A computed report that "Save" would save: closing asks before it is lost.
     bool hasUnsavedReport() const;
@@ -164,12 +171,14 @@ private:
 
     static QString askPdfFileName(QWidget* parent, const QString& suggested);
     static QString askMailFolder(QWidget* parent, const QString& start);
+    static bool askPrinter(QWidget* parent, QPrinter& printer, int sheets);
     static void openFolder(const QString& folder);
     // Where the file and folder choosers start when nothing better is known.
     static QString documentsFolder();
     static QString pdfFailureText(const QString& path, const OutputResult& result);
-    QString mailFolderStart() const;
-    void rememberMailFolder(const QString& folder);
+    // Where a chooser of the kind starts: the folder last chosen for it while it exists.
+    QString folderStart(FolderKind kind) const;
+    void rememberFolder(FolderKind kind, const QString& folder);
     void mailProgramDone(const MailOutcome& outcome, const QString& folder);
     DocumentKind currentDocument() const;
     DocumentInput currentDocumentInput() const;
@@ -183,8 +192,9 @@ private:
     PdfFileChooser choosePdfFile_;
     FolderChooser chooseMailFolder_;
     FolderShower showFolder_;
+    PrinterChooser choosePrinter_;
     // A failed save of the chosen folder was shown: it is not said again until one succeeds.
-    bool mailFolderFailureShown_ = false;
+    bool folderFailureShown_ = false;
 
     ReportMode mode_ = ReportMode::Slk;
     bool viewOnly_ = false;

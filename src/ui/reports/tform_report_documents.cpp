@@ -1,5 +1,6 @@
 // The report window's document tabs: building the invoice, the act and the act of mutual
-// offset for the screen, printing the open one and saving it as PDF.
+// offset for the screen, printing the open one on the printer chosen in the print dialog and
+// saving it as PDF in the folder last chosen for that.
 
 #include "document_view.h"
 #include "documents/document_file_name.h"
@@ -10,9 +11,13 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 namespace kestrelon {
 
@@ -55,11 +60,31 @@ void TFormReport::PageControl1Change(int tab) {
     buildDocument(static_cast<Tab>(tab));
 }
 
+bool TFormReport::askPrinter(QWidget* parent, QPrinter& printer, int sheets) {
+    if (printer.printerName().isEmpty()) {
+        // No printer at all: nothing to choose from, and printing says so. "PDF" saves a file.
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Печать"));
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, std::max(1, sheets));
+    return dialog.exec() == QDialog::Accepted;
+}
+
 void TFormReport::SpeedButton7Click() {
-    if (pageControl_->currentIndex() == ReportTab) {
+    if (pageControl_->currentIndex() == ReportTab || !choosePrinter_) {
         return;
     }
-    const OutputResult result = printDocument(currentDocument(), texts_);
+    const DocumentKind kind = currentDocument();
+    // The queue shows the job as the document calls itself: «Акт зачета 5 за Март 2013».
+    const QString job = QString::fromStdString(documentName(kind, currentDocumentInput()));
+    const OutputResult result =
+        printDocument(kind, texts_, job, [this](QPrinter& printer, int sheets) {
+            return choosePrinter_(this, printer, sheets);
+        });
     if (!result.ok()) {
         context_.messages.showMessage(result.error);
     }
@@ -86,15 +111,17 @@ void TFormReport::SpeedButton10Click() {
     const DocumentKind kind = currentDocument();
     const DocumentInput input = currentDocumentInput();
     const QString suggested = QString::fromStdString(documentFileName(kind, input));
-    QString path = choosePdfFile_
-                       ? choosePdfFile_(this, QDir(documentsFolder()).filePath(suggested))
-                       : QString();
+    QString path =
+        choosePdfFile_
+            ? choosePdfFile_(this, QDir(folderStart(FolderKind::Pdf)).filePath(suggested))
+            : QString();
     if (path.isEmpty()) {
         return;
     }
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".pdf");
     }
+    rememberFolder(FolderKind::Pdf, QFileInfo(path).absolutePath());
     const OutputResult result = exportPdf(kind, input, path);
     if (!result.ok()) {
         context_.messages.showMessage(pdfFailureText(path, result));

@@ -1,5 +1,6 @@
 // What the report list does with the report files: "Open" reads one into the report window,
-// "Del" deletes one after asking, "Sync" copies them to and from another folder.
+// "Del" deletes one after asking, "Sync" copies them to and from another folder, starting in the
+// folder it last copied with.
 
 #include "report_list_host.h"
 #include "reports/report_delete.h"
@@ -7,6 +8,7 @@
 #include "reports/report_list_messages.h"
 #include "reports/report_scan.h"
 #include "reports/report_sync.h"
+#include "store/folder_choice.h"
 #include "store/io_error.h"
 #include "tform23.h"
 #include "tform_del_rep.h"
@@ -14,7 +16,23 @@
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/qt_text.h"
 
+#include <QDir>
+
 namespace kestrelon {
+namespace {
+
+// The folder "Sync" last copied with, while it exists; empty when there is none.
+QString keptSyncFolder(const DataStore& store) {
+    QString kept;
+    try {
+        kept = QString::fromStdString(loadFolder(store.DataFolder, FolderKind::Sync));
+    } catch (const IoError&) {
+        // A damaged choice only costs the user a few clicks.
+    }
+    return !kept.isEmpty() && QDir(kept).exists() ? kept : QString();
+}
+
+} // namespace
 
 void TFormReportList::SpeedButton3Click() {
     const int row = chosenRow();
@@ -91,9 +109,22 @@ void TFormReportList::SpeedButton1Click() {
     if (folderDialog_ == nullptr) {
         return;
     }
+    // The folder of the last copy, kept across runs, is where the choice starts; without one,
+    // or when it is gone, the dialog starts where it stands.
+    const QString kept = keptSyncFolder(context_.store);
+    if (!kept.isEmpty()) {
+        folderDialog_->selectFolder(kept);
+    }
     const std::optional<QString> folder = folderDialog_->chooseFolder();
     if (!folder) {
         return;
+    }
+    try {
+        saveFolder(context_.store.DataFolder, FolderKind::Sync,
+                   QDir::cleanPath(*folder).toStdString());
+    } catch (const IoError& error) {
+        // Only the next choice's start is lost: the copy goes ahead.
+        showFileError(context_, error);
     }
     try {
         const SyncResult result = SyncReports(context_.store.DataFolder, folder->toStdString());

@@ -1,5 +1,6 @@
 // "Отправить": the three documents of the report written as PDF into a folder the user
-// chooses, and handed to the desktop's mail program as attachments of a new message.
+// chooses, and handed to the desktop's mail program as attachments of a new message, addressed
+// to the principal when its card has an e-mail.
 
 #include "documents/render/report_pdfs.h"
 #include "store/folder_choice.h"
@@ -29,23 +30,23 @@ void TFormReport::openFolder(const QString& folder) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
-QString TFormReport::mailFolderStart() const {
+QString TFormReport::folderStart(FolderKind kind) const {
     QString kept;
     try {
-        kept = QString::fromStdString(loadMailFolder(context_.store.DataFolder));
+        kept = QString::fromStdString(loadFolder(context_.store.DataFolder, kind));
     } catch (const IoError&) {
         // A damaged choice only costs the user a few clicks: start where nothing is known.
     }
     return !kept.isEmpty() && QDir(kept).exists() ? kept : documentsFolder();
 }
 
-void TFormReport::rememberMailFolder(const QString& folder) {
+void TFormReport::rememberFolder(FolderKind kind, const QString& folder) {
     try {
-        saveMailFolder(context_.store.DataFolder, folder.toStdString());
-        mailFolderFailureShown_ = false;
+        saveFolder(context_.store.DataFolder, kind, folder.toStdString());
+        folderFailureShown_ = false;
     } catch (const IoError& error) {
-        if (!mailFolderFailureShown_) {
-            mailFolderFailureShown_ = true;
+        if (!folderFailureShown_) {
+            folderFailureShown_ = true;
             showFileError(context_, error);
         }
     }
@@ -55,12 +56,12 @@ void TFormReport::SpeedButton11Click() {
     if (pageControl_->currentIndex() == ReportTab || !chooseMailFolder_) {
         return;
     }
-    const QString chosen = chooseMailFolder_(this, mailFolderStart());
+    const QString chosen = chooseMailFolder_(this, folderStart(FolderKind::Mail));
     if (chosen.isEmpty()) {
         return;
     }
     const QString folder = QDir::cleanPath(QDir(chosen).absolutePath());
-    rememberMailFolder(folder);
+    rememberFolder(FolderKind::Mail, folder);
 
     const DocumentInput input = currentDocumentInput();
     const WrittenPdfs written = writeReportPdfs(input, folder, suggestedPdfNames(input));
@@ -72,8 +73,11 @@ void TFormReport::SpeedButton11Click() {
     for (const QString& path : written.paths) {
         files.push_back(path.toStdString());
     }
+    // The principal's card names the recipient when it has an e-mail; else the user picks one
+    // in the mail program.
+    const std::vector<std::string> to = mailRecipients(principalEmail(context_.store));
     startMailProgram(
-        mailArguments(mailSubject(input), files), this,
+        mailArguments(mailSubject(input), files, to), this,
         [this, folder](const MailOutcome& outcome) { mailProgramDone(outcome, folder); });
 }
 

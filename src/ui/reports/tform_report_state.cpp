@@ -10,6 +10,7 @@
 #include "store/date_text.h"
 #include "tform_report.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/shown_entry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -180,8 +181,8 @@ void TFormReport::showNextNumbers(const NextNumbers& numbers) {
 
 void TFormReport::setPeriod(const Period& period) {
     // Setting the period is not the user's choice: it must not start a computation.
-    const QSignalBlocker monthBlocker(comboBox1_);
-    const QSignalBlocker yearBlocker(comboBox2_);
+    const QuietListChange month(*comboBox1_);
+    const QuietListChange year(*comboBox2_);
     comboBox1_->setCurrentIndex(period.month);
     comboBox2_->setCurrentIndex(period.year);
     showVatRate();

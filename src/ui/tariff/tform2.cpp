@@ -9,12 +9,12 @@
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/shown_entry.h"
 #include "ui/widgets/system_locale.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,6 +64,7 @@ void TForm2::build() {
     comboBox1_->lineEdit()->setMaxLength(static_cast<int>(tariff::kNameLength));
     comboBox1_->lineEdit()->setAccessibleName(comboBox1_->accessibleName());
     comboBox1_->setMinimumWidth(300);
+    keepShownEntrySelected(*comboBox1_);
     connect(comboBox1_, &QComboBox::activated, this, &TForm2::ComboBox1Select);
 
     fields_ = new FunctionFieldRows(this);
@@ -118,7 +119,7 @@ void TForm2::updateButtons() {
 
 void TForm2::showStoredFunctions(int shown) {
     ensureBuilt();
-    const QSignalBlocker blocker(comboBox1_);
+    const QuietListChange quiet(*comboBox1_);
     comboBox1_->clear();
     for (std::size_t i = 0; i < context_.store.FunctionCount; ++i) {
         comboBox1_->addItem(fromCp1251(context_.store.Functions[i].Name.view()));
@@ -133,7 +134,7 @@ void TForm2::showStoredFunctions(int shown) {
 void TForm2::chooseFunction(int index) {
     ensureBuilt();
     {
-        const QSignalBlocker blocker(comboBox1_);
+        const QuietListChange quiet(*comboBox1_);
         comboBox1_->setCurrentIndex(index);
     }
     ComboBox1Select(index);

@@ -81,8 +81,12 @@ TEST(RoundTrip, WhatWasEnteredIsThereAfterARestart) {
     test::TempFolder folder;
     test::RecordingSink sink;
     const std::string executable = folder.path() + "kestrelon";
+    // The principal's INN is the program's own made-up one, the entrepreneur's is made up too:
+    // their cards warn, and the user keeps them with "Да".
+    sink.answer = true;
     ASSERT_EQ(runProgram(executable, sink, enterEverything), 0);
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('|').toStdString();
+    EXPECT_EQ(sink.questions.size(), 2) << sink.questions.join('|').toStdString();
     for (const char* file : {"Firms", "Agent", "Clients", "FormW"}) {
         EXPECT_TRUE(folder.exists(file)) << file;
     }

@@ -41,6 +41,10 @@ protected:
         firm.Email = email;
     }
 
+    // The principal as data folders from before it could be named have it: recognised by the
+    // fixed INN, so the card needs no choice of it.
+    void addLegacyPrincipal() { addFirm(QStringLiteral("Тарвел"), PrincipalInn); }
+
     // A card that passes every check, for the first organization.
     static AgentCardFields completeCard() {
         AgentCardFields f;
@@ -161,6 +165,7 @@ TEST_F(AgentWindowTest, WithoutOrganizationsTheCardProposesTodayAndWantsAnOrgani
 
 TEST_F(AgentWindowTest, CardChecksInOrder) {
     addFirm(QStringLiteral("Агент"), "7701000001");
+    addLegacyPrincipal();
     createWindow();
     struct Case {
         const char* what;
@@ -216,6 +221,7 @@ TEST_F(AgentWindowTest, CardChecksInOrder) {
 TEST_F(AgentWindowTest, CardGivesBackWhatItShows) {
     addFirm(QStringLiteral("Агент"), "7701000001");
     addFirm(QStringLiteral("Другой"), "7701000002");
+    addLegacyPrincipal();
     createWindow();
     for (const bool accountantSigns : {false, true}) {
         SCOPED_TRACE(accountantSigns);
@@ -264,6 +270,7 @@ TEST_F(AgentWindowTest, ChoosingAnOrganizationFillsItsPhoneAndEmail) {
 TEST_F(AgentWindowTest, ConfirmedCardShowsInTheLabels) {
     addFirm(QStringLiteral("Агент"), "7701000001");
     addFirm(QStringLiteral("Другой"), "7701000002");
+    addLegacyPrincipal();
     createWindow();
     editAndConfirm(QStringLiteral("АГ-7"), 1);
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('\n').toStdString();
@@ -277,6 +284,7 @@ TEST_F(AgentWindowTest, ConfirmedCardShowsInTheLabels) {
 TEST_F(AgentWindowTest, CancelBringsBackTheRecordFromBeforeTheFirstEdit) {
     addFirm(QStringLiteral("Агент"), "7701000001");
     addFirm(QStringLiteral("Другой"), "7701000002");
+    addLegacyPrincipal();
     createWindow();
     editAndConfirm(QStringLiteral("N-1"), 0);
     clickButton(*form, "ButtonOK");
@@ -299,6 +307,7 @@ TEST_F(AgentWindowTest, CancelBringsBackTheRecordFromBeforeTheFirstEdit) {
 
 TEST_F(AgentWindowTest, OkWritesTheFirstConfirmedChangeDespiteALaterCancelledCard) {
     addFirm(QStringLiteral("Агент"), "7701000001");
+    addLegacyPrincipal();
     createWindow();
     editAndConfirm(QStringLiteral("N-1"));
     edit([](QDialog& dialog) {
@@ -322,6 +331,7 @@ TEST_F(AgentWindowTest, OkWritesTheFirstConfirmedChangeDespiteALaterCancelledCar
 
 TEST_F(AgentWindowTest, TheCloseBoxKeepsAConfirmedChangePending) {
     addFirm(QStringLiteral("Агент"), "7701000001");
+    addLegacyPrincipal();
     createWindow();
     editAndConfirm(QStringLiteral("N-1"));
     form->close();
@@ -337,6 +347,7 @@ TEST_F(AgentWindowTest, TheCloseBoxKeepsAConfirmedChangePending) {
 
 TEST_F(AgentWindowTest, AFailedSaveKeepsTheWindowOpenAndTheChangeForTheNextOk) {
     addFirm(QStringLiteral("Агент"), "7701000001");
+    addLegacyPrincipal();
     createWindow();
     editAndConfirm(QStringLiteral("N-1"));
     store->DataFolder = folder.path() + "missing/";

@@ -77,6 +77,7 @@ TEST_F(BankWindowTest, ChoiceClosedByTheCloseBoxBecomesTheCardsAccount) {
 }
 
 TEST_F(BankWindowTest, BankDataOfAnAbandonedNewOrganizationStayOutOfTheList) {
+    sink.answer = true; // the made-up account warns; "Да" keeps it
     addFirmWithAccounts();
     createWindows();
     const auto newCard = [&](const QString& typedAccount) {

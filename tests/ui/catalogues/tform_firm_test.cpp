@@ -85,6 +85,7 @@ TEST_F(FirmWindowTest, StoredSizeColumnWidthsAndActiveListOnCreation) {
 }
 
 TEST_F(FirmWindowTest, NewOrganizationFromTheCardIsListedAndSaved) {
+    sink.answer = true; // the short made-up INNs warn; "Да" keeps them
     addFirm("Альфа", "7701");
     createWindows();
     clickRow(0);

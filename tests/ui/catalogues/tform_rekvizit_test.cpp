@@ -85,6 +85,7 @@ TEST_F(CardTest, FieldsAreNamedAsOnTheCard) {
 }
 
 TEST_F(CardTest, OkRefusesInOrderAndAcceptsTheInnOfADeletedOne) {
+    sink.answer = true; // the short made-up INNs warn; "Да" keeps them
     addFirm("Альфа", "7701");
     store->FirmsDel[0].Name = "Old";
     store->FirmsDel[0].Inn = "7799";
@@ -108,6 +109,7 @@ TEST_F(CardTest, OkRefusesInOrderAndAcceptsTheInnOfADeletedOne) {
 }
 
 TEST_F(CardTest, EditMayTakeTheInnOfAnotherOrganization) {
+    sink.answer = true; // the short made-up INNs warn; "Да" keeps them
     addFirm("Альфа", "7701");
     addFirm("Бета", "7702");
     context.catalogues.firms.SelectedFirm = 1;
