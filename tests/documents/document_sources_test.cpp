@@ -69,5 +69,35 @@ TEST(DocumentSources, AStoredReportShowsItsCopyAndANewOneTheCurrentCard) {
     }
 }
 
+// A report prints the principal it was saved with, whoever is the principal today: one saved
+// before the principal could be named carries the fixed INN (or none), a later one the real one.
+TEST(DocumentSources, AStoredReportNamesThePrincipalOfItsOwnCopy) {
+    auto live = liveStore();
+    live->Firms[1].Name = "Акционерное общество \"Новый\""_cp;
+    live->Firms[1].Inn = "7740000076";
+    live->PrincipalChoice.assign("7740000076");
+    live->refreshFirmIndexes();
+    struct Case {
+        const char* inn;
+        const char* name;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {"7712345670", "Тарвел", "ООО \"Тарвел\""},
+        {"", "", "ООО \"Тарвел\""},
+        {"7707083893", "Публичное акционерное общество \"Прежний\"", "ПАО \"Прежний\""},
+    };
+    for (const Case& c : cases) {
+        auto record = storedReport();
+        record->PrincipalFirm.Inn.assign(c.inn);
+        record->PrincipalFirm.Name.assign(utf8ToCp1251(c.name));
+        EXPECT_EQ(cp1251ToUtf8(FillActSt(documentInputFromReport(*record))[25]), c.printed)
+            << c.inn;
+    }
+    ReportValues window;
+    EXPECT_EQ(cp1251ToUtf8(FillActSt(documentInputFromLive(window, *live, RowSet{}))[25]),
+              "АО \"Новый\"");
+}
+
 } // namespace
 } // namespace kestrelon
