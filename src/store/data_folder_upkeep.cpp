@@ -17,11 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 14> kTableNames = {
+constexpr std::array<std::string_view, 15> kTableNames = {
     files::kFirms,      files::kFirmsDeleted, files::kClients,      files::kClientsDeleted,
     files::kAgent,      files::kWindowState,  files::kColumnWidths, files::kFunctions,
     files::kLogo,       files::kGlobe,        files::kMailFolder,   files::kPdfFolder,
-    files::kSyncFolder, files::kPrincipal,
+    files::kSyncFolder, files::kPrincipal,   files::kEdo,
 };
 
 // Reports, price-list images and texts, requisites cards: the extensions the program writes,
