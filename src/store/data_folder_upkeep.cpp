@@ -17,11 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 15> kTableNames = {
+constexpr std::array<std::string_view, 16> kTableNames = {
     files::kFirms,      files::kFirmsDeleted, files::kClients,      files::kClientsDeleted,
     files::kAgent,      files::kWindowState,  files::kColumnWidths, files::kFunctions,
     files::kLogo,       files::kGlobe,        files::kMailFolder,   files::kPdfFolder,
-    files::kSyncFolder, files::kPrincipal,   files::kEdo,
+    files::kSyncFolder, files::kPrincipal,    files::kEdo,          files::kEdoFolder,
 };
 
 // Reports, price-list images and texts, requisites cards: the extensions the program writes,

@@ -30,6 +30,7 @@ inline constexpr const char* kGlobe = "Pixels";
 inline constexpr const char* kMailFolder = "MailFolder";
 inline constexpr const char* kPdfFolder = "PdfFolder";
 inline constexpr const char* kSyncFolder = "SyncFolder";
+inline constexpr const char* kEdoFolder = "EdoFolder";
 inline constexpr const char* kPrincipal = "Principal";
 inline constexpr const char* kEdo = "Edo"; // EDO participant ids and the signer's full name
 } // namespace files

@@ -28,6 +28,8 @@ const char* folderFileName(FolderKind kind) {
         return files::kPdfFolder;
     case FolderKind::Sync:
         return files::kSyncFolder;
+    case FolderKind::Edo:
+        return files::kEdoFolder;
     }
     return files::kMailFolder;
 }

@@ -3,7 +3,8 @@
 // runs as the window sizes are: one whole-image file of the data folder per kind, written
 // through a temporary file when the user chooses a folder. "Отправить" keeps the folder of the
 // documents it sends ("MailFolder"), "PDF" the folder of the last document saved ("PdfFolder"),
-// the report list's "Sync" the folder it copies reports to and from ("SyncFolder"). A path is
+// the report list's "Sync" the folder it copies reports to and from ("SyncFolder"), "ЭДО" the
+// folder of the documents for the EDO operator ("EdoFolder"). A path is
 // kept as the file system names it (UTF-8), not as cp1251, so that a folder of any name is
 // found again.
 
@@ -29,7 +30,7 @@ struct FolderChoice {
 };
 static_assert(sizeof(FolderChoice) == 4096);
 
-enum class FolderKind { Mail, Pdf, Sync };
+enum class FolderKind { Mail, Pdf, Sync, Edo };
 
 // The name of the kind's file in the data folder.
 const char* folderFileName(FolderKind kind);

@@ -1,5 +1,7 @@
 #include "export_command.h"
 
+#include "edo_command.h"
+
 #include "documents/render/mail_program.h"
 #include "documents/render/report_pdfs.h"
 #include "report_file.h"
@@ -15,6 +17,8 @@ namespace {
 constexpr const char* kUsage =
     R"(Usage: kestrelon-export REPORT.rep OUT_FOLDER
        kestrelon-export --mail REPORT.rep OUT_FOLDER
+       kestrelon-export --edo REPORT.rep OUT_FOLDER [--data-folder DIR]
+                        [--sender-id ID] [--recipient-id ID] [--signer "SURNAME NAME PATRONYMIC"]
        kestrelon-export --help
 
 Writes the three documents of a stored Kestrelon agent report as A4 PDF files,
@@ -40,6 +44,20 @@ with them attached to a new message, as the report window's "Отправить"
 The recipient is chosen in the mail program. When xdg-email is missing or fails,
 the reason and the folder are written to standard error; the files stay there,
 to be attached by hand.
+
+With --edo the files an EDO operator (Диадок, СБИС and the like) takes are
+written, as the report window's "ЭДО" writes them: the act of services as the
+tax service's УПД exchange file (format 5.03, function ДОП, windows-1251),
+named ON_NSCHFDOPPR_<recipient id>_<sender id>_<date>_<GUID>_0_0_0_0_0_00.xml,
+and beside it the invoice and the act of mutual offset as PDF under the names
+above. The EDO participant ids of the agent (sender) and the principal
+(recipient), the director's full name and the agent contract's date are read
+from the data folder ("Edo" and "Agent"): the one given with --data-folder,
+else the report's own folder. --sender-id, --recipient-id and --signer give
+them on the command line instead. When the document would not pass the
+format's checks or a requisite does not check out, nothing is written and
+every reason is listed on standard error (exit status 1); the names of the
+written files go to standard output.
 
 Exit status: 0 when all three files were written (and, with --mail, the mail
 program took them); 1 when the report cannot be used (missing, wrong size,
@@ -86,6 +104,9 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (args.size() == 1 && isHelp(args[0])) {
         out << kUsage;
         return kExportOk;
+    }
+    if (!args.empty() && args[0] == "--edo") {
+        return runEdoExport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
     const bool mail = !args.empty() && args[0] == "--mail";
     const std::size_t first = mail ? 1 : 0;

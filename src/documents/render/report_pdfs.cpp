@@ -7,13 +7,13 @@
 
 namespace kestrelon {
 
-WrittenPdfs writeReportPdfs(const DocumentInput& input, const QString& folder,
-                            const std::array<QString, 3>& names) {
+WrittenPdfs writeDocumentPdfs(const DocumentInput& input, const QString& folder,
+                              const std::vector<std::pair<DocumentKind, QString>>& documents) {
     WrittenPdfs written;
     const QDir dir(folder);
-    for (std::size_t d = 0; d < names.size(); ++d) {
-        const QString path = QDir::cleanPath(dir.absoluteFilePath(names[d]));
-        written.result = exportPdf(kAllDocuments[d], input, path);
+    for (const auto& [kind, name] : documents) {
+        const QString path = QDir::cleanPath(dir.absoluteFilePath(name));
+        written.result = exportPdf(kind, input, path);
         if (!written.ok()) {
             written.failedPath = path;
             return written;
@@ -21,6 +21,14 @@ WrittenPdfs writeReportPdfs(const DocumentInput& input, const QString& folder,
         written.paths.append(path);
     }
     return written;
+}
+
+WrittenPdfs writeReportPdfs(const DocumentInput& input, const QString& folder,
+                            const std::array<QString, 3>& names) {
+    return writeDocumentPdfs(input, folder,
+                             {{DocumentKind::Invoice, names[0]},
+                              {DocumentKind::Act, names[1]},
+                              {DocumentKind::OffsetAct, names[2]}});
 }
 
 std::array<QString, 3> suggestedPdfNames(const DocumentInput& input) {

@@ -3,11 +3,14 @@
 // write them.
 
 #include "documents/document_input.h"
+#include "documents/document_kind.h"
 #include "output_result.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace kestrelon {
 
@@ -18,8 +21,12 @@ struct WrittenPdfs {
     bool ok() const { return result.ok(); }
 };
 
-// Writes the invoice, the act and the act of mutual offset into `folder` under `names` (in that
-// order), replacing files of those names. Stops at the first file that cannot be written.
+// Writes each document into `folder` under its name, in the order given, replacing files of
+// those names. Stops at the first file that cannot be written.
+WrittenPdfs writeDocumentPdfs(const DocumentInput& input, const QString& folder,
+                              const std::vector<std::pair<DocumentKind, QString>>& documents);
+
+// The invoice, the act and the act of mutual offset under `names`, in that order.
 WrittenPdfs writeReportPdfs(const DocumentInput& input, const QString& folder,
                             const std::array<QString, 3>& names);
 

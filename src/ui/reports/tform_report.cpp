@@ -53,6 +53,8 @@ TFormReport::TFormReport(AppContext& context, QWidget* parent)
     setFixedSize(kDesignedSize);
     choosePdfFile_ = &TFormReport::askPdfFileName;
     chooseMailFolder_ = &TFormReport::askMailFolder;
+    chooseEdoFolder_ = &TFormReport::askEdoFolder;
+    askEdoDetails_ = &TFormReport::askEdoDetails;
     showFolder_ = &TFormReport::openFolder;
     choosePrinter_ = &TFormReport::askPrinter;
 }
@@ -64,9 +66,9 @@ void TFormReport::build() {
     buildToolbar();
     auto* toolbar = new QHBoxLayout;
     toolbar->setSpacing(2);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{speedButton1_, speedButton2_, speedButton3_, speedButton5_,
-                                         speedButton7_, speedButton10_, speedButton11_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{speedButton1_, speedButton2_, speedButton3_,
+                                                      speedButton5_, speedButton7_, speedButton10_,
+                                                      speedButton11_, speedButton12_}) {
         toolbar->addWidget(w);
     }
     toolbar->addSpacing(16);
@@ -134,6 +136,9 @@ void TFormReport::buildToolbar() {
     speedButton11_ =
         toolButton(this, QStringLiteral("Отправить"),
                    QStringLiteral("Отправить документы по почте"), QStringLiteral("SpeedButton11"));
+    speedButton12_ =
+        toolButton(this, QStringLiteral("ЭДО"), QStringLiteral("Выгрузить документы для ЭДО"),
+                   QStringLiteral("SpeedButton12"));
     speedButton8_ = toolButton(this, QStringLiteral("SLK"), QStringLiteral("Данные из файла *.slk"),
                                QStringLiteral("SpeedButton8"));
     speedButton9_ = toolButton(this, QStringLiteral("Manual"), QStringLiteral("Ручной ввод данных"),
@@ -151,7 +156,7 @@ void TFormReport::buildToolbar() {
     panel1_->setAutoRaise(false);
     panel1_->setMinimumWidth(32);
 
-    const std::array<std::pair<QToolButton*, void (TFormReport::*)()>, 8> clicks = {{
+    const std::array<std::pair<QToolButton*, void (TFormReport::*)()>, 9> clicks = {{
         {speedButton1_, &TFormReport::SpeedButton1Click},
         {speedButton2_, &TFormReport::SpeedButton2Click},
         {speedButton3_, &TFormReport::SpeedButton3Click},
@@ -159,6 +164,7 @@ void TFormReport::buildToolbar() {
         {speedButton7_, &TFormReport::SpeedButton7Click},
         {speedButton10_, &TFormReport::SpeedButton10Click},
         {speedButton11_, &TFormReport::SpeedButton11Click},
+        {speedButton12_, &TFormReport::SpeedButton12Click},
         {panel1_, &TFormReport::Panel1Click},
     }};
     for (const auto& [button, handler] : clicks) {
@@ -202,6 +208,7 @@ void TFormReport::FormCreate() {
     speedButton7_->setEnabled(false);
     speedButton10_->setEnabled(false);
     speedButton11_->setEnabled(false);
+    speedButton12_->setEnabled(false);
 }
 
 bool TFormReport::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,8 @@
 #include "documents/render/document_texts.h"
 #include "documents/render/mail_program.h"
 #include "documents/render/output_result.h"
+#include "edo_details_dialog.h"
+#include "exchange/edo_book.h"
 #include "report_list_host.h"
 #include "reports/computation_result.h"
 #include "reports/manual_grid.h"
@@ -17,6 +19,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -67,6 +70,7 @@ public:
     void SpeedButton9Click();  // mode "Manual"
     void SpeedButton10Click(); // "PDF"
     void SpeedButton11Click(); // "Отправить"
+    void SpeedButton12Click(); // "ЭДО"
     void Panel1Click();        // zone digit
     void Edit10Change();
     void Edit10DblClick();
@@ -85,6 +89,13 @@ public:
     // How "Отправить" asks for a folder, starting in `start`; empty when the user gave up.
     using FolderChooser = std::function<QString(QWidget* parent, const QString& start)>;
     void setMailFolderChooser(FolderChooser chooser) { chooseMailFolder_ = std::move(chooser); }
+    // How "ЭДО" asks for the folder of the documents, starting in `start`.
+    void setEdoFolderChooser(FolderChooser chooser) { chooseEdoFolder_ = std::move(chooser); }
+    // How "ЭДО" asks for the participant ids and the signer's name it lacks; nothing when the
+    // user gave up.
+    using EdoDetailsAsker =
+        std::function<std::optional<EdoDetails>(QWidget* parent, const EdoDetailsRequest&)>;
+    void setEdoDetailsAsker(EdoDetailsAsker asker) { askEdoDetails_ = std::move(asker); }
     // How the folder with the documents is shown when the mail program cannot take them.
     using FolderShower = std::function<void(const QString& folder)>;
     void setFolderShower(FolderShower shower) { showFolder_ = std::move(shower); }
@@ -171,6 +182,11 @@ private:
 
     static QString askPdfFileName(QWidget* parent, const QString& suggested);
     static QString askMailFolder(QWidget* parent, const QString& start);
+    static QString askEdoFolder(QWidget* parent, const QString& start);
+    static std::optional<EdoDetails> askEdoDetails(QWidget* parent,
+                                                   const EdoDetailsRequest& request);
+    // Asks for what the data folder lacks and keeps it; false when it could not be kept.
+    bool completeEdoBook(const DocumentInput& input, EdoBook& book);
     static bool askPrinter(QWidget* parent, QPrinter& printer, int sheets);
     static void openFolder(const QString& folder);
     // Where the file and folder choosers start when nothing better is known.
@@ -191,6 +207,8 @@ private:
     TFormErrNDS* vatQuestion_ = nullptr;
     PdfFileChooser choosePdfFile_;
     FolderChooser chooseMailFolder_;
+    FolderChooser chooseEdoFolder_;
+    EdoDetailsAsker askEdoDetails_;
     FolderShower showFolder_;
     PrinterChooser choosePrinter_;
     // A failed save of the chosen folder was shown: it is not said again until one succeeds.
@@ -220,6 +238,7 @@ private:
     QToolButton* speedButton9_ = nullptr;
     QToolButton* speedButton10_ = nullptr;
     QToolButton* speedButton11_ = nullptr;
+    QToolButton* speedButton12_ = nullptr;
     QButtonGroup* modeButtons_ = nullptr;
     QToolButton* panel1_ = nullptr;
     QTabWidget* pageControl_ = nullptr;

@@ -51,6 +51,7 @@ void TFormReport::PageControl1Change(int tab) {
     speedButton7_->setEnabled(document);
     speedButton10_->setEnabled(document);
     speedButton11_->setEnabled(document);
+    speedButton12_->setEnabled(document);
     if (!document) {
         if (QWidget* focused = focusWidget()) {
             focused->clearFocus();

@@ -1,0 +1,158 @@
+#include "edo_details_dialog.h"
+
+#include "documents/render/cp1251_qstring.h"
+#include "exchange/edo_book.h"
+#include "exchange/person_name.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kestrelon {
+namespace {
+
+// A name part as the format takes it: present when required, one word of letters as typed,
+// no initial, at most 60 characters, all of them in windows-1251.
+QString namePartProblem(const QString& caption, const QString& part, bool required) {
+    const QString text = part.trimmed();
+    if (text.isEmpty()) {
+        return required ? QStringLiteral("%1 подписанта не указано").arg(caption) : QString();
+    }
+    if (text.contains(QLatin1Char('.')) || text.contains(QLatin1Char(' '))) {
+        return QStringLiteral("%1 подписанта «%2»: нужно одно слово полностью, без инициалов")
+            .arg(caption, text);
+    }
+    if (text.size() > static_cast<int>(kMaxNamePartLength)) {
+        return QStringLiteral("%1 подписанта длиннее %2 знаков")
+            .arg(caption)
+            .arg(kMaxNamePartLength);
+    }
+    if (fromCp1251(toCp1251(text)) != text) {
+        return QStringLiteral("%1 подписанта «%2»: есть буквы, которых нет в кодировке "
+                              "windows-1251")
+            .arg(caption, text);
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList edoDetailsProblems(const EdoDetailsRequest& request, const EdoDetails& details) {
+    QStringList problems;
+    const auto id = [&](bool asked, const QString& who, const QString& value) {
+        if (!asked) {
+            return;
+        }
+        const QString typed = value.trimmed();
+        if (typed.isEmpty()) {
+            problems << QStringLiteral("Идентификатор участника ЭДО %1 не указан").arg(who);
+        } else if (const std::string wrong = participantIdProblem(typed.toStdString());
+                   !wrong.empty()) {
+            problems << QStringLiteral("Идентификатор участника ЭДО %1 «%2» %3")
+                            .arg(who, typed, QString::fromStdString(wrong));
+        }
+    };
+    id(request.askAgentId, QStringLiteral("агента"), details.agentId);
+    id(request.askPrincipalId, QStringLiteral("принципала"), details.principalId);
+    if (request.askSigner) {
+        for (const QString& problem :
+             {namePartProblem(QStringLiteral("Фамилия"), details.surname, true),
+              namePartProblem(QStringLiteral("Имя"), details.name, true),
+              namePartProblem(QStringLiteral("Отчество"), details.patronymic, false)}) {
+            if (!problem.isEmpty()) {
+                problems << problem;
+            }
+        }
+    }
+    return problems;
+}
+
+EdoDetailsDialog::EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* parent)
+    : QDialog(parent), request_(request) {
+    setObjectName(QStringLiteral("FormEdoDetails"));
+    setWindowTitle(QStringLiteral("Сведения для ЭДО"));
+    auto* layout = new QVBoxLayout(this);
+    auto* intro = new QLabel(
+        QStringLiteral("Эти сведения вводятся один раз и сохраняются в папке данных."), this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto* form = new QFormLayout;
+    agentId_ = addField(
+        form, QStringLiteral("Идентификатор участника ЭДО агента\n(%1):").arg(request.agentName),
+        QStringLiteral("EditAgentId"), request.askAgentId);
+    principalId_ = addField(
+        form,
+        QStringLiteral("Идентификатор участника ЭДО принципала\n(%1):").arg(request.principalName),
+        QStringLiteral("EditPrincipalId"), request.askPrincipalId);
+    if (request.askSigner) {
+        auto* signer =
+            new QLabel(QStringLiteral("Руководитель «%1» подписывает УПД: укажите его полностью.")
+                           .arg(request.director),
+                       this);
+        signer->setWordWrap(true);
+        form->addRow(signer);
+    }
+    surname_ = addField(form, QStringLiteral("Фамилия:"), QStringLiteral("EditSurname"),
+                        request.askSigner);
+    name_ = addField(form, QStringLiteral("Имя:"), QStringLiteral("EditName"), request.askSigner);
+    patronymic_ = addField(form, QStringLiteral("Отчество:"), QStringLiteral("EditPatronymic"),
+                           request.askSigner);
+    if (request.askSigner) {
+        surname_->setText(fromCp1251(surnameOf(toCp1251(request.director))));
+    }
+    layout->addLayout(form);
+
+    problems_ = new QLabel(this);
+    problems_->setObjectName(QStringLiteral("LabelProblems"));
+    problems_->setWordWrap(true);
+    problems_->setStyleSheet(QStringLiteral("color: #b00000"));
+    problems_->hide();
+    layout->addWidget(problems_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("ButtonOk"));
+    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("ButtonCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &EdoDetailsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &EdoDetailsDialog::reject);
+    layout->addWidget(buttons);
+    setMinimumWidth(480);
+}
+
+QLineEdit* EdoDetailsDialog::addField(QFormLayout* form, const QString& caption,
+                                      const QString& name, bool shown) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    if (!shown) {
+        edit->hide();
+        return edit;
+    }
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(edit);
+    form->addRow(label, edit);
+    return edit;
+}
+
+EdoDetails EdoDetailsDialog::details() const {
+    return EdoDetails{agentId_->text().trimmed(), principalId_->text().trimmed(),
+                      surname_->text().trimmed(), name_->text().trimmed(),
+                      patronymic_->text().trimmed()};
+}
+
+void EdoDetailsDialog::accept() {
+    const QStringList problems = edoDetailsProblems(request_, details());
+    if (!problems.isEmpty()) {
+        problems_->setText(problems.join(QLatin1Char('\n')));
+        problems_->setAccessibleName(problems_->text());
+        problems_->show();
+        return;
+    }
+    QDialog::accept();
+}
+
+} // namespace kestrelon

@@ -1,0 +1,55 @@
+#pragma once
+// What the "ЭДО" button asks once and the data folder then keeps: the EDO participant ids of
+// the agent's and the principal's organizations, given to each by its operator, and the full
+// name of the director who signs, where the agent contract holds only initials. Only what is
+// missing is asked.
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QFormLayout;
+class QLineEdit;
+
+namespace kestrelon {
+
+struct EdoDetailsRequest {
+    QString agentName, principalName; // as the catalogue names them
+    bool askAgentId = false;
+    bool askPrincipalId = false;
+    bool askSigner = false;
+    QString director; // as the agent contract holds it
+};
+
+struct EdoDetails {
+    QString agentId, principalId;
+    QString surname, name, patronymic;
+};
+
+// What is wrong with what was typed for the request: an id operators would not give, a name
+// part missing, an initial, too long or with a letter windows-1251 cannot hold.
+QStringList edoDetailsProblems(const EdoDetailsRequest& request, const EdoDetails& details);
+
+class EdoDetailsDialog : public QDialog {
+public:
+    EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* parent);
+
+    EdoDetails details() const;
+    // "OK" closes only on details that check out; otherwise the problems are shown above the
+    // buttons and the window stays open with what was typed.
+    void accept() override;
+
+private:
+    QLineEdit* addField(QFormLayout* form, const QString& caption, const QString& name, bool shown);
+
+    EdoDetailsRequest request_;
+    QLineEdit* agentId_ = nullptr;
+    QLineEdit* principalId_ = nullptr;
+    QLineEdit* surname_ = nullptr;
+    QLineEdit* name_ = nullptr;
+    QLineEdit* patronymic_ = nullptr;
+    QLabel* problems_ = nullptr;
+};
+
+} // namespace kestrelon

@@ -1,0 +1,118 @@
+// "ЭДО": the documents of the report as an EDO operator takes them. The act of services goes as
+// the tax service's УПД exchange file, the invoice and the act of mutual offset as PDFs beside
+// it. What the data folder lacks for it is asked once and kept; a document the operator would
+// refuse is not written, and every reason is said at once.
+
+#include "documents/render/cp1251_qstring.h"
+#include "documents/render/edo_files.h"
+#include "exchange/upd_file.h"
+#include "tform_report.h"
+#include "ui/widgets/file_error.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QTabWidget>
+
+namespace kestrelon {
+
+QString TFormReport::askEdoFolder(QWidget* parent, const QString& start) {
+    QFileDialog dialog(parent, QStringLiteral("Папка для документов ЭДО"), start);
+    dialog.setObjectName(QStringLiteral("EdoFolderDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<EdoDetails> TFormReport::askEdoDetails(QWidget* parent,
+                                                     const EdoDetailsRequest& request) {
+    EdoDetailsDialog dialog(request, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.details();
+}
+
+bool TFormReport::completeEdoBook(const DocumentInput& input, EdoBook& book) {
+    EdoDetailsRequest request;
+    const std::string agentInn = input.agent ? input.agent->inn : std::string();
+    const std::string principalInn = input.principal ? input.principal->inn : std::string();
+    request.askAgentId = !agentInn.empty() && book.participantId(agentInn).empty();
+    request.askPrincipalId = !principalInn.empty() && book.participantId(principalInn).empty();
+    request.askSigner = !input.director.empty() && !book.signerFor(input.director) &&
+                        !fullNameFromText(input.director);
+    if (!request.askAgentId && !request.askPrincipalId && !request.askSigner) {
+        return true;
+    }
+    request.agentName = input.agent ? fromCp1251(input.agent->name) : QString();
+    request.principalName = input.principal ? fromCp1251(input.principal->name) : QString();
+    request.director = fromCp1251(input.director);
+    // Given up: the check below names what is still missing.
+    const std::optional<EdoDetails> details =
+        askEdoDetails_ ? askEdoDetails_(this, request) : std::nullopt;
+    if (!details) {
+        return true;
+    }
+    if (request.askAgentId) {
+        book.setParticipantId(agentInn, details->agentId.toStdString());
+    }
+    if (request.askPrincipalId) {
+        book.setParticipantId(principalInn, details->principalId.toStdString());
+    }
+    if (request.askSigner) {
+        book.setSigner(input.director,
+                       PersonName{toCp1251(details->surname), toCp1251(details->name),
+                                  toCp1251(details->patronymic)});
+    }
+    try {
+        saveEdoBook(context_.store.DataFolder, book);
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+        return false;
+    }
+    return true;
+}
+
+void TFormReport::SpeedButton12Click() {
+    if (pageControl_->currentIndex() == ReportTab || !chooseEdoFolder_) {
+        return;
+    }
+    const DocumentInput input = currentDocumentInput();
+    EdoBook book;
+    try {
+        book = loadEdoBook(context_.store.DataFolder);
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+        return;
+    }
+    if (!completeEdoBook(input, book)) {
+        return;
+    }
+    const UpdFile upd = prepareUpdFile(input, updSettingsFromData(input, context_.store, book));
+    if (!upd.ok()) {
+        QString text = QStringLiteral("Документы для ЭДО не записаны. Исправьте:");
+        for (const std::string& problem : upd.problems) {
+            text += QStringLiteral("\n• ") + QString::fromStdString(problem);
+        }
+        context_.messages.showMessage(text);
+        return;
+    }
+    const QString chosen = chooseEdoFolder_(this, folderStart(FolderKind::Edo));
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QString folder = QDir::cleanPath(QDir(chosen).absolutePath());
+    rememberFolder(FolderKind::Edo, folder);
+    const WrittenPdfs written = writeEdoFiles(input, upd, folder);
+    if (!written.ok()) {
+        context_.messages.showMessage(
+            QStringLiteral("Не удалось записать документ для ЭДО:\n%1\n%2")
+                .arg(written.failedPath, written.result.error));
+        return;
+    }
+    context_.messages.showMessage(edoFilesWrittenText(written.paths));
+}
+
+} // namespace kestrelon

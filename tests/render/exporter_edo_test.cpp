@@ -1,0 +1,107 @@
+// kestrelon-export --edo as a user runs it: a stored report's УПД and the two PDFs beside it,
+// the ids and the signer from the data folder or the command line; refused with every reason.
+
+#include "exchange/edo_book.h"
+#include "sample_report.h"
+#include "schema_validation.h"
+#include "store/agent_record.h"
+#include "store/cp1251.h"
+#include "store/image_file.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace kestrelon {
+namespace {
+
+struct ExporterRun {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+ExporterRun runExporter(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(KESTRELON_EXPORT_EXE), args);
+    EXPECT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "the exporter crashed";
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+// A data folder with the stored March 2011 report of real requisites, its agent contract
+// dated, and the ids and the director's full name kept.
+struct EdoDataFolder {
+    EdoDataFolder() {
+        auto report = test::sampleReport();
+        report->AgentFirm.Inn = "7701234560";
+        report->AgentFirm.Kpp = "770101001";
+        report->AgentFirm.SettlementAccount = "40602810700000000025";
+        report->AgentFirm.CorrAccount = "30101810800000000746";
+        report->AgentFirm.Bik = "049805746";
+        report->PrincipalFirm.Inn = "7712345671";
+        report->PrincipalFirm.SettlementAccount.clear();
+        folder.writeFile("r.rep", test::reportFileBytes(*report));
+        AgentRecord agent{};
+        agent.ContractNo = "А-17"_cp;
+        agent.ContractDate = "1.02.2012";
+        saveImage(folder.path(), "Agent", agent);
+        EdoBook book;
+        book.setParticipantId("7701234560", "2BE-agent-01");
+        book.setParticipantId("7712345671", "2BM-principal-02");
+        book.setSigner("Иванов И. И."_cp, PersonName{"Иванов"_cp, "Иван"_cp, "Иванович"_cp});
+        saveEdoBook(folder.path(), book);
+    }
+    QString path(const char* name) const { return QString::fromStdString(folder.path() + name); }
+    test::TempFolder folder;
+};
+
+TEST(ExporterEdo, WritesTheUpdAndTheTwoPdfsFromTheDataFolder) {
+    EdoDataFolder data;
+    const ExporterRun run = runExporter({"--edo", data.path("r.rep"), data.path("out")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    QStringList files = QDir(data.path("out")).entryList(QDir::Files);
+    ASSERT_EQ(files.size(), 3) << files.join(' ').toStdString();
+    for (const QString& pdf : {QStringLiteral("Счет 8 за Март 2011.pdf"),
+                               QStringLiteral("Акт зачета 7 за Март 2011.pdf")}) {
+        EXPECT_TRUE(files.removeOne(pdf)) << pdf.toStdString();
+    }
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(
+        files[0].startsWith(QStringLiteral("ON_NSCHFDOPPR_2BM-principal-02_2BE-agent-01_")));
+    EXPECT_TRUE(files[0].endsWith(QStringLiteral("_0_0_0_0_0_00.xml")));
+    QFile upd(data.path("out") + QLatin1Char('/') + files[0]);
+    ASSERT_TRUE(upd.open(QIODevice::ReadOnly));
+    EXPECT_EQ(test::updSchemaErrors(upd.readAll().toStdString()), "");
+    EXPECT_NE(run.out.find(files[0].toStdString()), std::string::npos) << run.out;
+}
+
+TEST(ExporterEdo, TheCommandLineGivesWhatTheDataFolderLacks) {
+    EdoDataFolder data;
+    data.folder.writeFile("Edo", std::string(4060, '\0'));
+    const ExporterRun refused = runExporter({"--edo", data.path("r.rep"), data.path("out")});
+    EXPECT_EQ(refused.exitCode, 1);
+    for (const char* says : {"Не указан идентификатор участника ЭДО организации агента",
+                             "Не указан идентификатор участника ЭДО организации принципала",
+                             "руководителя «Иванов И. И."}) {
+        EXPECT_NE(refused.err.find(says), std::string::npos) << says << "\n" << refused.err;
+    }
+    EXPECT_FALSE(QDir(data.path("out")).exists() &&
+                 !QDir(data.path("out")).entryList(QDir::Files).isEmpty());
+
+    const ExporterRun run = runExporter({"--edo", data.path("r.rep"), data.path("out"),
+                                         "--sender-id", "2BE-cli", "--recipient-id", "2BM-cli",
+                                         "--signer", QStringLiteral("Иванов Иван Иванович")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(QDir(data.path("out"))
+                  .entryList({QStringLiteral("ON_NSCHFDOPPR_2BM-cli_2BE-cli_*")})
+                  .size(),
+              1);
+    EXPECT_EQ(runExporter({"--edo", data.path("r.rep")}).exitCode, 2);
+    EXPECT_EQ(runExporter({"--edo", data.path("r.rep"), "o", "--signer", "Иванов И.И."}).exitCode,
+              2);
+}
+
+} // namespace
+} // namespace kestrelon
