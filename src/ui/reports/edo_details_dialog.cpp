@@ -82,11 +82,11 @@ EdoDetailsDialog::EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* pa
 
     auto* form = new QFormLayout;
     agentId_ = addField(
-        form, QStringLiteral("Идентификатор участника ЭДО агента\n(%1):").arg(request.agentName),
+        form, QStringLiteral("Идентификатор участника ЭДО агента (%1):").arg(request.agentName),
         QStringLiteral("EditAgentId"), request.askAgentId);
     principalId_ = addField(
         form,
-        QStringLiteral("Идентификатор участника ЭДО принципала\n(%1):").arg(request.principalName),
+        QStringLiteral("Идентификатор участника ЭДО принципала (%1):").arg(request.principalName),
         QStringLiteral("EditPrincipalId"), request.askPrincipalId);
     if (request.askSigner) {
         auto* signer =
@@ -121,7 +121,7 @@ EdoDetailsDialog::EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* pa
     connect(buttons, &QDialogButtonBox::accepted, this, &EdoDetailsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &EdoDetailsDialog::reject);
     layout->addWidget(buttons);
-    setMinimumWidth(480);
+    setMinimumWidth(560);
 }
 
 QLineEdit* EdoDetailsDialog::addField(QFormLayout* form, const QString& caption,
@@ -133,8 +133,11 @@ QLineEdit* EdoDetailsDialog::addField(QFormLayout* form, const QString& caption,
         return edit;
     }
     auto* label = new QLabel(caption, this);
+    label->setWordWrap(true);
     label->setBuddy(edit);
-    form->addRow(label, edit);
+    // Rows of their own: a wrapped caption then takes the dialog's whole width.
+    form->addRow(label);
+    form->addRow(edit);
     return edit;
 }
 

@@ -5,6 +5,7 @@
 #include "report_windows.h"
 #include "reports/manual_computation.h"
 #include "store/startup_load.h"
+#include "ui/reports/edo_details_dialog.h"
 #include "ui/reports/tform23.h"
 #include "ui/reports/tform_change_rep.h"
 #include "ui/reports/tform_del_rep.h"
@@ -131,6 +132,17 @@ int main(int argc, char** argv) {
         shoot(report, out, QString::fromLatin1(names[tab]));
     }
     tabs->setCurrentIndex(0);
+
+    // What "ЭДО" asks the first time, for a principal and an agent with long real names.
+    EdoDetailsDialog edo(EdoDetailsRequest{QStringLiteral("Общество с ограниченной "
+                                                          "ответственностью \"Сапсан-Телеком\""),
+                                           QStringLiteral("Публичное акционерное общество "
+                                                          "\"Ростелеком-Тарвел Северо-Запад\""),
+                                           true, true, true, QStringLiteral("Иванов И. И.")},
+                         &report);
+    edo.findChild<QLineEdit*>(QStringLiteral("EditAgentId"))->setText(QStringLiteral("2BE_1"));
+    edo.accept(); // shows what is wrong with the id
+    shoot(edo, out, QStringLiteral("edo-details"));
 
     windows->FormSlk->textArea()->setPlainText(QStringLiteral(
         "Invoices register for 12345678\nAGENT_CUSTNO\tCLIENT_CUSTNO\tCLIENT_CUSTNAME\tINVOICE"
