@@ -44,4 +44,13 @@ std::string surnameOf(std::string_view text) {
     return parts.empty() ? std::string() : std::string(parts[0]);
 }
 
+std::string trimmedText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
 } // namespace kestrelon

@@ -28,4 +28,7 @@ std::optional<PersonName> fullNameFromText(std::string_view text);
 // The words before the first blank: the surname of "Иванов И.И.".
 std::string surnameOf(std::string_view text);
 
+// The text without the blanks and tabs around it, as a value copied from a letter brings them.
+std::string trimmedText(std::string_view text);
+
 } // namespace kestrelon

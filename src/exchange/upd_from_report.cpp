@@ -18,12 +18,7 @@ std::string utf8(std::string_view cp1251) {
 }
 
 std::string trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
+    return trimmedText(text);
 }
 
 std::string twoDigits(int value) {

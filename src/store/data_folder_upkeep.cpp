@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 16> kTableNames = {
+constexpr std::array<std::string_view, 18> kTableNames = {
     files::kFirms,      files::kFirmsDeleted, files::kClients,      files::kClientsDeleted,
     files::kAgent,      files::kWindowState,  files::kColumnWidths, files::kFunctions,
     files::kLogo,       files::kGlobe,        files::kMailFolder,   files::kPdfFolder,

@@ -30,6 +30,8 @@ const char* folderFileName(FolderKind kind) {
         return files::kSyncFolder;
     case FolderKind::Edo:
         return files::kEdoFolder;
+    case FolderKind::Payment:
+        return files::kPaymentFolder;
     }
     return files::kMailFolder;
 }

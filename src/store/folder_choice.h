@@ -4,7 +4,8 @@
 // through a temporary file when the user chooses a folder. "Отправить" keeps the folder of the
 // documents it sends ("MailFolder"), "PDF" the folder of the last document saved ("PdfFolder"),
 // the report list's "Sync" the folder it copies reports to and from ("SyncFolder"), "ЭДО" the
-// folder of the documents for the EDO operator ("EdoFolder"). A path is
+// folder of the documents for the EDO operator ("EdoFolder"), "Платежка" the folder of the
+// payment orders ("PaymentFolder"). A path is
 // kept as the file system names it (UTF-8), not as cp1251, so that a folder of any name is
 // found again.
 
@@ -30,7 +31,7 @@ struct FolderChoice {
 };
 static_assert(sizeof(FolderChoice) == 4096);
 
-enum class FolderKind { Mail, Pdf, Sync, Edo };
+enum class FolderKind { Mail, Pdf, Sync, Edo, Payment };
 
 // The name of the kind's file in the data folder.
 const char* folderFileName(FolderKind kind);

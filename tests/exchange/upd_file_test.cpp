@@ -28,13 +28,7 @@ std::string readFile(const std::string& path) {
     return bytes.str();
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
-    }
-    return text;
-}
+using test::joined;
 
 TEST(UpdFile, OneReportGivesTheGoldenFileByteForByte) {
     const UpdFile file = prepareUpdFile(sampleUpdInput(), sampleUpdSettings());

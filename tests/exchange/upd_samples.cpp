@@ -39,6 +39,14 @@ DocumentInput sampleUpdInput() {
     return in;
 }
 
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
 UpdSettings sampleUpdSettings() {
     UpdSettings s;
     s.senderId = "2BE-7701234560-770101001-000000000000001";

@@ -2,6 +2,7 @@
 // the ids and the signer from the data folder or the command line; refused with every reason.
 
 #include "exchange/edo_book.h"
+#include "exporter_run.h"
 #include "sample_report.h"
 #include "schema_validation.h"
 #include "store/agent_record.h"
@@ -16,19 +17,8 @@
 namespace kestrelon {
 namespace {
 
-struct ExporterRun {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-ExporterRun runExporter(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(KESTRELON_EXPORT_EXE), args);
-    EXPECT_TRUE(process.waitForFinished(120000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "the exporter crashed";
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
+using test::ExporterRun;
+using test::runExporter;
 
 // A data folder with the stored March 2011 report of real requisites, its agent contract
 // dated, and the ids and the director's full name kept.

@@ -1,5 +1,6 @@
 // The exporter as a user runs it: a separate process, its exit status and what it leaves.
 
+#include "exporter_run.h"
 #include "sample_report.h"
 #include "support/temp_folder.h"
 
@@ -12,20 +13,8 @@
 namespace kestrelon {
 namespace {
 
-struct ExporterRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-ExporterRun runExporter(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(KESTRELON_EXPORT_EXE), args);
-    EXPECT_TRUE(process.waitForFinished(120000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "the exporter crashed";
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
+using test::ExporterRun;
+using test::runExporter;
 
 QStringList entries(const std::string& folder) {
     return QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::NoDotAndDotDot);

@@ -1,5 +1,6 @@
 #include "edo_command.h"
 
+#include "command_options.h"
 #include "documents/render/edo_files.h"
 #include "export_command.h"
 #include "report_file.h"
@@ -20,41 +21,16 @@ struct EdoArguments {
     std::optional<std::string> dataFolder, senderId, recipientId, signer;
 };
 
-// Options may stand anywhere; each takes the next argument.
 std::optional<EdoArguments> parse(const std::vector<std::string>& args, std::ostream& err) {
-    EdoArguments parsed;
-    std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::optional<std::string>* option = nullptr;
-        if (arg == "--data-folder") {
-            option = &parsed.dataFolder;
-        } else if (arg == "--sender-id") {
-            option = &parsed.senderId;
-        } else if (arg == "--recipient-id") {
-            option = &parsed.recipientId;
-        } else if (arg == "--signer") {
-            option = &parsed.signer;
-        } else if (arg.rfind("--", 0) == 0) {
-            err << "kestrelon-export: unknown option " << arg << "\n";
-            return std::nullopt;
-        } else {
-            positional.push_back(arg);
-            continue;
-        }
-        if (i + 1 == args.size()) {
-            err << "kestrelon-export: " << arg << " needs a value\n";
-            return std::nullopt;
-        }
-        *option = args[++i];
-    }
-    if (positional.size() != 2) {
-        err << "kestrelon-export: --edo expects a report file and an output folder\n";
+    const auto options =
+        parseCommandOptions(args, {"--data-folder", "--sender-id", "--recipient-id", "--signer"}, 2,
+                            "--edo expects a report file and an output folder", err);
+    if (!options) {
         return std::nullopt;
     }
-    parsed.report = positional[0];
-    parsed.outFolder = positional[1];
-    return parsed;
+    return EdoArguments{options->positional[0],           options->positional[1],
+                        options->value("--data-folder"),  options->value("--sender-id"),
+                        options->value("--recipient-id"), options->value("--signer")};
 }
 
 // The data folder: the one given, else the report's own folder, where the program saves it.
@@ -74,12 +50,10 @@ std::string dataFolderOf(const EdoArguments& args) {
 int runEdoExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::optional<EdoArguments> parsed = parse(args, err);
     if (!parsed) {
-        err << "Run kestrelon-export --help for the usage.\n";
         return kExportUsage;
     }
-    auto record = std::make_unique<ReportRecord>();
-    if (const auto problem = readReportFile(parsed->report, *record)) {
-        err << "kestrelon-export: " << *problem << "\n";
+    const std::unique_ptr<ReportRecord> record = readReportOrSay(parsed->report, err);
+    if (!record) {
         return kExportFailed;
     }
     const DocumentInput input = documentInputFromReport(*record);

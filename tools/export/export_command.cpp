@@ -1,6 +1,7 @@
 #include "export_command.h"
 
 #include "edo_command.h"
+#include "payment_command.h"
 
 #include "documents/render/mail_program.h"
 #include "documents/render/report_pdfs.h"
@@ -19,6 +20,7 @@ constexpr const char* kUsage =
        kestrelon-export --mail REPORT.rep OUT_FOLDER
        kestrelon-export --edo REPORT.rep OUT_FOLDER [--data-folder DIR]
                         [--sender-id ID] [--recipient-id ID] [--signer "SURNAME NAME PATRONYMIC"]
+       kestrelon-export --payment REPORT.rep OUT_FILE [--number N] [--date DD.MM.YYYY]
        kestrelon-export --help
 
 Writes the three documents of a stored Kestrelon agent report as A4 PDF files,
@@ -59,10 +61,20 @@ format's checks or a requisite does not check out, nothing is written and
 every reason is listed on standard error (exit status 1); the names of the
 written files go to standard output.
 
-Exit status: 0 when all three files were written (and, with --mail, the mail
+With --payment the month's payment order to the principal (the balance of the
+act of mutual offset, from the agent's current bank account to the
+principal's) is written as OUT_FILE in the exchange format bank client
+programs import ("1CClientBankExchange", version 1.03, windows-1251). The
+number defaults to the one after the last kept in the report's folder
+("PaymentNo"; the command does not change it), the date to today. When a
+requisite of either side is missing or does not check out, nothing is written
+and every reason is listed on standard error (exit status 1).
+
+Exit status: 0 when every file was written (and, with --mail, the mail
 program took them); 1 when the report cannot be used (missing, wrong size,
-unreadable or damaged) or a file cannot be written, with the reason on standard
-error; 2 for wrong arguments; 3 when, with --mail, xdg-email is missing or
+unreadable or damaged), a document would be refused (--edo, --payment) or a
+file cannot be written, with the reason on standard error; 2 for wrong
+arguments; 3 when, with --mail, xdg-email is missing or
 failed.
 )";
 
@@ -104,6 +116,9 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (args.size() == 1 && isHelp(args[0])) {
         out << kUsage;
         return kExportOk;
+    }
+    if (!args.empty() && args[0] == "--payment") {
+        return runPaymentExport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
     if (!args.empty() && args[0] == "--edo") {
         return runEdoExport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);

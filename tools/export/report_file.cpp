@@ -41,4 +41,13 @@ std::optional<std::string> readReportFile(const std::string& path, ReportRecord&
     return std::nullopt;
 }
 
+std::unique_ptr<ReportRecord> readReportOrSay(const std::string& path, std::ostream& err) {
+    auto record = std::make_unique<ReportRecord>();
+    if (const auto problem = readReportFile(path, *record)) {
+        err << "kestrelon-export: " << *problem << "\n";
+        return nullptr;
+    }
+    return record;
+}
+
 } // namespace kestrelon

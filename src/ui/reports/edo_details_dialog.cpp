@@ -4,11 +4,9 @@
 #include "exchange/edo_book.h"
 #include "exchange/person_name.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kestrelon {
@@ -71,9 +69,8 @@ QStringList edoDetailsProblems(const EdoDetailsRequest& request, const EdoDetail
 }
 
 EdoDetailsDialog::EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* parent)
-    : QDialog(parent), request_(request) {
-    setObjectName(QStringLiteral("FormEdoDetails"));
-    setWindowTitle(QStringLiteral("Сведения для ЭДО"));
+    : CheckedDialog(parent, QStringLiteral("FormEdoDetails"), QStringLiteral("Сведения для ЭДО")),
+      request_(request) {
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
         QStringLiteral("Эти сведения вводятся один раз и сохраняются в папке данных."), this);
@@ -106,21 +103,7 @@ EdoDetailsDialog::EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* pa
     }
     layout->addLayout(form);
 
-    problems_ = new QLabel(this);
-    problems_->setObjectName(QStringLiteral("LabelProblems"));
-    problems_->setWordWrap(true);
-    problems_->setStyleSheet(QStringLiteral("color: #b00000"));
-    problems_->hide();
-    layout->addWidget(problems_);
-
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
-        ->setObjectName(QStringLiteral("ButtonOk"));
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &EdoDetailsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &EdoDetailsDialog::reject);
-    layout->addWidget(buttons);
+    finishLayout(layout);
     setMinimumWidth(560);
 }
 
@@ -147,15 +130,8 @@ EdoDetails EdoDetailsDialog::details() const {
                       patronymic_->text().trimmed()};
 }
 
-void EdoDetailsDialog::accept() {
-    const QStringList problems = edoDetailsProblems(request_, details());
-    if (!problems.isEmpty()) {
-        problems_->setText(problems.join(QLatin1Char('\n')));
-        problems_->setAccessibleName(problems_->text());
-        problems_->show();
-        return;
-    }
-    QDialog::accept();
+QStringList EdoDetailsDialog::problems() const {
+    return edoDetailsProblems(request_, details());
 }
 
 } // namespace kestrelon

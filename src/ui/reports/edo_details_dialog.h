@@ -4,11 +4,11 @@
 // name of the director who signs, where the agent contract holds only initials. Only what is
 // missing is asked.
 
-#include <QDialog>
+#include "checked_dialog.h"
+
 #include <QString>
 #include <QStringList>
 
-class QLabel;
 class QFormLayout;
 class QLineEdit;
 
@@ -31,16 +31,14 @@ struct EdoDetails {
 // part missing, an initial, too long or with a letter windows-1251 cannot hold.
 QStringList edoDetailsProblems(const EdoDetailsRequest& request, const EdoDetails& details);
 
-class EdoDetailsDialog : public QDialog {
+class EdoDetailsDialog : public CheckedDialog {
 public:
     EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* parent);
 
     EdoDetails details() const;
-    // "OK" closes only on details that check out; otherwise the problems are shown above the
-    // buttons and the window stays open with what was typed.
-    void accept() override;
 
 private:
+    QStringList problems() const override;
     QLineEdit* addField(QFormLayout* form, const QString& caption, const QString& name, bool shown);
 
     EdoDetailsRequest request_;
@@ -49,7 +47,6 @@ private:
     QLineEdit* surname_ = nullptr;
     QLineEdit* name_ = nullptr;
     QLineEdit* patronymic_ = nullptr;
-    QLabel* problems_ = nullptr;
 };
 
 } // namespace kestrelon

@@ -55,6 +55,8 @@ TFormReport::TFormReport(AppContext& context, QWidget* parent)
     chooseMailFolder_ = &TFormReport::askMailFolder;
     chooseEdoFolder_ = &TFormReport::askEdoFolder;
     askEdoDetails_ = &TFormReport::askEdoDetails;
+    askPaymentDetails_ = &TFormReport::askPaymentDetails;
+    choosePaymentFile_ = &TFormReport::askPaymentFileName;
     showFolder_ = &TFormReport::openFolder;
     choosePrinter_ = &TFormReport::askPrinter;
 }
@@ -139,6 +141,9 @@ void TFormReport::buildToolbar() {
     speedButton12_ =
         toolButton(this, QStringLiteral("ЭДО"), QStringLiteral("Выгрузить документы для ЭДО"),
                    QStringLiteral("SpeedButton12"));
+    speedButton13_ = toolButton(this, QStringLiteral("Платежка"),
+                                QStringLiteral("Платежное поручение принципалу для банка"),
+                                QStringLiteral("SpeedButton13"));
     speedButton8_ = toolButton(this, QStringLiteral("SLK"), QStringLiteral("Данные из файла *.slk"),
                                QStringLiteral("SpeedButton8"));
     speedButton9_ = toolButton(this, QStringLiteral("Manual"), QStringLiteral("Ручной ввод данных"),
@@ -156,7 +161,7 @@ void TFormReport::buildToolbar() {
     panel1_->setAutoRaise(false);
     panel1_->setMinimumWidth(32);
 
-    const std::array<std::pair<QToolButton*, void (TFormReport::*)()>, 9> clicks = {{
+    const std::array<std::pair<QToolButton*, void (TFormReport::*)()>, 10> clicks = {{
         {speedButton1_, &TFormReport::SpeedButton1Click},
         {speedButton2_, &TFormReport::SpeedButton2Click},
         {speedButton3_, &TFormReport::SpeedButton3Click},
@@ -165,6 +170,7 @@ void TFormReport::buildToolbar() {
         {speedButton10_, &TFormReport::SpeedButton10Click},
         {speedButton11_, &TFormReport::SpeedButton11Click},
         {speedButton12_, &TFormReport::SpeedButton12Click},
+        {speedButton13_, &TFormReport::SpeedButton13Click},
         {panel1_, &TFormReport::Panel1Click},
     }};
     for (const auto& [button, handler] : clicks) {
@@ -209,6 +215,7 @@ void TFormReport::FormCreate() {
     speedButton10_->setEnabled(false);
     speedButton11_->setEnabled(false);
     speedButton12_->setEnabled(false);
+    speedButton13_->setEnabled(false);
 }
 
 bool TFormReport::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@
 #include "documents/render/output_result.h"
 #include "edo_details_dialog.h"
 #include "exchange/edo_book.h"
+#include "payment_details_dialog.h"
 #include "report_list_host.h"
 #include "reports/computation_result.h"
 #include "reports/manual_grid.h"
@@ -71,6 +72,7 @@ public:
     void SpeedButton10Click(); // "PDF"
     void SpeedButton11Click(); // "Отправить"
     void SpeedButton12Click(); // "ЭДО"
+    void SpeedButton13Click(); // "Платежка"
     void Panel1Click();        // zone digit
     void Edit10Change();
     void Edit10DblClick();
@@ -96,6 +98,15 @@ public:
     using EdoDetailsAsker =
         std::function<std::optional<EdoDetails>(QWidget* parent, const EdoDetailsRequest&)>;
     void setEdoDetailsAsker(EdoDetailsAsker asker) { askEdoDetails_ = std::move(asker); }
+    // How "Платежка" asks for the order's number and date, given the proposed ones; nothing
+    // when the user gave up.
+    using PaymentDetailsAsker =
+        std::function<std::optional<PaymentDetails>(QWidget* parent, const PaymentDetails&)>;
+    void setPaymentDetailsAsker(PaymentDetailsAsker asker) {
+        askPaymentDetails_ = std::move(asker);
+    }
+    // How "Платежка" asks for the file name, given the suggested path; empty when given up.
+    void setPaymentFileChooser(PdfFileChooser chooser) { choosePaymentFile_ = std::move(chooser); }
     // How the folder with the documents is shown when the mail program cannot take them.
     using FolderShower = std::function<void(const QString& folder)>;
     void setFolderShower(FolderShower shower) { showFolder_ = std::move(shower); }
@@ -185,6 +196,9 @@ private:
     static QString askEdoFolder(QWidget* parent, const QString& start);
     static std::optional<EdoDetails> askEdoDetails(QWidget* parent,
                                                    const EdoDetailsRequest& request);
+    static std::optional<PaymentDetails> askPaymentDetails(QWidget* parent,
+                                                           const PaymentDetails& proposed);
+    static QString askPaymentFileName(QWidget* parent, const QString& suggested);
     // Asks for what the data folder lacks and keeps it; false when it could not be kept.
     bool completeEdoBook(const DocumentInput& input, EdoBook& book);
     static bool askPrinter(QWidget* parent, QPrinter& printer, int sheets);
@@ -209,6 +223,8 @@ private:
     FolderChooser chooseMailFolder_;
     FolderChooser chooseEdoFolder_;
     EdoDetailsAsker askEdoDetails_;
+    PaymentDetailsAsker askPaymentDetails_;
+    PdfFileChooser choosePaymentFile_;
     FolderShower showFolder_;
     PrinterChooser choosePrinter_;
     // A failed save of the chosen folder was shown: it is not said again until one succeeds.
@@ -239,6 +255,7 @@ private:
     QToolButton* speedButton10_ = nullptr;
     QToolButton* speedButton11_ = nullptr;
     QToolButton* speedButton12_ = nullptr;
+    QToolButton* speedButton13_ = nullptr;
     QButtonGroup* modeButtons_ = nullptr;
     QToolButton* panel1_ = nullptr;
     QTabWidget* pageControl_ = nullptr;

@@ -52,6 +52,7 @@ void TFormReport::PageControl1Change(int tab) {
     speedButton10_->setEnabled(document);
     speedButton11_->setEnabled(document);
     speedButton12_->setEnabled(document);
+    speedButton13_->setEnabled(document);
     if (!document) {
         if (QWidget* focused = focusWidget()) {
             focused->clearFocus();

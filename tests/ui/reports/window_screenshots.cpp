@@ -6,6 +6,7 @@
 #include "reports/manual_computation.h"
 #include "store/startup_load.h"
 #include "ui/reports/edo_details_dialog.h"
+#include "ui/reports/payment_details_dialog.h"
 #include "ui/reports/tform23.h"
 #include "ui/reports/tform_change_rep.h"
 #include "ui/reports/tform_del_rep.h"
@@ -143,6 +144,10 @@ int main(int argc, char** argv) {
     edo.findChild<QLineEdit*>(QStringLiteral("EditAgentId"))->setText(QStringLiteral("2BE_1"));
     edo.accept(); // shows what is wrong with the id
     shoot(edo, out, QStringLiteral("edo-details"));
+    PaymentDetailsDialog payment(PaymentDetails{QStringLiteral("17"), QStringLiteral("32.01.2013")},
+                                 &report);
+    payment.accept(); // says what is wrong with the date
+    shoot(payment, out, QStringLiteral("payment-details"));
 
     windows->FormSlk->textArea()->setPlainText(QStringLiteral(
         "Invoices register for 12345678\nAGENT_CUSTNO\tCLIENT_CUSTNO\tCLIENT_CUSTNAME\tINVOICE"

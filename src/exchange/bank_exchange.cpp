@@ -1,0 +1,131 @@
+#include "bank_exchange.h"
+
+#include "store/cp1251.h"
+
+#include <cstdio>
+
+namespace kestrelon {
+namespace {
+
+std::string twoDigits(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", value);
+    return text;
+}
+
+class Lines {
+public:
+    void add(const std::string& key, const std::string& value) {
+        bytes_ += key + "=" + value + "\r\n";
+    }
+    void add(const std::string& line) { bytes_ += line + "\r\n"; }
+    std::string take() { return std::move(bytes_); }
+
+private:
+    std::string bytes_;
+};
+
+void addParty(Lines& lines, const std::string& role, const PaymentParty& p) {
+    lines.add(role + "Счет"_cp, p.account);
+    lines.add(role, "ИНН "_cp + p.inn + " " + p.name);
+    lines.add(role + "ИНН"_cp, p.inn);
+    lines.add(role + "КПП"_cp, p.kpp);
+    lines.add(role + "1", p.name);
+    lines.add(role + "РасчСчет"_cp, p.account);
+    lines.add(role + "Банк1"_cp, p.bankName);
+    lines.add(role + "Банк2"_cp, p.bankCity);
+    lines.add(role + "БИК"_cp, p.bik);
+    lines.add(role + "Корсчет"_cp, p.corrAccount);
+}
+
+} // namespace
+
+std::string writeBankExchange(const BankExchangeHeader& header, const PaymentOrder& order) {
+    const std::string paymentOrder = "Платежное поручение"_cp;
+    Lines lines;
+    lines.add("1CClientBankExchange");
+    lines.add("ВерсияФормата"_cp, "1.03");
+    lines.add("Кодировка"_cp, "Windows");
+    lines.add("Отправитель"_cp, header.sender);
+    lines.add("Получатель"_cp, "");
+    lines.add("ДатаСоздания"_cp, twoDigits(header.created.day) + "." +
+                                     twoDigits(header.created.month) + "." +
+                                     std::to_string(header.created.year));
+    lines.add("ВремяСоздания"_cp, twoDigits(header.hour) + ":" + twoDigits(header.minute) + ":" +
+                                      twoDigits(header.second));
+    lines.add("ДатаНачала"_cp, order.date);
+    lines.add("ДатаКонца"_cp, order.date);
+    lines.add("РасчСчет"_cp, order.payer.account);
+    lines.add("Документ"_cp, paymentOrder);
+    lines.add("СекцияДокумент"_cp, paymentOrder);
+    lines.add("Номер"_cp, order.number);
+    lines.add("Дата"_cp, order.date);
+    lines.add("Сумма"_cp, order.amount);
+    addParty(lines, "Плательщик"_cp, order.payer);
+    addParty(lines, "Получатель"_cp, order.payee);
+    lines.add("ВидОплаты"_cp, order.paymentKind);
+    lines.add("Очередность"_cp, order.priority);
+    lines.add("НазначениеПлатежа"_cp, order.purpose);
+    lines.add("КонецДокумента"_cp);
+    lines.add("КонецФайла"_cp);
+    return lines.take();
+}
+
+std::optional<BankExchangeContent> readBankExchange(const std::string& bytes) {
+    BankExchangeContent content;
+    std::map<std::string, std::string>* section = nullptr;
+    bool first = true;
+    bool ended = false;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", at);
+        if (end == std::string::npos) {
+            return std::nullopt; // every line ends with CRLF, the last one too
+        }
+        const std::string line = bytes.substr(at, end - at);
+        at = end + 2;
+        if (first) {
+            if (line != "1CClientBankExchange") {
+                return std::nullopt;
+            }
+            first = false;
+            continue;
+        }
+        if (ended) {
+            return std::nullopt;
+        }
+        if (line == "КонецФайла"_cp) {
+            ended = section == nullptr;
+            if (!ended) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (line == "КонецДокумента"_cp) {
+            if (section == nullptr) {
+                return std::nullopt;
+            }
+            section = nullptr;
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            return std::nullopt;
+        }
+        const std::string key = line.substr(0, equals);
+        const std::string value = line.substr(equals + 1);
+        if (key == "СекцияДокумент"_cp) {
+            if (section != nullptr) {
+                return std::nullopt;
+            }
+            section = &content.documents.emplace_back();
+        }
+        (section != nullptr ? *section : content.header)[key] = value;
+    }
+    if (!ended) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+} // namespace kestrelon

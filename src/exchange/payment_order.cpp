@@ -1,0 +1,178 @@
+#include "payment_order.h"
+
+#include "catalogues/requisites_check.h"
+#include "documents/legal_form.h"
+#include "payment_purpose.h"
+#include "person_name.h"
+#include "reports/money.h"
+#include "store/cp1251.h"
+#include "upd_from_report.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace kestrelon {
+namespace {
+
+std::string trimmed(std::string_view text) {
+    return trimmedText(text);
+}
+
+// A value stays on its line of the exchange file.
+std::string oneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return trimmed(text);
+}
+
+std::string utf8(std::string_view cp1251) {
+    return cp1251ToUtf8(cp1251);
+}
+
+// "ПАО СБЕРБАНК г. Москва" → "ПАО СБЕРБАНК" and "г. Москва": the bank's city, where its name
+// carries it, goes into the second bank line as payment orders print it.
+std::pair<std::string, std::string> bankAndCity(const std::string& name) {
+    for (const std::string& mark : {" г. "_cp, " Г. "_cp, " г."_cp}) {
+        const std::size_t at = name.rfind(mark);
+        if (at != std::string::npos && at > 0 && at + mark.size() < name.size()) {
+            return {trimmed(name.substr(0, at)), trimmed(name.substr(at + 1))};
+        }
+    }
+    return {name, {}};
+}
+
+class Builder {
+public:
+    explicit Builder(const DocumentInput& input) : in_(input) {}
+
+    PaymentBuild build(const std::string& number, const std::string& date) {
+        PaymentOrder& o = result_.order;
+        o.number = trimmed(number);
+        if (const std::string wrong = paymentNumberProblem(o.number); !wrong.empty()) {
+            problem("Номер платежного поручения «" + utf8(o.number) + "» " + wrong);
+        }
+        o.date = schemaDate(date);
+        if (o.date.empty()) {
+            problem("Дата платежного поручения «" + utf8(date) +
+                    "» не является датой вида ДД.ММ.ГГГГ");
+        }
+        amount();
+        o.payer = party(in_.agent, "плательщика (организация агента)",
+                        "карточка договора агента, список «Организация»");
+        o.payee = party(in_.principal, "получателя (организация принципала)",
+                        "карточка договора агента, вкладка «Тарвел», список «Организация "
+                        "принципала»");
+        o.paymentKind = "01";
+        o.priority = "5";
+        purpose();
+        return std::move(result_);
+    }
+
+private:
+    void problem(std::string text) { result_.problems.push_back(std::move(text)); }
+
+    void amount() {
+        const KopecksOrError due = parseAmount(in_.toPrincipal);
+        if (!due.ok() || due.kopecks == 0) {
+            problem("Нет суммы к оплате принципалу (окно отчета, поле «Тарвелу»): нажмите "
+                    "«Get»");
+            return;
+        }
+        result_.order.amount = KopToRub(due.kopecks);
+    }
+
+    PaymentParty party(const std::optional<DocumentFirm>& firm, const char* who,
+                       const char* where) {
+        PaymentParty p;
+        if (!firm || (firm->name.empty() && firm->inn.empty())) {
+            problem(std::string("Не выбрана организация ") + who + " (" + where + ")");
+            return p;
+        }
+        p.name = oneLine(shortLegalForm(firm->name));
+        const std::string label = std::string("Реквизиты ") + who + " «" + utf8(p.name) + "»: ";
+        const std::string card = " (карточка организации)";
+        if (p.name.empty()) {
+            problem(label + "не указано название" + card);
+        }
+        p.inn = trimmed(firm->inn);
+        p.kpp = trimmed(firm->kpp);
+        p.account = trimmed(firm->settlementAccount);
+        std::tie(p.bankName, p.bankCity) = bankAndCity(oneLine(firm->bankName));
+        p.bik = trimmed(firm->bik);
+        p.corrAccount = trimmed(firm->corrAccount);
+        const auto required = [&](const std::string& value, const char* missing) {
+            if (value.empty()) {
+                problem(label + missing + card);
+            }
+            return !value.empty();
+        };
+        if (required(p.inn, "не указан ИНН")) {
+            add(label, innProblem(p.inn), card);
+        }
+        add(label, kppProblem(p.kpp), card);
+        if (required(p.account, "не указан расчетный счет: выберите банковский счет с "
+                                "заполненным «Р/Сч.»")) {
+            add(label, settlementAccountProblem(p.account, p.bik), card);
+        }
+        if (required(p.bik, "не указан БИК банка")) {
+            add(label, bikProblem(p.bik), card);
+        }
+        if (required(p.corrAccount, "не указан корреспондентский счет банка")) {
+            add(label, corrAccountProblem(p.corrAccount, p.bik), card);
+        }
+        required(p.bankName, "не указано название банка");
+        return p;
+    }
+
+    void add(const std::string& label, const std::string& cp1251Problem, const std::string& card) {
+        if (!cp1251Problem.empty()) {
+            problem(label + utf8(cp1251Problem) + card);
+        }
+    }
+
+    void purpose() {
+        PurposeParts parts;
+        parts.contractNo = oneLine(in_.contractNo);
+        parts.period = in_.period;
+        parts.offsetActNo = oneLine(in_.offsetActNo);
+        parts.offsetActDate = schemaDate(in_.offsetActDate);
+        if (parts.contractNo.empty()) {
+            problem("Не указан номер договора агента (карточка договора агента, поле "
+                    "«№ Договора»)");
+        }
+        if (parts.offsetActNo.empty()) {
+            problem("Не указан номер акта зачета (окно отчета, группа «№», поле «Номер акта "
+                    "взаимозачета»)");
+        }
+        if (parts.offsetActDate.empty()) {
+            problem("Дата акта зачета «" + utf8(in_.offsetActDate) +
+                    "» не является датой вида ДД.ММ.ГГГГ (окно отчета, группа «Дата»)");
+        }
+        const KopecksOrError vat = parseAmount(in_.vatTotal);
+        parts.vatAmount = vat.ok() ? KopToRub(vat.kopecks) : "0.00";
+        result_.order.purpose = paymentPurpose(parts);
+    }
+
+    const DocumentInput& in_;
+    PaymentBuild result_;
+};
+
+} // namespace
+
+std::string paymentNumberProblem(std::string_view number) {
+    if (number.empty() || number.size() > 6 ||
+        !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return "должен состоять из 1–6 цифр";
+    }
+    if (number.find_first_not_of('0') == std::string_view::npos) {
+        return "не может быть нулем";
+    }
+    return {};
+}
+
+PaymentBuild buildPaymentOrder(const DocumentInput& input, const std::string& number,
+                               const std::string& date) {
+    return Builder(input).build(number, date);
+}
+
+} // namespace kestrelon

@@ -1,0 +1,91 @@
+// "Платежка": the month's payment to the principal, the balance of the act of mutual offset, as
+// the file a bank's client program imports («1CClientBankExchange»). The number is proposed and
+// remembered, the date proposed as today; an order a bank would bounce is not written.
+
+#include "documents/render/cp1251_qstring.h"
+#include "exchange/payment_file.h"
+#include "exchange/payment_number.h"
+#include "store/image_file.h"
+#include "tform_report.h"
+#include "ui/widgets/file_error.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTabWidget>
+
+namespace kestrelon {
+
+std::optional<PaymentDetails> TFormReport::askPaymentDetails(QWidget* parent,
+                                                             const PaymentDetails& proposed) {
+    PaymentDetailsDialog dialog(proposed, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.details();
+}
+
+QString TFormReport::askPaymentFileName(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить платежное поручение"),
+                                        suggested, QStringLiteral("Файл для банка (*.txt)"));
+}
+
+void TFormReport::SpeedButton13Click() {
+    if (pageControl_->currentIndex() == ReportTab || !askPaymentDetails_ || !choosePaymentFile_) {
+        return;
+    }
+    PaymentDetails proposed{QStringLiteral("1"),
+                            context_.today().toString(QStringLiteral("dd.MM.yyyy"))};
+    try {
+        proposed.number = QString::fromStdString(nextPaymentNumber(context_.store.DataFolder));
+    } catch (const IoError&) {
+        // A damaged number costs the user one figure to type: propose the first.
+    }
+    const std::optional<PaymentDetails> details = askPaymentDetails_(this, proposed);
+    if (!details) {
+        return;
+    }
+    const DocumentInput input = currentDocumentInput();
+    const PaymentFile file = preparePaymentFile(input, toCp1251(details->number),
+                                                toCp1251(details->date), bankExchangeHeaderNow());
+    if (!file.ok()) {
+        QString text = QStringLiteral("Платежное поручение не записано. Исправьте:");
+        for (const std::string& problem : file.problems) {
+            text += QStringLiteral("\n• ") + QString::fromStdString(problem);
+        }
+        context_.messages.showMessage(text);
+        return;
+    }
+    const QString suggested =
+        QDir(folderStart(FolderKind::Payment))
+            .filePath(QString::fromStdString(paymentFileName(file.order.number, input.period)));
+    const QString chosen = choosePaymentFile_(this, suggested);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QFileInfo target(chosen);
+    const QString folder = QDir::cleanPath(target.absolutePath());
+    try {
+        saveImageBytes(folder.toStdString() + "/", target.fileName().toStdString(),
+                       file.bytes.data(), file.bytes.size());
+    } catch (const IoError& error) {
+        context_.messages.showMessage(
+            QStringLiteral("Не удалось записать платежное поручение:\n%1\n%2")
+                .arg(target.absoluteFilePath(), QString::fromStdString(error.message())));
+        return;
+    }
+    rememberFolder(FolderKind::Payment, folder);
+    try {
+        rememberPaymentNumber(context_.store.DataFolder, file.order.number);
+    } catch (const IoError& error) {
+        showFileError(context_, error);
+    }
+    context_.messages.showMessage(
+        QStringLiteral("Платежное поручение № %1 на сумму %2 руб. записано в файл\n%3\n\n"
+                       "Загрузите его в программе банка: «Импорт» или «Загрузить из 1С», "
+                       "формат 1CClientBankExchange. Проверьте и подпишите поручение там.")
+            .arg(fromCp1251(file.order.number), fromCp1251(file.order.amount),
+                 target.absoluteFilePath()));
+}
+
+} // namespace kestrelon

@@ -1,0 +1,248 @@
+// The month's payment order as the bank exchange file: byte for byte, field by field, the
+// purpose at every VAT rate and within the bank's 210 characters, and no file for an order a
+// bank would bounce.
+
+#include "exchange/payment_file.h"
+#include "exchange/payment_number.h"
+#include "exchange/payment_purpose.h"
+#include "schema_validation.h"
+#include "store/cp1251.h"
+#include "support/temp_folder.h"
+#include "upd_samples.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+namespace kestrelon {
+namespace {
+
+// March 2026: 1501.50 of remuneration offset, 1831.83 due to the principal, 330.33 of VAT.
+DocumentInput paymentInput() {
+    DocumentInput in = test::sampleUpdInput();
+    in.principal->settlementAccount = "40702810900000000026";
+    in.principal->corrAccount = "30101810800000000746";
+    in.principal->bik = "049805746";
+    in.principal->bankName = "ПАО СБЕРБАНК г. Москва"_cp;
+    in.toPrincipal = "1831.83";
+    in.vatTotal = "330.33";
+    in.period = Period{2, 16};
+    in.offsetActNo = "5";
+    in.offsetActDate = "31.3.2026";
+    return in;
+}
+
+BankExchangeHeader fixedHeader() {
+    return BankExchangeHeader{"Kestrelon 0.1.0", CalendarDay{2026, 4, 2}, 9, 5, 7};
+}
+
+using test::joined;
+
+TEST(PaymentFile, OneReportGivesTheGoldenFileAndReadsBackFieldByField) {
+    const PaymentFile file = preparePaymentFile(paymentInput(), "12", "2.04.2026", fixedHeader());
+    ASSERT_TRUE(file.ok()) << joined(file.problems);
+    const std::string golden = test::exchangeDataPath("payment_march_2026.txt");
+    if (std::getenv("KESTRELON_WRITE_GOLDEN") != nullptr) {
+        std::ofstream(golden, std::ios::binary) << file.bytes;
+    }
+    std::ifstream in(golden, std::ios::binary);
+    std::stringstream expected;
+    expected << in.rdbuf();
+    EXPECT_EQ(file.bytes, expected.str());
+
+    const auto content = readBankExchange(file.bytes);
+    ASSERT_TRUE(content);
+    const auto utf8 = [](const std::map<std::string, std::string>& fields) {
+        std::map<std::string, std::string> out;
+        for (const auto& [key, value] : fields) {
+            out[cp1251ToUtf8(key)] = cp1251ToUtf8(value);
+        }
+        return out;
+    };
+    const std::map<std::string, std::string> header = {
+        {"ВерсияФормата", "1.03"},
+        {"Кодировка", "Windows"},
+        {"Отправитель", "Kestrelon 0.1.0"},
+        {"Получатель", ""},
+        {"ДатаСоздания", "02.04.2026"},
+        {"ВремяСоздания", "09:05:07"},
+        {"ДатаНачала", "02.04.2026"},
+        {"ДатаКонца", "02.04.2026"},
+        {"РасчСчет", "40602810700000000025"},
+        {"Документ", "Платежное поручение"},
+    };
+    EXPECT_EQ(utf8(content->header), header);
+    ASSERT_EQ(content->documents.size(), 1u);
+    const std::map<std::string, std::string> document = {
+        {"СекцияДокумент", "Платежное поручение"},
+        {"Номер", "12"},
+        {"Дата", "02.04.2026"},
+        {"Сумма", "1831.83"},
+        {"ПлательщикСчет", "40602810700000000025"},
+        {"Плательщик", "ИНН 7701234560 ООО \"Агент\""},
+        {"ПлательщикИНН", "7701234560"},
+        {"ПлательщикКПП", "770101001"},
+        {"Плательщик1", "ООО \"Агент\""},
+        {"ПлательщикРасчСчет", "40602810700000000025"},
+        {"ПлательщикБанк1", "Сбербанк"},
+        {"ПлательщикБанк2", ""},
+        {"ПлательщикБИК", "049805746"},
+        {"ПлательщикКорсчет", "30101810800000000746"},
+        {"ПолучательСчет", "40702810900000000026"},
+        {"Получатель", "ИНН 7712345671 ПАО \"Связь\""},
+        {"ПолучательИНН", "7712345671"},
+        {"ПолучательКПП", "771201001"},
+        {"Получатель1", "ПАО \"Связь\""},
+        {"ПолучательРасчСчет", "40702810900000000026"},
+        {"ПолучательБанк1", "ПАО СБЕРБАНК"},
+        {"ПолучательБанк2", "г. Москва"},
+        {"ПолучательБИК", "049805746"},
+        {"ПолучательКорсчет", "30101810800000000746"},
+        {"ВидОплаты", "01"},
+        {"Очередность", "5"},
+        {"НазначениеПлатежа", "Оплата по агентскому договору № А-17 за Март 2026 г. по акту "
+                              "зачета № 5 от 31.03.2026. В т.ч. НДС 22 % - 330.33 руб."},
+    };
+    EXPECT_EQ(utf8(content->documents[0]), document);
+
+    EXPECT_FALSE(readBankExchange(file.bytes.substr(0, file.bytes.size() - 12)))
+        << "a file without its end is not taken";
+}
+
+TEST(PaymentPurpose, NamesTheVatAtTheRateOfThePeriodOrItsAbsence) {
+    const struct {
+        Period period;
+        const char* vat;
+        const char* clause;
+    } cases[] = {
+        {Period{2, 3}, "274.58", "В т.ч. НДС 18 % - 274.58 руб."},
+        {Period{0, 9}, "300.00", "В т.ч. НДС 20 % - 300.00 руб."},
+        {Period{0, 16}, "330.33", "В т.ч. НДС 22 % - 330.33 руб."},
+        {Period{0, 16}, "0.00", "Без налога (НДС)"},
+        {Period{0, 16}, "", "Без налога (НДС)"},
+    };
+    for (const auto& c : cases) {
+        const std::string purpose = cp1251ToUtf8(
+            paymentPurpose(PurposeParts{"А-17"_cp, c.period, "5", "31.01.2026", c.vat}));
+        EXPECT_TRUE(purpose.ends_with(std::string(". ") + c.clause)) << purpose;
+    }
+}
+
+TEST(PaymentPurpose, KeepsWithinTheBanksLimitWithoutCuttingAWordSilently) {
+    // The longest the report and the catalogue hold: a contract of 12 characters, an act number
+    // of 10, the longest month, the largest VAT.
+    const PurposeParts longest{std::string(12, '9'), Period{8, 89}, std::string(10, '9'),
+                               "30.09.2099", "9999999.99"};
+    const std::string full = paymentPurpose(longest);
+    EXPECT_LE(full.size(), kMaxPurposeLength);
+    EXPECT_NE(full.find("агентскому договору № 999999999999 за Сентябрь 2099 г. по акту "
+                        "зачета № 9999999999 от 30.09.2099. В т.ч. НДС 22 % - 9999999.99 руб."_cp),
+              std::string::npos)
+        << cp1251ToUtf8(full);
+
+    // Longer than any record holds: shortened by the stated rule, the VAT clause whole.
+    PurposeParts tooLong = longest;
+    tooLong.contractNo =
+        std::string(60, 'A') + " " + std::string(60, 'B') + " " + std::string(60, 'C');
+    const std::string shortened = paymentPurpose(tooLong);
+    EXPECT_LE(shortened.size(), kMaxPurposeLength);
+    EXPECT_EQ(shortened.rfind("Оплата по договору № "_cp, 0), 0u) << cp1251ToUtf8(shortened);
+    EXPECT_NE(shortened.find(std::string(60, 'B') + "... В т.ч. НДС 22 % - 9999999.99 руб."_cp),
+              std::string::npos)
+        << cp1251ToUtf8(shortened);
+}
+
+TEST(PaymentFile, CarriesEveryAmountAReportCanHold) {
+    for (const char* amount : {"0.01", "0,5", "1", "9999999.99"}) {
+        DocumentInput in = paymentInput();
+        in.toPrincipal = amount;
+        const PaymentFile file = preparePaymentFile(in, "1", "02.04.2026", fixedHeader());
+        ASSERT_TRUE(file.ok()) << amount << "\n" << joined(file.problems);
+        const auto content = readBankExchange(file.bytes);
+        ASSERT_TRUE(content);
+        const std::string sum = content->documents[0].at("Сумма"_cp);
+        EXPECT_EQ(sum, std::string(amount) == "0,5" ? "0.50"
+                       : std::string(amount) == "1" ? "1.00"
+                                                    : amount);
+    }
+}
+
+struct Bounce {
+    const char* what;
+    std::function<void(DocumentInput&, std::string& number, std::string& date)> change;
+    std::vector<const char*> expected; // pieces of the message, UTF-8
+};
+
+TEST(PaymentFile, AnOrderABankWouldBounceIsNotWrittenAndEveryReasonIsNamed) {
+    const std::vector<Bounce> bounces = {
+        {"the principal's bank account not chosen",
+         [](DocumentInput& in, std::string&, std::string&) {
+             in.principal->settlementAccount.clear();
+             in.principal->bik.clear();
+         },
+         {"Реквизиты получателя (организация принципала) «ПАО \"Связь\"»: не указан "
+          "расчетный счет",
+          "не указан БИК банка"}},
+        {"the made-up principal INN",
+         [](DocumentInput& in, std::string&, std::string&) { in.principal->inn = "7712345670"; },
+         {"ИНН 7712345670: контрольная цифра не сходится"}},
+        {"a payer account whose key does not check",
+         [](DocumentInput& in, std::string&, std::string&) {
+             in.agent->settlementAccount = "40602810700000000026";
+         },
+         {"Реквизиты плательщика (организация агента)", "40602810700000000026"}},
+        {"no agent",
+         [](DocumentInput& in, std::string&, std::string&) { in.agent.reset(); },
+         {"Не выбрана организация плательщика"}},
+        {"nothing due",
+         [](DocumentInput& in, std::string&, std::string&) { in.toPrincipal = "0.00"; },
+         {"Нет суммы к оплате принципалу"}},
+        {"a number and a date a bank does not take",
+         [](DocumentInput&, std::string& number, std::string& date) {
+             number = "1234567";
+             date = "30.02.2026";
+         },
+         {"Номер платежного поручения «1234567» должен состоять из 1–6 цифр",
+          "Дата платежного поручения «30.02.2026»"}},
+        {"no offset act",
+         [](DocumentInput& in, std::string&, std::string&) {
+             in.offsetActNo.clear();
+             in.offsetActDate.clear();
+         },
+         {"Не указан номер акта зачета", "Дата акта зачета «»"}},
+    };
+    for (const Bounce& b : bounces) {
+        DocumentInput in = paymentInput();
+        std::string number = "12";
+        std::string date = "02.04.2026";
+        b.change(in, number, date);
+        const PaymentFile file = preparePaymentFile(in, number, date, fixedHeader());
+        EXPECT_FALSE(file.ok()) << b.what;
+        EXPECT_TRUE(file.bytes.empty()) << b.what;
+        for (const char* piece : b.expected) {
+            EXPECT_NE(joined(file.problems).find(piece), std::string::npos)
+                << b.what << ": " << piece << "\n"
+                << joined(file.problems);
+        }
+    }
+    EXPECT_EQ(paymentNumberProblem("000"), "не может быть нулем");
+    EXPECT_EQ(paymentNumberProblem("12a"), "должен состоять из 1–6 цифр");
+    EXPECT_EQ(paymentNumberProblem("999999"), "");
+}
+
+TEST(PaymentNumber, TheNextOneIsProposedAcrossRuns) {
+    test::TempFolder folder;
+    EXPECT_EQ(nextPaymentNumber(folder.path()), "1");
+    rememberPaymentNumber(folder.path(), "41");
+    EXPECT_EQ(folder.readFile("PaymentNo"), std::string("\x29\0\0\0", 4));
+    EXPECT_EQ(nextPaymentNumber(folder.path()), "42");
+    rememberPaymentNumber(folder.path(), "999999");
+    EXPECT_EQ(nextPaymentNumber(folder.path()), "1");
+    EXPECT_EQ(paymentFileName("42", Period{2, 3}), "Платежка 42 за Март 2013.txt");
+}
+
+} // namespace
+} // namespace kestrelon

@@ -1,0 +1,59 @@
+// kestrelon-export --payment as a user runs it: a stored report's payment order as the bank
+// exchange file; refused with every reason when a requisite would make the bank bounce it.
+
+#include "exchange/bank_exchange.h"
+#include "exporter_run.h"
+#include "sample_report.h"
+#include "store/cp1251.h"
+#include "support/temp_folder.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace kestrelon {
+namespace {
+
+using test::ExporterRun;
+using test::runExporter;
+
+TEST(ExporterPayment, WritesTheOrderWithTheNumberAndDateGivenOrRefusesWithTheReasons) {
+    test::TempFolder folder;
+    auto report = test::sampleReport();
+    folder.writeFile("bad.rep", test::reportFileBytes(*report));
+    for (FirmBlock* firm : {&report->AgentFirm, &report->PrincipalFirm}) {
+        firm->SettlementAccount =
+            firm == &report->AgentFirm ? "40602810700000000025" : "40702810900000000026";
+        firm->CorrAccount = "30101810800000000746";
+        firm->Bik = "049805746";
+        firm->BankShortName = "Сбербанк"_cp;
+    }
+    report->AgentFirm.Inn = "7701234560";
+    report->PrincipalFirm.Inn = "7712345671";
+    folder.writeFile("r.rep", test::reportFileBytes(*report));
+    const QString path = QString::fromStdString(folder.path());
+
+    const ExporterRun run = runExporter({"--payment", path + "r.rep", path + "order.txt",
+                                         "--number", "305", "--date", "02.04.2011"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto content = readBankExchange(folder.readFile("order.txt"));
+    ASSERT_TRUE(content);
+    const auto& document = content->documents.at(0);
+    EXPECT_EQ(document.at("Номер"_cp), "305");
+    EXPECT_EQ(document.at("Дата"_cp), "02.04.2011");
+    EXPECT_EQ(document.at("ПлательщикИНН"_cp), "7701234560");
+    EXPECT_NE(run.out.find("order.txt"), std::string::npos);
+
+    const ExporterRun defaults = runExporter({"--payment", path + "r.rep", path + "next.txt"});
+    ASSERT_EQ(defaults.exitCode, 0) << defaults.err;
+    EXPECT_EQ(readBankExchange(folder.readFile("next.txt"))->documents.at(0).at("Номер"_cp), "1");
+
+    const ExporterRun refused = runExporter({"--payment", path + "bad.rep", path + "bad.txt"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("the payment order is not written"), std::string::npos);
+    EXPECT_NE(refused.err.find("контрольная цифра не сходится"), std::string::npos) << refused.err;
+    EXPECT_FALSE(folder.exists("bad.txt"));
+    EXPECT_EQ(runExporter({"--payment", path + "r.rep"}).exitCode, 2);
+}
+
+} // namespace
+} // namespace kestrelon

@@ -1,0 +1,36 @@
+#include "command_options.h"
+
+#include <algorithm>
+
+namespace kestrelon {
+
+std::optional<CommandOptions> parseCommandOptions(const std::vector<std::string>& args,
+                                                  const std::vector<std::string>& known,
+                                                  std::size_t positionalCount,
+                                                  const std::string& expected, std::ostream& err) {
+    CommandOptions parsed;
+    const auto refuse = [&err](const std::string& why) {
+        err << "kestrelon-export: " << why << "\nRun kestrelon-export --help for the usage.\n";
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0) {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        if (std::find(known.begin(), known.end(), arg) == known.end()) {
+            return refuse("unknown option " + arg);
+        }
+        if (i + 1 == args.size()) {
+            return refuse(arg + " needs a value");
+        }
+        parsed.values[arg] = args[++i];
+    }
+    if (parsed.positional.size() != positionalCount) {
+        return refuse(expected);
+    }
+    return parsed;
+}
+
+} // namespace kestrelon

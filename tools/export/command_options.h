@@ -1,0 +1,30 @@
+#pragma once
+// The arguments of a kestrelon-export command: positional ones and "--name VALUE" options, in
+// any order.
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kestrelon {
+
+struct CommandOptions {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> values; // by the option's name, "--" included
+
+    std::optional<std::string> value(const std::string& name) const {
+        const auto found = values.find(name);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+};
+
+// Nothing, after saying why on `err`, for an option not in `known`, an option without its
+// value, or another count of positional arguments than `positionalCount`.
+std::optional<CommandOptions> parseCommandOptions(const std::vector<std::string>& args,
+                                                  const std::vector<std::string>& known,
+                                                  std::size_t positionalCount,
+                                                  const std::string& expected, std::ostream& err);
+
+} // namespace kestrelon

@@ -1,0 +1,78 @@
+#include "payment_command.h"
+
+#include "command_options.h"
+#include "exchange/payment_file.h"
+#include "exchange/payment_number.h"
+#include "export_command.h"
+#include "report_file.h"
+#include "store/cp1251.h"
+#include "store/image_file.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace kestrelon {
+namespace {
+
+struct PaymentArguments {
+    std::string report, outFile;
+    std::optional<std::string> number, date;
+};
+
+std::optional<PaymentArguments> parse(const std::vector<std::string>& args, std::ostream& err) {
+    const auto options = parseCommandOptions(
+        args, {"--number", "--date"}, 2, "--payment expects a report file and an output file", err);
+    if (!options) {
+        return std::nullopt;
+    }
+    return PaymentArguments{options->positional[0], options->positional[1],
+                            options->value("--number"), options->value("--date")};
+}
+
+} // namespace
+
+int runPaymentExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::optional<PaymentArguments> parsed = parse(args, err);
+    if (!parsed) {
+        return kExportUsage;
+    }
+    const std::unique_ptr<ReportRecord> record = readReportOrSay(parsed->report, err);
+    if (!record) {
+        return kExportFailed;
+    }
+    // The number the program would propose, from the report's data folder; it is not kept.
+    std::string number = "1";
+    if (parsed->number) {
+        number = *parsed->number;
+    } else {
+        try {
+            const std::filesystem::path folder =
+                std::filesystem::absolute(parsed->report).parent_path();
+            number = nextPaymentNumber(folder.string() + "/");
+        } catch (const IoError&) {
+        }
+    }
+    const PaymentFile file = preparePaymentFile(documentInputFromReport(*record), number,
+                                                utf8ToCp1251(parsed->date.value_or(todayText())),
+                                                bankExchangeHeaderNow());
+    if (!file.ok()) {
+        err << "kestrelon-export: the payment order is not written:\n";
+        for (const std::string& problem : file.problems) {
+            err << "  " << problem << "\n";
+        }
+        return kExportFailed;
+    }
+    const std::filesystem::path target = std::filesystem::absolute(parsed->outFile);
+    try {
+        saveImageBytes(target.parent_path().string() + "/", target.filename().string(),
+                       file.bytes.data(), file.bytes.size());
+    } catch (const IoError& error) {
+        err << "kestrelon-export: " << target.string() << ": " << error.message() << "\n";
+        return kExportFailed;
+    }
+    out << target.string() << "\n";
+    return kExportOk;
+}
+
+} // namespace kestrelon
