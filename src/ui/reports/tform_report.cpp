@@ -68,9 +68,9 @@ void TFormReport::build() {
     buildToolbar();
     auto* toolbar = new QHBoxLayout;
     toolbar->setSpacing(2);
-    for (QWidget* w : std::initializer_list<QWidget*>{speedButton1_, speedButton2_, speedButton3_,
-                                                      speedButton5_, speedButton7_, speedButton10_,
-                                                      speedButton11_, speedButton12_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             speedButton1_, speedButton2_, speedButton3_, speedButton5_, speedButton7_,
+             speedButton10_, speedButton11_, speedButton12_, speedButton13_}) {
         toolbar->addWidget(w);
     }
     toolbar->addSpacing(16);

@@ -50,6 +50,16 @@ TEST_F(ReportPaymentTest, WritesTheOrderABankImportsAndProposesTheNextNumber) {
     giveRealRequisites();
     prepare();
     EXPECT_TRUE(button("SpeedButton13")->isEnabled());
+    // Every button of the toolbar has a place of its own in it.
+    QList<QRect> places;
+    for (int n : {1, 2, 3, 5, 7, 10, 11, 12, 13, 8, 9}) {
+        const QWidget* b = button(QStringLiteral("SpeedButton%1").arg(n).toLatin1().constData());
+        const QRect place(b->mapTo(report, QPoint(0, 0)), b->size());
+        for (const QRect& other : places) {
+            EXPECT_FALSE(place.intersects(other)) << "SpeedButton" << n;
+        }
+        places << place;
+    }
     EXPECT_EQ(button("SpeedButton13")->accessibleDescription(),
               QStringLiteral("Платежное поручение принципалу для банка"));
 
