@@ -37,6 +37,8 @@ void CheckedDialog::accept() {
         problems_->setText(found.join(QLatin1Char('\n')));
         problems_->setAccessibleName(problems_->text());
         problems_->show();
+        // Room for the new lines, so that no caption above them is squeezed.
+        adjustSize();
         return;
     }
     QDialog::accept();

@@ -4,7 +4,6 @@
 #include "exchange/edo_book.h"
 #include "exchange/person_name.h"
 
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -74,29 +73,29 @@ EdoDetailsDialog::EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* pa
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(
         QStringLiteral("Эти сведения вводятся один раз и сохраняются в папке данных."), this);
-    intro->setWordWrap(true);
     layout->addWidget(intro);
 
-    auto* form = new QFormLayout;
-    agentId_ = addField(
-        form, QStringLiteral("Идентификатор участника ЭДО агента (%1):").arg(request.agentName),
-        QStringLiteral("EditAgentId"), request.askAgentId);
-    principalId_ = addField(
-        form,
-        QStringLiteral("Идентификатор участника ЭДО принципала (%1):").arg(request.principalName),
-        QStringLiteral("EditPrincipalId"), request.askPrincipalId);
+    // Captions over full-width fields, one below the other, each on one line: the
+    // organization's name, as long as a card holds it, under the caption, shortened with «…»
+    // to the dialog's width (whole in its hint and for a screen reader).
+    auto* form = new QVBoxLayout;
+    agentId_ = addField(form, QStringLiteral("Идентификатор участника ЭДО агента:"),
+                        request.agentName, QStringLiteral("EditAgentId"), request.askAgentId);
+    principalId_ =
+        addField(form, QStringLiteral("Идентификатор участника ЭДО принципала:"),
+                 request.principalName, QStringLiteral("EditPrincipalId"), request.askPrincipalId);
     if (request.askSigner) {
         auto* signer =
             new QLabel(QStringLiteral("Руководитель «%1» подписывает УПД: укажите его полностью.")
                            .arg(request.director),
                        this);
-        signer->setWordWrap(true);
-        form->addRow(signer);
+        form->addWidget(signer);
     }
-    surname_ = addField(form, QStringLiteral("Фамилия:"), QStringLiteral("EditSurname"),
+    surname_ = addField(form, QStringLiteral("Фамилия:"), {}, QStringLiteral("EditSurname"),
                         request.askSigner);
-    name_ = addField(form, QStringLiteral("Имя:"), QStringLiteral("EditName"), request.askSigner);
-    patronymic_ = addField(form, QStringLiteral("Отчество:"), QStringLiteral("EditPatronymic"),
+    name_ =
+        addField(form, QStringLiteral("Имя:"), {}, QStringLiteral("EditName"), request.askSigner);
+    patronymic_ = addField(form, QStringLiteral("Отчество:"), {}, QStringLiteral("EditPatronymic"),
                            request.askSigner);
     if (request.askSigner) {
         surname_->setText(fromCp1251(surnameOf(toCp1251(request.director))));
@@ -104,11 +103,12 @@ EdoDetailsDialog::EdoDetailsDialog(const EdoDetailsRequest& request, QWidget* pa
     layout->addLayout(form);
 
     finishLayout(layout);
-    setMinimumWidth(560);
+    setMinimumWidth(kWidth);
 }
 
-QLineEdit* EdoDetailsDialog::addField(QFormLayout* form, const QString& caption,
-                                      const QString& name, bool shown) {
+QLineEdit* EdoDetailsDialog::addField(QVBoxLayout* form, const QString& caption,
+                                      const QString& organization, const QString& name,
+                                      bool shown) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
     if (!shown) {
@@ -116,11 +116,17 @@ QLineEdit* EdoDetailsDialog::addField(QFormLayout* form, const QString& caption,
         return edit;
     }
     auto* label = new QLabel(caption, this);
-    label->setWordWrap(true);
     label->setBuddy(edit);
-    // Rows of their own: a wrapped caption then takes the dialog's whole width.
-    form->addRow(label);
-    form->addRow(edit);
+    form->addWidget(label);
+    if (!organization.isEmpty()) {
+        auto* named = new QLabel(this);
+        named->setText(named->fontMetrics().elidedText(organization, Qt::ElideRight, kWidth - 40));
+        named->setToolTip(organization);
+        named->setAccessibleName(organization);
+        form->addWidget(named);
+        edit->setAccessibleDescription(organization);
+    }
+    form->addWidget(edit);
     return edit;
 }
 

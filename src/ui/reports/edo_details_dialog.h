@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-class QFormLayout;
+class QVBoxLayout;
 class QLineEdit;
 
 namespace kestrelon {
@@ -39,7 +39,10 @@ public:
 
 private:
     QStringList problems() const override;
-    QLineEdit* addField(QFormLayout* form, const QString& caption, const QString& name, bool shown);
+    static constexpr int kWidth = 560;
+    // The caption over the field, and the organization it is for when there is one.
+    QLineEdit* addField(QVBoxLayout* fields, const QString& caption, const QString& organization,
+                        const QString& name, bool shown);
 
     EdoDetailsRequest request_;
     QLineEdit* agentId_ = nullptr;
