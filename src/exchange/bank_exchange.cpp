@@ -2,16 +2,8 @@
 
 #include "store/cp1251.h"
 
-#include <cstdio>
-
 namespace kestrelon {
 namespace {
-
-std::string twoDigits(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
 
 class Lines {
 public:
@@ -48,11 +40,8 @@ std::string writeBankExchange(const BankExchangeHeader& header, const PaymentOrd
     lines.add("Кодировка"_cp, "Windows");
     lines.add("Отправитель"_cp, header.sender);
     lines.add("Получатель"_cp, "");
-    lines.add("ДатаСоздания"_cp, twoDigits(header.created.day) + "." +
-                                     twoDigits(header.created.month) + "." +
-                                     std::to_string(header.created.year));
-    lines.add("ВремяСоздания"_cp, twoDigits(header.hour) + ":" + twoDigits(header.minute) + ":" +
-                                      twoDigits(header.second));
+    lines.add("ДатаСоздания"_cp, dayText(header.created));
+    lines.add("ВремяСоздания"_cp, timeText(header.hour, header.minute, header.second, ':'));
     lines.add("ДатаНачала"_cp, order.date);
     lines.add("ДатаКонца"_cp, order.date);
     lines.add("РасчСчет"_cp, order.payer.account);

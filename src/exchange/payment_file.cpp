@@ -2,21 +2,7 @@
 
 #include "store/cp1251.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <ctime>
-
 namespace kestrelon {
-namespace {
-
-std::tm localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
-} // namespace
 
 PaymentFile preparePaymentFile(const DocumentInput& input, const std::string& number,
                                const std::string& date, const BankExchangeHeader& header) {
@@ -31,22 +17,12 @@ PaymentFile preparePaymentFile(const DocumentInput& input, const std::string& nu
 }
 
 BankExchangeHeader bankExchangeHeaderNow() {
-    const std::tm local = localNow();
-    BankExchangeHeader header;
-    header.sender = std::string("Kestrelon ") + KESTRELON_VERSION;
-    header.created = CalendarDay{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    header.hour = local.tm_hour;
-    header.minute = local.tm_min;
-    header.second = std::min(local.tm_sec, 59);
-    return header;
+    const LocalMoment now = localMomentNow();
+    return BankExchangeHeader{programNameAndVersion(), now.day, now.hour, now.minute, now.second};
 }
 
 std::string todayText() {
-    const std::tm local = localNow();
-    char text[40];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", local.tm_mday, local.tm_mon + 1,
-                  local.tm_year + 1900);
-    return text;
+    return dayText(localMomentNow().day);
 }
 
 std::string paymentFileName(const std::string& number, const Period& period) {

@@ -14,15 +14,11 @@
 namespace kestrelon {
 namespace {
 
-std::string trimmed(std::string_view text) {
-    return trimmedText(text);
-}
-
 // A value stays on its line of the exchange file.
 std::string oneLine(std::string text) {
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return trimmed(text);
+    return trimmedText(text);
 }
 
 std::string utf8(std::string_view cp1251) {
@@ -35,7 +31,7 @@ std::pair<std::string, std::string> bankAndCity(const std::string& name) {
     for (const std::string& mark : {" г. "_cp, " Г. "_cp, " г."_cp}) {
         const std::size_t at = name.rfind(mark);
         if (at != std::string::npos && at > 0 && at + mark.size() < name.size()) {
-            return {trimmed(name.substr(0, at)), trimmed(name.substr(at + 1))};
+            return {trimmedText(name.substr(0, at)), trimmedText(name.substr(at + 1))};
         }
     }
     return {name, {}};
@@ -47,7 +43,7 @@ public:
 
     PaymentBuild build(const std::string& number, const std::string& date) {
         PaymentOrder& o = result_.order;
-        o.number = trimmed(number);
+        o.number = trimmedText(number);
         if (const std::string wrong = paymentNumberProblem(o.number); !wrong.empty()) {
             problem("Номер платежного поручения «" + utf8(o.number) + "» " + wrong);
         }
@@ -94,12 +90,12 @@ private:
         if (p.name.empty()) {
             problem(label + "не указано название" + card);
         }
-        p.inn = trimmed(firm->inn);
-        p.kpp = trimmed(firm->kpp);
-        p.account = trimmed(firm->settlementAccount);
+        p.inn = trimmedText(firm->inn);
+        p.kpp = trimmedText(firm->kpp);
+        p.account = trimmedText(firm->settlementAccount);
         std::tie(p.bankName, p.bankCity) = bankAndCity(oneLine(firm->bankName));
-        p.bik = trimmed(firm->bik);
-        p.corrAccount = trimmed(firm->corrAccount);
+        p.bik = trimmedText(firm->bik);
+        p.corrAccount = trimmedText(firm->corrAccount);
         const auto required = [&](const std::string& value, const char* missing) {
             if (value.empty()) {
                 problem(label + missing + card);

@@ -4,9 +4,6 @@
 #include "upd_rules.h"
 #include "upd_xml.h"
 
-#include <algorithm>
-#include <ctime>
-
 namespace kestrelon {
 
 UpdFile prepareUpdFile(const DocumentInput& input, const UpdSettings& settings) {
@@ -42,15 +39,13 @@ UpdSettings updSettingsFromData(const DocumentInput& input, const DataStore& sto
     settings.signer = book.signerFor(input.director);
     settings.contractNo = store.Agent.ContractNo.str();
     settings.contractDate = store.Agent.ContractDate.str();
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    settings.today = CalendarDay{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-    settings.hour = local.tm_hour;
-    settings.minute = local.tm_min;
-    settings.second = std::min(local.tm_sec, 59); // a leap second is no time of the format
+    const LocalMoment now = localMomentNow();
+    settings.today = now.day;
+    settings.hour = now.hour;
+    settings.minute = now.minute;
+    settings.second = now.second;
     settings.guid = newGuid();
-    settings.programVersion = std::string("Kestrelon ") + KESTRELON_VERSION;
+    settings.programVersion = programNameAndVersion();
     return settings;
 }
 

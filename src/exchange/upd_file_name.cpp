@@ -8,7 +8,7 @@ namespace kestrelon {
 
 std::string updFileId(std::string_view recipientId, std::string_view senderId, CalendarDay day,
                       std::string_view guid) {
-    char date[16];
+    char date[40];
     std::snprintf(date, sizeof date, "%04d%02d%02d", day.year, day.month, day.day);
     return "ON_NSCHFDOPPR_" + std::string(recipientId) + "_" + std::string(senderId) + "_" + date +
            "_" + std::string(guid) + "_0_0_0_0_0_00";

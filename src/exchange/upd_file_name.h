@@ -8,14 +8,12 @@
 // service's list, "00" when none applies. A services document has none of them. The file is
 // named ИдФайл + ".xml", and ИдФайл must equal that name without ".xml".
 
+#include "local_moment.h"
+
 #include <string>
 #include <string_view>
 
 namespace kestrelon {
-
-struct CalendarDay {
-    int year = 0, month = 0, day = 0;
-};
 
 // ИдФайл for the recipient's and sender's ids, the day and a GUID.
 std::string updFileId(std::string_view recipientId, std::string_view senderId, CalendarDay day,

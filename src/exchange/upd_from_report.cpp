@@ -17,16 +17,6 @@ std::string utf8(std::string_view cp1251) {
     return cp1251ToUtf8(cp1251);
 }
 
-std::string trimmed(std::string_view text) {
-    return trimmedText(text);
-}
-
-std::string twoDigits(int value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value);
-    return text;
-}
-
 bool startsWith(std::string_view text, std::string_view head) {
     return text.substr(0, head.size()) == head;
 }
@@ -53,14 +43,12 @@ public:
         d.factName = "Документ об отгрузке товаров (выполнении работ), передаче имущественных "
                      "прав (документ об оказании услуг)";
         d.documentName = d.factName;
-        d.infoDate = twoDigits(settings_.today.day) + "." + twoDigits(settings_.today.month) + "." +
-                     std::to_string(settings_.today.year);
-        d.infoTime = twoDigits(settings_.hour) + "." + twoDigits(settings_.minute) + "." +
-                     twoDigits(settings_.second);
+        d.infoDate = dayText(settings_.today);
+        d.infoTime = timeText(settings_.hour, settings_.minute, settings_.second, '.');
         d.seller = party(in_.agent, kAgentSide);
         d.buyer = party(in_.principal, kPrincipalSide);
         if (in_.agent) {
-            d.composer = utf8(OOO(in_.agent->name)) + ", ИНН " + trimmed(in_.agent->inn);
+            d.composer = utf8(OOO(in_.agent->name)) + ", ИНН " + trimmedText(in_.agent->inn);
         }
         act();
         d.currencyCode = "643";
@@ -84,7 +72,7 @@ private:
         const std::string name = utf8(firm->name);
         const std::string label = std::string("Организация ") + side.who + " «" + name + "»";
         const std::string card = " (карточка организации «" + name + "»)";
-        p.inn = trimmed(firm->inn);
+        p.inn = trimmedText(firm->inn);
         if (p.inn.empty()) {
             problem(label + ": не указан ИНН" + card);
         } else if (const std::string wrong = innProblem(p.inn); !wrong.empty()) {
@@ -107,7 +95,7 @@ private:
             if (name.empty()) {
                 problem(label + ": не указано название" + card);
             }
-            p.kpp = trimmed(firm->kpp);
+            p.kpp = trimmedText(firm->kpp);
             if (const std::string wrong = kppProblem(p.kpp); !wrong.empty()) {
                 problem(label + ": " + utf8(wrong) + card);
             } else if (startsWith(p.kpp, "00")) {
@@ -120,8 +108,8 @@ private:
 
     void bank(UpdParty& p, const DocumentFirm& firm, const std::string& label,
               const std::string& card) {
-        UpdBank b{trimmed(firm.settlementAccount), utf8(firm.bankName), trimmed(firm.bik),
-                  trimmed(firm.corrAccount)};
+        UpdBank b{trimmedText(firm.settlementAccount), utf8(firm.bankName), trimmedText(firm.bik),
+                  trimmedText(firm.corrAccount)};
         if (b.account.empty()) {
             return;
         }
@@ -136,12 +124,12 @@ private:
     }
 
     static std::optional<PersonName> entrepreneurName(const std::string& name) {
-        std::string rest = trimmed(name);
+        std::string rest = trimmedText(name);
         for (const char* form :
              {"Индивидуальный предприниматель ", "индивидуальный предприниматель ",
               "ИНДИВИДУАЛЬНЫЙ ПРЕДПРИНИМАТЕЛЬ ", "ИП "}) {
             if (startsWith(rest, form)) {
-                rest = trimmed(rest.substr(std::string_view(form).size()));
+                rest = trimmedText(rest.substr(std::string_view(form).size()));
                 break;
             }
         }
@@ -155,7 +143,7 @@ private:
 
     void act() {
         UpdDocument& d = result_.document;
-        d.number = utf8(trimmed(in_.actNo));
+        d.number = utf8(trimmedText(in_.actNo));
         if (d.number.empty()) {
             problem("Не указан номер акта (окно отчета, группа «№», поле «Номер акта»)");
         }
@@ -170,7 +158,7 @@ private:
     void line() {
         UpdDocument& d = result_.document;
         UpdLine& l = d.line;
-        l.name = "Агентское вознаграждение по контракту " + utf8(trimmed(in_.contractNo)) +
+        l.name = "Агентское вознаграждение по контракту " + utf8(trimmedText(in_.contractNo)) +
                  " (за " + utf8(monthName(in_.period.month)) + " " +
                  utf8(yearText(in_.period.year)) + " г.)";
         l.okei = "796";
@@ -197,11 +185,11 @@ private:
         t.periodStart = "01" + monthYear;
         t.periodEnd = utf8(periodLastDay(in_.period)) + monthYear;
         t.basis.name = "Агентский договор";
-        t.basis.number = utf8(trimmed(in_.contractNo));
+        t.basis.number = utf8(trimmedText(in_.contractNo));
         if (t.basis.number.empty()) {
             problem("Не указан номер договора агента (карточка договора агента, поле "
                     "«№ Договора»)");
-        } else if (!startsWith(trimmed(settings_.contractNo), trimmed(in_.contractNo))) {
+        } else if (!startsWith(trimmedText(settings_.contractNo), trimmedText(in_.contractNo))) {
             problem("Договор агента отчета № " + t.basis.number +
                     " не тот, что в карточке договора агента (№ " + utf8(settings_.contractNo) +
                     "): дата договора берется из карточки");
@@ -220,7 +208,7 @@ private:
         s.position =
             result_.document.seller.entrepreneur ? "Индивидуальный предприниматель" : "Директор";
         s.authorityMethod = "1";
-        const std::string director = trimmed(in_.director);
+        const std::string director = trimmedText(in_.director);
         if (director.empty()) {
             problem("Не указан руководитель, который подписывает документ (карточка договора "
                     "агента, поле «Руководитель предприятия»)");
@@ -266,7 +254,7 @@ UpdBuild buildUpd(const DocumentInput& input, const UpdSettings& settings) {
 }
 
 std::string schemaDate(std::string_view cp1251Date) {
-    const std::string date = numericDate(trimmed(cp1251Date));
+    const std::string date = numericDate(trimmedText(cp1251Date));
     if (date.size() != 10) {
         return {};
     }

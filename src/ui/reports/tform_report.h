@@ -192,6 +192,9 @@ private:
     void showComputation(const ComputationResult& result);
 
     static QString askPdfFileName(QWidget* parent, const QString& suggested);
+    // A folder chosen in Qt's dialog of that title, starting in `start`; empty when given up.
+    static QString askFolder(QWidget* parent, const QString& start, const QString& title,
+                             const QString& objectName);
     static QString askMailFolder(QWidget* parent, const QString& start);
     static QString askEdoFolder(QWidget* parent, const QString& start);
     static std::optional<EdoDetails> askEdoDetails(QWidget* parent,

@@ -10,20 +10,13 @@
 #include "ui/widgets/file_error.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QTabWidget>
 
 namespace kestrelon {
 
 QString TFormReport::askEdoFolder(QWidget* parent, const QString& start) {
-    QFileDialog dialog(parent, QStringLiteral("Папка для документов ЭДО"), start);
-    dialog.setObjectName(QStringLiteral("EdoFolderDialog"));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    return askFolder(parent, start, QStringLiteral("Папка для документов ЭДО"),
+                     QStringLiteral("EdoFolderDialog"));
 }
 
 std::optional<EdoDetails> TFormReport::askEdoDetails(QWidget* parent,

@@ -16,8 +16,14 @@
 namespace kestrelon {
 
 QString TFormReport::askMailFolder(QWidget* parent, const QString& start) {
-    QFileDialog dialog(parent, QStringLiteral("Папка для документов"), start);
-    dialog.setObjectName(QStringLiteral("MailFolderDialog"));
+    return askFolder(parent, start, QStringLiteral("Папка для документов"),
+                     QStringLiteral("MailFolderDialog"));
+}
+
+QString TFormReport::askFolder(QWidget* parent, const QString& start, const QString& title,
+                               const QString& objectName) {
+    QFileDialog dialog(parent, title, start);
+    dialog.setObjectName(objectName);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
