@@ -532,6 +532,7 @@ def report_window(bus, report):
     bus.press(listing, "Open")
     bus.wait("the report list to close", lambda: bus.window("Отчеты") is None)
     checked(bus, report, "a stored report opened", period_checks(bus, window, 9, 2012))
+    exchange_buttons(bus, window)
 
     today = datetime.date.today()
     bus.press(window, "New")
@@ -546,6 +547,26 @@ def report_window(bus, report):
     drives = bus.find(chooser, "the drive list",
                       lambda a: a.getRole() == bus.pyatspi.ROLE_COMBO_BOX)
     checked(bus, report, "folder chooser", [(drives, os.environ["HOME"], None)])
+
+
+def exchange_buttons(bus, window):
+    """The document tab's exchange buttons are heard by their captions and hints, and the
+    details "ЭДО" asks for name each field by its caption."""
+    bus.press(window, "Акт")
+    for caption, hint in (("ЭДО", "Выгрузить документы для ЭДО"),
+                          ("Платежка", "Платежное поручение принципалу для банка")):
+        button = bus.named(window, "PUSH_BUTTON", caption)
+        bus.wait(f"«{caption}» to be enabled", lambda: bus.has(button, "ENABLED"))
+        if button.description != hint:
+            fail(f"«{caption}» is described as «{button.description}», not «{hint}»")
+    bus.press(window, "ЭДО")
+    details = bus.wait("the EDO details", lambda: bus.window("Сведения для ЭДО"))
+    for name in ("Идентификатор участника ЭДО агента:",
+                 "Идентификатор участника ЭДО принципала:"):
+        bus.named(details, "TEXT", name)
+    bus.press(details, "Отмена")
+    bus.close_message("Документы для ЭДО не записаны")
+    bus.press(window, "Отчет")
 
 
 def catalogue_cards(bus, report):
