@@ -3,8 +3,8 @@
 // are formulas, read into the register text. The peak memory of the process is reported with
 // each, as the counter "peak_MiB".
 
-#include "reports/register_file.h"
-#include "reports/slk_import.h"
+#include "reports/register/register_file.h"
+#include "reports/register/slk_import.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

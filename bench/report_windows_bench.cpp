@@ -4,10 +4,10 @@
 // from the user's action to the window painted; setting up runs outside it.
 
 #include "offscreen_bench_main.h"
-#include "reports/fill_report.h"
-#include "reports/money.h"
-#include "reports/report_files.h"
-#include "reports/report_scan.h"
+#include "reports/files/fill_report.h"
+#include "reports/files/report_files.h"
+#include "reports/files/report_scan.h"
+#include "reports/values/money.h"
 #include "sample_report.h"
 #include "store/cp1251.h"
 #include "support/sample_catalogues.h"

@@ -1,11 +1,11 @@
 // Report figures: import of a full register, the manual computation of 64 rows, and a scan
 // of a folder holding 64 reports.
 
-#include "reports/fill_report.h"
-#include "reports/manual_computation.h"
-#include "reports/report_files.h"
-#include "reports/report_scan.h"
-#include "reports/slk_import.h"
+#include "reports/computation/manual_computation.h"
+#include "reports/files/fill_report.h"
+#include "reports/files/report_files.h"
+#include "reports/files/report_scan.h"
+#include "reports/register/slk_import.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

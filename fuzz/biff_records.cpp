@@ -1,7 +1,7 @@
 // The records of an .xls workbook stream, read by our own code alone: whatever the bytes, a
 // text or a message, and a text the register import can take. No library is involved, so the
 // stream is read in the fuzzer's own process, and any crash is a finding.
-#include "reports/biff_records.h"
+#include "sheets/xls/biff_records.h"
 #include "register_text_check.h"
 
 using namespace kestrelon;

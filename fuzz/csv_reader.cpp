@@ -1,7 +1,7 @@
 // CSV text: whatever the bytes, a text or a message, and a text the
 // register import can take; never a crash, a leak or a hang.
 #include "register_text_check.h"
-#include "reports/csv_sheet.h"
+#include "sheets/csv_sheet.h"
 
 using namespace kestrelon;
 

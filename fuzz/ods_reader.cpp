@@ -2,7 +2,7 @@
 // register import can take; never a crash, a leak or a hang of the program.
 #include "reading_child.h"
 #include "register_text_check.h"
-#include "reports/ods_workbook.h"
+#include "sheets/zipped/ods_workbook.h"
 
 using namespace kestrelon;
 

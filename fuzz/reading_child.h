@@ -6,7 +6,7 @@
 // input stops it. What stops it is told as the program tells it, unless the fault lies in
 // this program's own code: then the run ends, so that libFuzzer keeps the input.
 #include "child_coverage.h"
-#include "reports/isolated_read.h"
+#include "sheets/isolated_read.h"
 
 #include <chrono>
 #include <functional>

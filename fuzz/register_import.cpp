@@ -1,8 +1,8 @@
 // The principal's register, pasted or read from a file: whatever the text, the import keeps
 // to its capacity and every imported amount is the value its own text reads as.
 #include "fuzz_check.h"
-#include "reports/money.h"
-#include "reports/slk_import.h"
+#include "reports/register/slk_import.h"
+#include "reports/values/money.h"
 
 using namespace kestrelon;
 using fuzz::require;

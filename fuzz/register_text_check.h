@@ -2,9 +2,9 @@
 // What every reader of a register file promises: text or a message, never both, and a text
 // that is a rectangle of TAB-separated one-line fields the register import can take.
 #include "fuzz_check.h"
-#include "reports/isolated_read.h"
-#include "reports/sheet_text.h"
-#include "reports/slk_import.h"
+#include "reports/register/slk_import.h"
+#include "sheets/isolated_read.h"
+#include "sheets/sheet_text.h"
 
 #include <algorithm>
 

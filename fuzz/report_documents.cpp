@@ -1,10 +1,10 @@
 // Report files: any bytes of a report file open as a record, and the three documents built
 // from it have all their texts and lay out; the offset act's pages hold every row once.
-#include "documents/act_document.h"
-#include "documents/document_input.h"
 #include "documents/fake_metrics.h"
-#include "documents/invoice_document.h"
-#include "documents/offset_act_document.h"
+#include "documents/forms/act_document.h"
+#include "documents/forms/invoice_document.h"
+#include "documents/input/document_input.h"
+#include "documents/offset_act/offset_act_document.h"
 #include "fuzz_check.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // SYLK files: a file gives either text or a message, never both, and the text is a rectangle
 // of TAB-separated fields that the register import can take.
-#include "reports/sylk_reader.h"
+#include "sheets/sylk_reader.h"
 #include "register_text_check.h"
 
 using namespace kestrelon;

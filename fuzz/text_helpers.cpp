@@ -1,14 +1,14 @@
 // The text helpers of reports and documents: amount reading, VAT at every rate, amounts in
 // words, long dates, the legal form and word wrapping. The first two bytes choose the wrapping
 // width and line limit; the rest is the text.
-#include "documents/amount_words.h"
-#include "documents/div_st.h"
 #include "documents/fake_metrics.h"
-#include "documents/legal_form.h"
-#include "documents/long_date.h"
-#include "documents/word_list.h"
+#include "documents/words/amount_words.h"
+#include "documents/words/div_st.h"
+#include "documents/words/legal_form.h"
+#include "documents/words/long_date.h"
+#include "documents/words/word_list.h"
 #include "fuzz_check.h"
-#include "reports/money.h"
+#include "reports/values/money.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // program.
 #include "reading_child.h"
 #include "register_text_check.h"
-#include "reports/xls_workbook.h"
+#include "sheets/xls/xls_workbook.h"
 
 using namespace kestrelon;
 

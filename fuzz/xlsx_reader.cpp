@@ -2,7 +2,7 @@
 // and a text the register import can take; never a crash, a leak or a hang of the program.
 #include "reading_child.h"
 #include "register_text_check.h"
-#include "reports/xlsx_workbook.h"
+#include "sheets/zipped/xlsx_workbook.h"
 
 using namespace kestrelon;
 

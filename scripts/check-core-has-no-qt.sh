@@ -2,7 +2,7 @@
 # The core libraries build with the standard library only: fail when one includes Qt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-core=(src/store src/catalogues src/tariff src/reports src/exchange)
+core=(src/store src/sheets src/catalogues src/tariff src/reports src/exchange)
 existing=()
 for d in "${core[@]}"; do [ -d "$d" ] && existing+=("$d"); done
 [ -d src/documents ] && existing+=(src/documents)

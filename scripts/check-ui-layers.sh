@@ -14,38 +14,35 @@ declare -A allowed=(
     [main]="main reports tariff catalogues widgets"
 )
 
-failed=0
-report() {
-    [ "$failed" = 1 ] || echo "An include runs against the windows' layers:"
-    failed=1
-    echo "  $1"
-}
+. scripts/lib/include-layers.sh
+layers_title="An include runs against the windows' layers:"
 
 for dir in src/ui/*/; do
     dir=${dir%/}
     folder=$(basename "$dir")
     if [ -z "${allowed[$folder]+set}" ]; then
-        report "src/ui/$folder: a folder the layers do not know (add it to this script)"
+        layer_problem "src/ui/$folder: a folder the layers do not know (add it to this script)"
         continue
     fi
-    while IFS=: read -r file line text; do
-        target=$(sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"([^"]*)".*/\1/' <<<"$text")
+    while IFS=: read -r file line target; do
         case "$target" in
         ../* | */../*)
-            report "$file:$line: $target (name another folder's header from src/, as ui/...)" ;;
+            layer_problem "$file:$line: $target (name another folder's header from src/, as ui/...)"
+            ;;
         ui/*/*)
             to=${target#ui/}
             to=${to%%/*}
-            [[ " ${allowed[$folder]} " == *" $to "* ]] || report "$file:$line: $folder includes $target" ;;
+            [[ " ${allowed[$folder]} " == *" $to "* ]] ||
+                layer_problem "$file:$line: $folder includes $target"
+            ;;
         esac
-    done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$dir" \
-        --include='*.h' --include='*.cpp' || true)
+    done < <(quoted_includes --recursive "$dir")
 done
 
 # Below the windows (the core and the documents' Qt side) nothing includes them.
 while IFS= read -r hit; do
-    report "$hit"
+    layer_problem "$hit"
 done < <(grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"ui/' src \
     --include='*.h' --include='*.cpp' | grep -vE '^src/(ui|app)/' || true)
 
-exit "$failed"
+exit "$layers_failed"

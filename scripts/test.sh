@@ -16,6 +16,7 @@ chmod 0700 "$XDG_RUNTIME_DIR"
 
 build=${KESTRELON_BUILD_DIR:-build}
 ./scripts/check-core-has-no-qt.sh
+./scripts/check-core-layers.sh
 ./scripts/check-ui-layers.sh
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 if [ "${KESTRELON_SUITE_ONLY:-}" != 1 ]; then

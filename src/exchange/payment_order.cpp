@@ -1,10 +1,10 @@
 #include "payment_order.h"
 
 #include "catalogues/requisites_check.h"
-#include "documents/legal_form.h"
+#include "documents/words/legal_form.h"
 #include "payment_purpose.h"
 #include "person_name.h"
-#include "reports/money.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 #include "upd_from_report.h"
 

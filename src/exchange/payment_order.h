@@ -3,7 +3,7 @@
 // offset (its clause 4), from the agent's current bank account to the principal's. Texts are
 // cp1251, as the catalogues keep them and as the bank exchange file carries them.
 
-#include "documents/document_input.h"
+#include "documents/input/document_input.h"
 #include "upd_file_name.h"
 
 #include <string>

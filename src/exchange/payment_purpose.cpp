@@ -1,6 +1,6 @@
 #include "payment_purpose.h"
 
-#include "reports/vat_rate.h"
+#include "reports/computation/vat_rate.h"
 #include "store/cp1251.h"
 
 namespace kestrelon {

@@ -2,7 +2,7 @@
 // The purpose of the month's payment: the contract, the month, the act of mutual offset, and on
 // its own the VAT as the act's clause 4 states it (cp1251).
 
-#include "reports/period.h"
+#include "reports/values/period.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 #include "upd_from_report.h"
 
 #include "catalogues/requisites_check.h"
-#include "documents/legal_form.h"
-#include "documents/numeric_date.h"
+#include "documents/words/legal_form.h"
+#include "documents/words/numeric_date.h"
 #include "edo_book.h"
-#include "reports/money.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 
 #include <chrono>

@@ -4,7 +4,7 @@
 // by the agent's director. Everything a document needs that the report or the catalogues lack,
 // or that an operator would refuse, is named, all at once.
 
-#include "documents/document_input.h"
+#include "documents/input/document_input.h"
 #include "person_name.h"
 #include "upd_document.h"
 #include "upd_file_name.h"

@@ -1,7 +1,7 @@
 #include "csv_sheet.h"
 
 #include "csv_fields.h"
-#include "register_row.h"
+#include "register_header.h"
 #include "store/cp1251.h"
 #include "sylk_number.h"
 #include "sylk_text.h"

@@ -1,6 +1,6 @@
 #include "sheet_cells.h"
 
-#include "register_row.h"
+#include "register_header.h"
 #include "sylk_date.h"
 
 #include <algorithm>

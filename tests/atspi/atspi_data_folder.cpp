@@ -3,8 +3,8 @@
 // 2012, so that the program started over DIR has a report list to open, and two tariff
 // functions for the function editor's list.
 
-#include "reports/fill_report.h"
-#include "reports/report_files.h"
+#include "reports/files/fill_report.h"
+#include "reports/files/report_files.h"
 #include "sample_report.h"
 #include "store/io_error.h"
 #include "store/startup_load.h"

@@ -4,8 +4,8 @@
 // as its font's pixel height. At 4 pixels per millimetre the 4 mm Arial of the invoice and
 // the act is 16 pixels high, 8 pixels a character, 9 in bold.
 
-#include "documents/page_geometry.h"
-#include "documents/text_metrics.h"
+#include "documents/page/page_geometry.h"
+#include "documents/words/text_metrics.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // comparison with a checked-in file of the golden/ folder beside this header. Running the
 // tests with KESTRELON_UPDATE_GOLDEN=1 rewrites the files instead; read them before keeping.
 
-#include "documents/page_geometry.h"
-#include "documents/placed_document.h"
+#include "documents/page/page_geometry.h"
+#include "documents/page/placed_document.h"
 #include "store/cp1251.h"
 
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // One report's values as the invoice and the act tests lay them out.
 
-#include "documents/document_input.h"
+#include "documents/input/document_input.h"
 #include "store/cp1251.h"
 
 namespace kestrelon {

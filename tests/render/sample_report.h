@@ -2,7 +2,7 @@
 // A stored report as the program saves it, for the render tests, the printing check and the
 // benchmarks.
 
-#include "reports/report_record.h"
+#include "reports/files/report_record.h"
 
 #include <cstddef>
 #include <memory>

@@ -3,9 +3,9 @@
 // text, and every text stays in the part of the sheet a printer can print. It works on boxes in
 // millimetres, so a laid-out document and the words of an exported PDF are checked alike.
 
-#include "documents/page_geometry.h"
-#include "documents/placed_document.h"
-#include "documents/text_metrics.h"
+#include "documents/page/page_geometry.h"
+#include "documents/page/placed_document.h"
+#include "documents/words/text_metrics.h"
 
 #include <string>
 #include <vector>

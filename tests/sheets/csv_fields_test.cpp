@@ -1,4 +1,4 @@
-#include "reports/csv_fields.h"
+#include "sheets/csv_fields.h"
 
 #include "store/cp1251.h"
 

@@ -1,6 +1,6 @@
-#include "reports/ods_content.h"
+#include "sheets/zipped/ods_content.h"
 
-#include "reports/zip_archive.h"
+#include "sheets/zipped/zip_archive.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

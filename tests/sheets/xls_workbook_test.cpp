@@ -1,6 +1,6 @@
-#include "reports/biff_records.h"
-#include "reports/workbook_cells.h"
-#include "reports/xls_workbook.h"
+#include "sheets/workbook_cells.h"
+#include "sheets/xls/biff_records.h"
+#include "sheets/xls/xls_workbook.h"
 
 #include "store/cp1251.h"
 

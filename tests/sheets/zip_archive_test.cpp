@@ -1,4 +1,4 @@
-#include "reports/zip_archive.h"
+#include "sheets/zipped/zip_archive.h"
 
 #include "zip_test_writer.h"
 

@@ -1,6 +1,6 @@
 #include "report_damage.h"
 
-#include "reports/period.h"
+#include "reports/values/period.h"
 
 namespace kestrelon {
 

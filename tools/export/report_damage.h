@@ -3,7 +3,7 @@
 // already clamp what is out of range; the exporter names it instead of printing a quietly
 // different document.
 
-#include "reports/report_record.h"
+#include "reports/files/report_record.h"
 
 #include <string>
 #include <vector>

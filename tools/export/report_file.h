@@ -1,7 +1,7 @@
 #pragma once
 // Reading a report file given on the command line, where any file may turn up.
 
-#include "reports/report_record.h"
+#include "reports/files/report_record.h"
 
 #include <memory>
 #include <optional>

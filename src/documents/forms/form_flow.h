@@ -4,9 +4,9 @@
 // them, rule lines included, so that nothing below is overprinted. A form whose texts all fit
 // keeps every position.
 
-#include "layout_helpers.h"
-#include "page_geometry.h"
-#include "placed_document.h"
+#include "documents/page/layout_helpers.h"
+#include "documents/page/page_geometry.h"
+#include "documents/page/placed_document.h"
 
 #include <utility>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "form_items.h"
 
-#include "div_st.h"
+#include "documents/words/div_st.h"
 
 namespace kestrelon {
 

@@ -2,11 +2,11 @@
 // The texts of a one-page form (the invoice, the act) as they are placed: each item on one
 // line, or on several when it is wrapped to the width of its column.
 
-#include "document_text.h"
-#include "layout_helpers.h"
-#include "page_geometry.h"
-#include "placed_document.h"
-#include "text_metrics.h"
+#include "documents/page/document_text.h"
+#include "documents/page/layout_helpers.h"
+#include "documents/page/page_geometry.h"
+#include "documents/page/placed_document.h"
+#include "documents/words/text_metrics.h"
 
 #include <cstddef>
 #include <functional>

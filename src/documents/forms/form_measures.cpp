@@ -1,6 +1,6 @@
 #include "form_measures.h"
 
-#include "layout_helpers.h"
+#include "documents/page/layout_helpers.h"
 
 namespace kestrelon {
 

@@ -2,8 +2,8 @@
 // The measures the invoice and the act are laid out with: Arial 4 mm is their ordinary text,
 // and the bold "W" sets the insets from the ruled lines.
 
-#include "page_geometry.h"
-#include "text_metrics.h"
+#include "documents/page/page_geometry.h"
+#include "documents/words/text_metrics.h"
 
 namespace kestrelon {
 

@@ -1,13 +1,13 @@
 #include "invoice_document.h"
 
-#include "amount_words.h"
-#include "div_st.h"
+#include "documents/page/layout_helpers.h"
+#include "documents/words/amount_words.h"
+#include "documents/words/div_st.h"
+#include "documents/words/legal_form.h"
+#include "documents/words/long_date.h"
 #include "form_flow.h"
 #include "form_items.h"
 #include "form_measures.h"
-#include "layout_helpers.h"
-#include "legal_form.h"
-#include "long_date.h"
 #include "store/cp1251.h"
 
 #include <algorithm>

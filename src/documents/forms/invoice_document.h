@@ -1,11 +1,11 @@
 #pragma once
 // The invoice ("СЧЕТ") for the agent's remuneration: one A4 page.
 
-#include "document_input.h"
-#include "document_text.h"
-#include "page_geometry.h"
-#include "placed_document.h"
-#include "text_metrics.h"
+#include "documents/input/document_input.h"
+#include "documents/page/document_text.h"
+#include "documents/page/page_geometry.h"
+#include "documents/page/placed_document.h"
+#include "documents/words/text_metrics.h"
 
 namespace kestrelon {
 

@@ -2,10 +2,10 @@
 // Every value the three documents read, from one of two sources: the stored report that is
 // open, or the report window's live values with the catalogues.
 
-#include "reports/period.h"
-#include "reports/report_record.h"
-#include "reports/report_values.h"
-#include "reports/row_set.h"
+#include "reports/files/report_record.h"
+#include "reports/values/period.h"
+#include "reports/values/report_values.h"
+#include "reports/values/row_set.h"
 #include "store/data_store.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "principal_name.h"
 
-#include "legal_form.h"
+#include "documents/words/legal_form.h"
 #include "store/cp1251.h"
 #include "store/data_store.h"
 

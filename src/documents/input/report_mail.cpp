@@ -1,7 +1,7 @@
 #include "report_mail.h"
 
+#include "documents/words/word_list.h"
 #include "store/cp1251.h"
-#include "word_list.h"
 
 #include <algorithm>
 #include <cctype>

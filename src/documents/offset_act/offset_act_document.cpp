@@ -1,15 +1,15 @@
 #include "offset_act_document.h"
 
-#include "amount_words.h"
-#include "legal_form.h"
+#include "documents/input/principal_name.h"
+#include "documents/words/amount_words.h"
+#include "documents/words/legal_form.h"
+#include "documents/words/sentence_wrap.h"
+#include "documents/words/word_list.h"
 #include "offset_act_layout.h"
 #include "offset_act_page_line.h"
 #include "offset_act_signatures.h"
-#include "principal_name.h"
-#include "reports/vat_rate.h"
-#include "sentence_wrap.h"
+#include "reports/computation/vat_rate.h"
 #include "store/cp1251.h"
-#include "word_list.h"
 
 #include <algorithm>
 

@@ -3,11 +3,11 @@
 // table with every principal invoice of the report over as many pages as it needs, and the
 // closing clauses with the signatures.
 
-#include "document_input.h"
-#include "document_text.h"
-#include "page_geometry.h"
-#include "placed_document.h"
-#include "text_metrics.h"
+#include "documents/input/document_input.h"
+#include "documents/page/document_text.h"
+#include "documents/page/page_geometry.h"
+#include "documents/page/placed_document.h"
+#include "documents/words/text_metrics.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "offset_act_layout.h"
 
-#include "layout_helpers.h"
+#include "documents/page/layout_helpers.h"
 
 #include <algorithm>
 

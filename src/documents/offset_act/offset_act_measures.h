@@ -8,8 +8,8 @@
 // the screen, on a printer and in a PDF, and only each final position is rounded to the
 // device's pixels.
 
-#include "page_geometry.h"
-#include "text_metrics.h"
+#include "documents/page/page_geometry.h"
+#include "documents/words/text_metrics.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "offset_act_page_line.h"
 
-#include "numeric_date.h"
+#include "documents/words/numeric_date.h"
 #include "offset_act_layout.h"
 #include "store/cp1251.h"
 

@@ -1,4 +1,4 @@
-#include "layout_helpers.h"
+#include "documents/page/layout_helpers.h"
 #include "offset_act_layout.h"
 #include "offset_act_signatures.h"
 

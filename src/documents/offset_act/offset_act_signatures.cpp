@@ -1,6 +1,6 @@
 #include "offset_act_signatures.h"
 
-#include "div_st.h"
+#include "documents/words/div_st.h"
 
 namespace kestrelon::offset_act {
 

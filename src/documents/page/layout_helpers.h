@@ -3,9 +3,9 @@
 // a text in a column or a row, and putting lines and texts on a page with the printer's
 // offset already taken off.
 
+#include "documents/words/text_metrics.h"
 #include "page_geometry.h"
 #include "placed_document.h"
-#include "text_metrics.h"
 
 #include <string>
 

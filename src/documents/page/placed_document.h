@@ -3,7 +3,7 @@
 // Positions are relative to the page's own top-left corner (for a printer already
 // corrected by the printable area's offset).
 
-#include "text_metrics.h"
+#include "documents/words/text_metrics.h"
 
 #include <string>
 #include <vector>

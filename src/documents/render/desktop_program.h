@@ -6,7 +6,7 @@
 // non-zero status or a crash within it is a failure; still running after it, it is taken to have
 // done its work, and is left running, even past the end of this program.
 
-#include "documents/program_failure.h"
+#include "documents/input/program_failure.h"
 
 #include <QObject>
 #include <QStringList>

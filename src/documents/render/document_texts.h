@@ -2,11 +2,11 @@
 // The three documents of a report as one family: their texts, built once for the device
 // that wraps them, and their layout on any device.
 
-#include "documents/act_document.h"
-#include "documents/document_input.h"
-#include "documents/document_kind.h"
-#include "documents/invoice_document.h"
-#include "documents/offset_act_document.h"
+#include "documents/forms/act_document.h"
+#include "documents/forms/invoice_document.h"
+#include "documents/input/document_input.h"
+#include "documents/input/document_kind.h"
+#include "documents/offset_act/offset_act_document.h"
 
 namespace kestrelon {
 

@@ -1,6 +1,6 @@
 #include "edo_files.h"
 
-#include "documents/document_file_name.h"
+#include "documents/input/document_file_name.h"
 #include "store/io_error.h"
 
 #include <QDir>

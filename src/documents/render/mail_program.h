@@ -6,7 +6,7 @@
 // a non-zero status or a crash within it is a failure; still running after it, it is taken to
 // have opened the message, and is left running, even past the end of this program.
 
-#include "documents/report_mail.h"
+#include "documents/input/report_mail.h"
 
 #include <QObject>
 #include <functional>

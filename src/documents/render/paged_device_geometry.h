@@ -2,7 +2,7 @@
 // A printer's or PDF writer's PageGeometry: pixels per millimetre over its paintable area and
 // the offset of that area from the paper's edge.
 
-#include "documents/page_geometry.h"
+#include "documents/page/page_geometry.h"
 
 class QPagedPaintDevice;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The document tabs' paint handlers: each draws its prepared page(s) as the screen shows them.
 
-#include "documents/placed_document.h"
+#include "documents/page/placed_document.h"
 
 class QPainter;
 

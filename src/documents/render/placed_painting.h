@@ -2,7 +2,7 @@
 // Drawing a laid-out document with a QPainter, on screen (all pages one below the other,
 // each in its page frame) or on paper (each page on its own sheet, no frame).
 
-#include "documents/placed_document.h"
+#include "documents/page/placed_document.h"
 
 class QPainter;
 class QRect;

@@ -4,7 +4,7 @@
 // the em, so each family, weight and cell height gets the largest pixel size whose cell is no
 // higher: lines stacked that far apart never overlap.
 
-#include "documents/text_metrics.h"
+#include "documents/words/text_metrics.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "report_pdfs.h"
 
-#include "documents/document_file_name.h"
+#include "documents/input/document_file_name.h"
 #include "pdf_export.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // The three documents of a report as PDF files in one folder, as "Отправить" and the exporter
 // write them.
 
-#include "documents/document_input.h"
-#include "documents/document_kind.h"
+#include "documents/input/document_input.h"
+#include "documents/input/document_kind.h"
 #include "output_result.h"
 
 #include <QString>

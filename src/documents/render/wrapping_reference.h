@@ -4,7 +4,7 @@
 // and in a PDF. A 600-dpi page, the PDF's own resolution: what it measures stays within about
 // two per cent of what any screen or printer draws, which the act's columns leave room for.
 
-#include "documents/page_geometry.h"
+#include "documents/page/page_geometry.h"
 #include "qt_text_metrics.h"
 
 #include <QImage>

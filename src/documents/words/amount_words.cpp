@@ -1,6 +1,6 @@
 #include "amount_words.h"
 
-#include "reports/money.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 
 #include <array>

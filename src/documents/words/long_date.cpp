@@ -1,6 +1,6 @@
 #include "long_date.h"
 
-#include "reports/period.h"
+#include "reports/values/period.h"
 #include "store/cp1251.h"
 #include "word_list.h"
 

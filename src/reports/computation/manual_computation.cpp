@@ -1,9 +1,9 @@
 #include "manual_computation.h"
 
 #include "manual_grid.h"
-#include "money.h"
 #include "remuneration.h"
 #include "report_messages.h"
+#include "reports/values/money.h"
 #include "vat_rate.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // rows into the manual set and checks the remuneration.
 
 #include "computation_result.h"
-#include "period.h"
-#include "report_values.h"
-#include "row_set.h"
+#include "reports/values/period.h"
+#include "reports/values/report_values.h"
+#include "reports/values/row_set.h"
 
 #include <cstddef>
 #include <functional>

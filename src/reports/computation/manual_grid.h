@@ -2,8 +2,8 @@
 // The manual grid: one row per active client contract, with the invoice number and date the
 // period gives, and the amounts the user typed.
 
-#include "period.h"
-#include "report_values.h"
+#include "reports/values/period.h"
+#include "reports/values/report_values.h"
 #include "store/data_store.h"
 
 #include <string>

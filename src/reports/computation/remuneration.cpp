@@ -1,7 +1,7 @@
 #include "remuneration.h"
 
-#include "money.h"
 #include "report_messages.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // checked against them and the amount due to the principal.
 
 #include "computation_result.h"
-#include "row_set.h"
+#include "reports/values/row_set.h"
 
 #include <string_view>
 

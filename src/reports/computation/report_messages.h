@@ -1,7 +1,7 @@
 #pragma once
 // The messages of the report computations that name what went wrong and where (cp1251).
 
-#include "money.h"
+#include "reports/values/money.h"
 
 #include <cstddef>
 #include <string>

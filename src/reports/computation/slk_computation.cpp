@@ -1,7 +1,7 @@
 #include "slk_computation.h"
 
 #include "remuneration.h"
-#include "slk_period.h"
+#include "reports/register/slk_period.h"
 
 namespace kestrelon {
 

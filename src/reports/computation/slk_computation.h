@@ -2,9 +2,9 @@
 // "Get" in register mode: totals of the imported rows and the remuneration check.
 
 #include "computation_result.h"
-#include "period.h"
-#include "report_values.h"
-#include "row_set.h"
+#include "reports/values/period.h"
+#include "reports/values/report_values.h"
+#include "reports/values/row_set.h"
 
 #include <optional>
 #include <string_view>

@@ -2,7 +2,7 @@
 // The general VAT rate in force in a report's period: the rate of the month in which the
 // agent's services were rendered. A change of the law is one more line in the table.
 
-#include "period.h"
+#include "reports/values/period.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // Between the report window's values and the stored record.
 
 #include "report_record.h"
-#include "report_values.h"
+#include "reports/values/report_values.h"
 #include "store/data_store.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "report_list.h"
 
-#include "period.h"
+#include "reports/values/period.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,9 +1,9 @@
 #include "report_save.h"
 
 #include "fill_report.h"
-#include "period.h"
 #include "report_files.h"
 #include "report_scan.h"
+#include "reports/values/period.h"
 #include "store/cp1251.h"
 
 #include <filesystem>

@@ -5,8 +5,8 @@
 
 #include "report_list.h"
 #include "report_record.h"
-#include "report_values.h"
-#include "row_set.h"
+#include "reports/values/report_values.h"
+#include "reports/values/row_set.h"
 #include "store/data_store.h"
 
 #include <functional>

@@ -4,7 +4,7 @@
 
 #include "report_list.h"
 #include "report_record.h"
-#include "row_set.h"
+#include "reports/values/row_set.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #include "selection_sums.h"
 
-#include "money.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 #include "store/general_number.h"
 

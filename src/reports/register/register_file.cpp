@@ -1,16 +1,16 @@
 #include "register_file.h"
 
-#include "classic_locale_scope.h"
-#include "csv_sheet.h"
-#include "isolated_read.h"
-#include "ods_workbook.h"
+#include "sheets/classic_locale_scope.h"
+#include "sheets/csv_sheet.h"
+#include "sheets/isolated_read.h"
+#include "sheets/sylk_reader.h"
+#include "sheets/sylk_text.h"
+#include "sheets/workbook_cells.h"
+#include "sheets/xls/xls_workbook.h"
+#include "sheets/zipped/ods_workbook.h"
+#include "sheets/zipped/xlsx_workbook.h"
+#include "sheets/zipped/zip_workbook.h"
 #include "store/cp1251.h"
-#include "sylk_reader.h"
-#include "sylk_text.h"
-#include "workbook_cells.h"
-#include "xls_workbook.h"
-#include "xlsx_workbook.h"
-#include "zip_workbook.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // The principal's register read from the spreadsheet file it came in, whatever program wrote
 // it: the same TAB-separated text a paste of the sheet gives, for parseRegister to read.
 
-#include "sheet_text.h"
+#include "sheets/sheet_text.h"
 
 #include <cstdint>
 #include <string_view>

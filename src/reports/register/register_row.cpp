@@ -1,6 +1,6 @@
 #include "register_row.h"
 
-#include "money.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 
 #include <algorithm>

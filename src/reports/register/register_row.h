@@ -2,23 +2,15 @@
 // One ten-cell line of the invoice register: the header, the check of a data line and the
 // invoice row it gives.
 
-#include "row_set.h"
+#include "reports/values/row_set.h"
+#include "sheets/register_header.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace kestrelon {
-
-inline constexpr std::size_t kRegisterColumnCount = 10;
-
-// The header line's cells, in the order of every data line.
-inline constexpr std::array<std::string_view, kRegisterColumnCount> kRegisterColumns = {
-    "AGENT_CUSTNO", "CLIENT_CUSTNO", "CLIENT_CUSTNAME", "INVOICE", "INVOICE_DATE",
-    "INVOICE_DUE",  "INVOICE_TAX",   "INVOICE_SUMM",    "STATE",   "STATE_DATE"};
 
 bool isRegisterHeader(const std::vector<std::string>& cells);
 

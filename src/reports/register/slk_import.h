@@ -2,7 +2,7 @@
 // Reading the principal's invoice register, pasted as tab-separated text, into the rows of a
 // report.
 
-#include "row_set.h"
+#include "reports/values/row_set.h"
 
 #include <string>
 #include <string_view>

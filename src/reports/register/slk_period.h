@@ -1,9 +1,9 @@
 #pragma once
 // What the imported rows give the report window: its period and its grid.
 
-#include "period.h"
-#include "report_values.h"
-#include "row_set.h"
+#include "reports/values/period.h"
+#include "reports/values/report_values.h"
+#include "reports/values/row_set.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "biff_cells.h"
 
 #include "biff_bytes.h"
-#include "sylk_date.h"
+#include "sheets/sylk_date.h"
 
 #include <array>
 #include <cstring>

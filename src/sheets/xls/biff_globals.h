@@ -5,7 +5,7 @@
 #include "biff_bytes.h"
 #include "biff_cells.h"
 #include "biff_strings.h"
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // the sheets of a workbook. Standard library only: the compound file around the stream is
 // opened elsewhere.
 
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #include "biff_sheet.h"
 
 #include "biff_cells.h"
+#include "sheets/sylk_number.h"
 #include "store/cp1251.h"
-#include "sylk_number.h"
 
 #include <optional>
 #include <string>

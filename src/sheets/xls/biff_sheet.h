@@ -3,7 +3,7 @@
 
 #include "biff_bytes.h"
 #include "biff_globals.h"
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <cstddef>
 

@@ -3,7 +3,7 @@
 // holds the workbook stream, our own reader reads the stream's records. Only this file and its
 // source know the library.
 
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <string_view>
 

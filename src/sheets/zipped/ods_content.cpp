@@ -1,8 +1,8 @@
 #include "ods_content.h"
 
+#include "sheets/sylk_date.h"
+#include "sheets/sylk_number.h"
 #include "store/cp1251.h"
-#include "sylk_date.h"
-#include "sylk_number.h"
 #include "xml_reader.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 // The cells of an OpenDocument spreadsheet as its content part (content.xml) writes them.
 
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <string_view>
 

@@ -2,7 +2,7 @@
 // Reading .ods workbooks (OpenDocument spreadsheets): their zip checked whole, then the cells of
 // their content part.
 
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <string_view>
 

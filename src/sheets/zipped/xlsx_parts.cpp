@@ -1,8 +1,8 @@
 #include "xlsx_parts.h"
 
+#include "sheets/sylk_date.h"
+#include "sheets/workbook_cells.h"
 #include "store/cp1251.h"
-#include "sylk_date.h"
-#include "workbook_cells.h"
 #include "xlsx_package.h"
 #include "zip_archive.h"
 

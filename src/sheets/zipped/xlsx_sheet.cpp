@@ -1,8 +1,8 @@
 #include "xlsx_sheet.h"
 
+#include "sheets/sylk_date.h"
+#include "sheets/sylk_number.h"
 #include "store/cp1251.h"
-#include "sylk_date.h"
-#include "sylk_number.h"
 #include "xlsx_package.h"
 #include "xlsx_parts.h"
 #include "xml_reader.h"

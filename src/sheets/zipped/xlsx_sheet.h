@@ -1,7 +1,7 @@
 #pragma once
 // The cells of one sheet of an .xlsx workbook, as they are written in its sheet part.
 
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <cstddef>
 #include <optional>

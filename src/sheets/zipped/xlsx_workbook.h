@@ -2,7 +2,7 @@
 // Reading .xlsx workbooks (Office Open XML, as Excel and spreadsheet libraries write them) with
 // the zip reader and libxml2.
 
-#include "workbook_cells.h"
+#include "sheets/workbook_cells.h"
 
 #include <string_view>
 

@@ -3,7 +3,7 @@
 // is longer than the report holds, names the documents that would show it cut, and is read to
 // screen readers as the field's description. Nothing stops the user: the value is stored whole.
 
-#include "reports/report_cuts.h"
+#include "reports/files/report_cuts.h"
 
 class QLabel;
 class QLineEdit;

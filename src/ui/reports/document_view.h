@@ -3,7 +3,7 @@
 // at the screen's real-size scale. Painting draws only the pages in sight, so scrolling a
 // long act of mutual offset stays quick.
 
-#include "documents/placed_document.h"
+#include "documents/page/placed_document.h"
 
 #include <QScrollArea>
 

@@ -5,7 +5,7 @@
 // Delete empties a cell. Tab after the last cell (Shift+Tab before the first) and Ctrl+Tab
 // leave the grid for the window's next (previous) control.
 
-#include "reports/report_values.h"
+#include "reports/values/report_values.h"
 #include "ui/widgets/catalogue_grid.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 // What the report list asks of the report window.
 
-#include "reports/report_list.h"
+#include "reports/files/report_list.h"
 
 namespace kestrelon {
 

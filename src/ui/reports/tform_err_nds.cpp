@@ -1,6 +1,6 @@
 #include "tform_err_nds.h"
 
-#include "reports/vat_question_view.h"
+#include "reports/computation/vat_question_view.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/qt_text.h"
 

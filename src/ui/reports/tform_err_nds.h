@@ -3,7 +3,7 @@
 // disagrees with the other amounts of its row: the typed values above, the expected ones
 // below, the wrong ones in red.
 
-#include "reports/manual_computation.h"
+#include "reports/computation/manual_computation.h"
 
 #include <QDialog>
 #include <array>

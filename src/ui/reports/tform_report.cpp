@@ -1,9 +1,9 @@
 #include "tform_report.h"
 
 #include "document_view.h"
+#include "documents/page/screen_scale.h"
 #include "documents/render/qt_text_metrics.h"
-#include "documents/screen_scale.h"
-#include "reports/report_scan.h"
+#include "reports/files/report_scan.h"
 #include "store/io_error.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/scrollable_body.h"

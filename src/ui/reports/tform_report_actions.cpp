@@ -2,8 +2,8 @@
 // back into view.
 
 #include "report_grid.h"
-#include "reports/report_messages.h"
-#include "reports/report_save.h"
+#include "reports/computation/report_messages.h"
+#include "reports/files/report_save.h"
 #include "store/io_error.h"
 #include "tform_change_rep.h"
 #include "tform_report.h"

@@ -2,8 +2,8 @@
 // "Get" over the register or the typed amounts, and the totals shown.
 
 #include "report_grid.h"
-#include "reports/manual_computation.h"
-#include "reports/slk_computation.h"
+#include "reports/computation/manual_computation.h"
+#include "reports/computation/slk_computation.h"
 #include "tform_err_nds.h"
 #include "tform_report.h"
 #include "ui/widgets/qt_text.h"

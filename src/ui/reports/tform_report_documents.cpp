@@ -3,7 +3,7 @@
 // saving it as PDF in the folder last chosen for that.
 
 #include "document_view.h"
-#include "documents/document_file_name.h"
+#include "documents/input/document_file_name.h"
 #include "documents/render/pdf_export.h"
 #include "documents/render/printing.h"
 #include "documents/render/qt_text_metrics.h"

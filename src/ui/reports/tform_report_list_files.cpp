@@ -3,11 +3,11 @@
 // folder it last copied with.
 
 #include "report_list_host.h"
-#include "reports/report_delete.h"
-#include "reports/report_files.h"
-#include "reports/report_list_messages.h"
-#include "reports/report_scan.h"
-#include "reports/report_sync.h"
+#include "reports/files/report_delete.h"
+#include "reports/files/report_files.h"
+#include "reports/files/report_list_messages.h"
+#include "reports/files/report_scan.h"
+#include "reports/files/report_sync.h"
 #include "store/folder_choice.h"
 #include "store/io_error.h"
 #include "tform23.h"

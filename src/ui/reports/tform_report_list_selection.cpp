@@ -1,7 +1,7 @@
 // The report list's selection: the row Open and Del act on, the totals of the selected
 // reports in the status bar and its menu that puts them on the clipboard.
 
-#include "reports/selection_sums.h"
+#include "reports/files/selection_sums.h"
 #include "tform_report_list.h"
 #include "ui/widgets/catalogue_grid.h"
 #include "ui/widgets/qt_text.h"

@@ -2,11 +2,11 @@
 // view-only states, the two modes, the fields of a new report and of a stored one opened.
 
 #include "report_grid.h"
-#include "reports/fill_report.h"
-#include "reports/number_fields.h"
-#include "reports/period.h"
-#include "reports/report_list.h"
-#include "reports/vat_rate.h"
+#include "reports/computation/vat_rate.h"
+#include "reports/files/fill_report.h"
+#include "reports/files/number_fields.h"
+#include "reports/files/report_list.h"
+#include "reports/values/period.h"
 #include "store/date_text.h"
 #include "tform_report.h"
 #include "ui/widgets/qt_text.h"

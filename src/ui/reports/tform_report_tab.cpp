@@ -3,7 +3,7 @@
 
 #include "named_list.h"
 #include "report_grid.h"
-#include "reports/period.h"
+#include "reports/values/period.h"
 #include "tform_report.h"
 #include "ui/widgets/qt_text.h"
 

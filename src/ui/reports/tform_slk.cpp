@@ -1,7 +1,7 @@
 #include "tform_slk.h"
 
-#include "reports/register_file.h"
-#include "reports/slk_import.h"
+#include "reports/register/register_file.h"
+#include "reports/register/slk_import.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/plain_text_memo.h"

@@ -6,7 +6,7 @@
 #include "catalogues/client_catalogue.h"
 #include "catalogues/firm_catalogue.h"
 #include "message_sink.h"
-#include "reports/report_workspace.h"
+#include "reports/files/report_workspace.h"
 #include "store/data_store.h"
 
 #include <QDate>

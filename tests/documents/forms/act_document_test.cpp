@@ -1,7 +1,7 @@
-#include "documents/act_document.h"
-#include "fake_metrics.h"
-#include "layout_dump.h"
-#include "sample_input.h"
+#include "documents/fake_metrics.h"
+#include "documents/forms/act_document.h"
+#include "documents/layout_dump.h"
+#include "documents/sample_input.h"
 #include "store/data_store.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "documents/act_document.h"
-#include "documents/document_input.h"
-#include "documents/invoice_document.h"
-#include "fake_metrics.h"
+#include "documents/fake_metrics.h"
+#include "documents/forms/act_document.h"
+#include "documents/forms/invoice_document.h"
+#include "documents/input/document_input.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // A text of the invoice or the act that is wider than its column wraps in it, and everything
 // below it on the form moves down by the extra lines; a document whose texts fit is unchanged.
 
-#include "documents/act_document.h"
-#include "documents/invoice_document.h"
-#include "fake_metrics.h"
-#include "sample_input.h"
+#include "documents/fake_metrics.h"
+#include "documents/forms/act_document.h"
+#include "documents/forms/invoice_document.h"
+#include "documents/sample_input.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

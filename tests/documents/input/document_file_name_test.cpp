@@ -1,7 +1,7 @@
 // The names a report's documents are saved and sent under.
 
-#include "documents/document_file_name.h"
-#include "sample_input.h"
+#include "documents/input/document_file_name.h"
+#include "documents/sample_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "documents/document_input.h"
+#include "documents/input/document_input.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // What the desktop's mail program is given for a report, and what is said when it fails.
 
-#include "documents/report_mail.h"
-#include "sample_input.h"
+#include "documents/input/report_mail.h"
+#include "documents/sample_input.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

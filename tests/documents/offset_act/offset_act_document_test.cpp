@@ -1,6 +1,6 @@
-#include "documents/offset_act_document.h"
+#include "documents/offset_act/offset_act_document.h"
 
-#include "layout_dump.h"
+#include "documents/layout_dump.h"
 #include "offset_act_sample.h"
 #include "store/cp1251.h"
 

@@ -1,7 +1,7 @@
 // An act of mutual offset over several sheets: each further sheet repeats the head of the
 // invoice table, and every sheet names the act and itself at its foot.
 
-#include "layout_dump.h"
+#include "documents/layout_dump.h"
 #include "offset_act_sample.h"
 
 #include <gtest/gtest.h>

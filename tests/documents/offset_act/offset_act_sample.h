@@ -2,9 +2,9 @@
 // The act of mutual offset as its layout tests lay it out: the measures of a page at 4 pixels
 // per millimetre with the fake metrics, a report's values, and ways to find where texts went.
 
-#include "documents/offset_act_document.h"
-#include "fake_metrics.h"
-#include "sample_input.h"
+#include "documents/fake_metrics.h"
+#include "documents/offset_act/offset_act_document.h"
+#include "documents/sample_input.h"
 #include "store/cp1251.h"
 
 #include <array>

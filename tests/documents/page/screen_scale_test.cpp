@@ -1,4 +1,4 @@
-#include "documents/screen_scale.h"
+#include "documents/page/screen_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "documents/amount_words.h"
+#include "documents/words/amount_words.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

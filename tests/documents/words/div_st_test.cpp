@@ -1,4 +1,4 @@
-#include "documents/div_st.h"
+#include "documents/words/div_st.h"
 
 #include <gtest/gtest.h>
 #include <string>

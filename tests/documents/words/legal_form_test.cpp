@@ -1,5 +1,5 @@
-#include "documents/legal_form.h"
-#include "documents/principal_name.h"
+#include "documents/input/principal_name.h"
+#include "documents/words/legal_form.h"
 #include "store/cp1251.h"
 #include "store/data_store.h"
 

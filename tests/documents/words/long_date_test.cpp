@@ -1,4 +1,4 @@
-#include "documents/long_date.h"
+#include "documents/words/long_date.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

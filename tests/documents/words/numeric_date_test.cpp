@@ -1,4 +1,4 @@
-#include "documents/numeric_date.h"
+#include "documents/words/numeric_date.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "documents/sentence_wrap.h"
-#include "fake_metrics.h"
+#include "documents/fake_metrics.h"
+#include "documents/words/sentence_wrap.h"
 
 #include <gtest/gtest.h>
 #include <string>

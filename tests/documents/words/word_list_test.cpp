@@ -1,4 +1,4 @@
-#include "documents/word_list.h"
+#include "documents/words/word_list.h"
 
 #include <gtest/gtest.h>
 

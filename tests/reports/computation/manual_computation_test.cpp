@@ -1,5 +1,5 @@
-#include "reports/manual_computation.h"
-#include "reports/money.h"
+#include "reports/computation/manual_computation.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Rules the report window shows: the next numbers in five-digit fields, the VAT question's
 // fields, and the remuneration a report can hold.
 
-#include "reports/number_fields.h"
-#include "reports/remuneration.h"
-#include "reports/vat_question_view.h"
+#include "reports/computation/remuneration.h"
+#include "reports/computation/vat_question_view.h"
+#include "reports/files/number_fields.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

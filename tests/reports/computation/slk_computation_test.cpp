@@ -1,4 +1,4 @@
-#include "reports/slk_computation.h"
+#include "reports/computation/slk_computation.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "reports/vat_rate.h"
+#include "reports/computation/vat_rate.h"
 
 #include <gtest/gtest.h>
 

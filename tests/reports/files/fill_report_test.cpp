@@ -1,4 +1,4 @@
-#include "reports/fill_report.h"
+#include "reports/files/fill_report.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "reports/fill_report.h"
-#include "reports/manual_grid.h"
-#include "reports/report_cuts.h"
+#include "reports/computation/manual_grid.h"
+#include "reports/files/fill_report.h"
+#include "reports/files/report_cuts.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

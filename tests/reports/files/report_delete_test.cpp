@@ -1,6 +1,6 @@
 #include "report_files_fixture.h"
-#include "reports/report_delete.h"
-#include "reports/report_scan.h"
+#include "reports/files/report_delete.h"
+#include "reports/files/report_scan.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

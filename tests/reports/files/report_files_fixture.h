@@ -2,10 +2,10 @@
 // Shared by the report file tests: report records built from a few numbers, written into a
 // test folder the way the program lays them out, and the data store a save needs.
 
-#include "reports/fill_report.h"
-#include "reports/report_list.h"
-#include "reports/report_record.h"
-#include "reports/report_values.h"
+#include "reports/files/fill_report.h"
+#include "reports/files/report_list.h"
+#include "reports/files/report_record.h"
+#include "reports/values/report_values.h"
 #include "store/cp1251.h"
 #include "store/data_store.h"
 #include "support/temp_folder.h"

@@ -1,5 +1,5 @@
-#include "reports/period.h"
-#include "reports/report_list_messages.h"
+#include "reports/files/report_list_messages.h"
+#include "reports/values/period.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

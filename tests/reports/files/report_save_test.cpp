@@ -1,7 +1,7 @@
 #include "report_files_fixture.h"
-#include "reports/report_files.h"
-#include "reports/report_save.h"
-#include "reports/report_scan.h"
+#include "reports/files/report_files.h"
+#include "reports/files/report_save.h"
+#include "reports/files/report_scan.h"
 
 #include <gtest/gtest.h>
 

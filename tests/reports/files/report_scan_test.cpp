@@ -1,5 +1,5 @@
 #include "report_files_fixture.h"
-#include "reports/report_scan.h"
+#include "reports/files/report_scan.h"
 #include "store/image_file.h"
 #include "store/io_error.h"
 

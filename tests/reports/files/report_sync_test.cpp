@@ -1,5 +1,5 @@
 #include "report_files_fixture.h"
-#include "reports/report_sync.h"
+#include "reports/files/report_sync.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "reports/selection_sums.h"
+#include "reports/files/selection_sums.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

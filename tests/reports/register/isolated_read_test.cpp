@@ -1,5 +1,5 @@
-#include "reports/isolated_read.h"
-#include "reports/register_file.h"
+#include "reports/register/register_file.h"
+#include "sheets/isolated_read.h"
 
 #include "store/cp1251.h"
 

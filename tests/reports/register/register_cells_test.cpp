@@ -1,4 +1,4 @@
-#include "reports/register_cells.h"
+#include "reports/register/register_cells.h"
 
 #include <gtest/gtest.h>
 

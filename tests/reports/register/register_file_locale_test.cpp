@@ -1,4 +1,4 @@
-#include "reports/register_file.h"
+#include "reports/register/register_file.h"
 
 #include "store/cp1251.h"
 

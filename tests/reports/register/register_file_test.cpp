@@ -1,11 +1,11 @@
 #include "register_fixture.h"
 
 #include "each_locale.h"
-#include "reports/csv_sheet.h"
-#include "reports/register_file.h"
-#include "reports/slk_import.h"
-#include "reports/sylk_number.h"
-#include "reports/workbook_cells.h"
+#include "reports/register/register_file.h"
+#include "reports/register/slk_import.h"
+#include "sheets/csv_sheet.h"
+#include "sheets/sylk_number.h"
+#include "sheets/workbook_cells.h"
 
 #include "store/cp1251.h"
 

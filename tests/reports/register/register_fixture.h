@@ -1,5 +1,5 @@
 #pragma once
-// The register files the file readers are tested on (tests/reports/register_files) and the
+// The register files the file readers are tested on (tests/reports/register/register_files) and the
 // text a paste of their sheet gives.
 
 #include <gtest/gtest.h>

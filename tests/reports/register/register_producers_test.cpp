@@ -1,8 +1,8 @@
 #include "each_locale.h"
 #include "register_fixture.h"
 
-#include "reports/register_file.h"
-#include "reports/slk_import.h"
+#include "reports/register/register_file.h"
+#include "reports/register/slk_import.h"
 
 #include "store/cp1251.h"
 

@@ -1,4 +1,4 @@
-#include "reports/slk_import.h"
+#include "reports/register/slk_import.h"
 
 #include "store/cp1251.h"
 

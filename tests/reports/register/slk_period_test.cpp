@@ -1,4 +1,4 @@
-#include "reports/slk_period.h"
+#include "reports/register/slk_period.h"
 
 #include "store/cp1251.h"
 

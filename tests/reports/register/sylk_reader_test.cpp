@@ -1,7 +1,7 @@
 #include "each_locale.h"
-#include "reports/slk_import.h"
-#include "reports/sylk_date.h"
-#include "reports/sylk_reader.h"
+#include "reports/register/slk_import.h"
+#include "sheets/sylk_date.h"
+#include "sheets/sylk_reader.h"
 
 #include "store/cp1251.h"
 

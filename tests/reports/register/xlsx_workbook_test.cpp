@@ -1,6 +1,6 @@
-#include "reports/register_file.h"
+#include "reports/register/register_file.h"
 
-#include "zip_test_writer.h"
+#include "sheets/zip_test_writer.h"
 
 #include "store/cp1251.h"
 

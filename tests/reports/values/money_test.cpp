@@ -1,4 +1,4 @@
-#include "reports/money.h"
+#include "reports/values/money.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "reports/period.h"
+#include "reports/values/period.h"
 #include "store/cp1251.h"
 
 #include <gtest/gtest.h>

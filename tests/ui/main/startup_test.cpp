@@ -1,4 +1,4 @@
-#include "reports/report_folder.h"
+#include "reports/files/report_folder.h"
 #include "sample_logo.h"
 #include "store/data_folder_lock.h"
 #include "support/temp_folder.h"

@@ -3,7 +3,7 @@
 // with its sums, opening, deleting, and the documents on their tabs.
 
 #include "report_windows.h"
-#include "reports/report_record.h"
+#include "reports/files/report_record.h"
 #include "ui/reports/document_view.h"
 #include "ui/reports/tform_report_list.h"
 #include "ui/reports/tform_slk.h"

@@ -4,8 +4,8 @@
 // comes, on the system's default printer. scripts/print-test.sh runs it against a private
 // print server and checks the paper and the job's name.
 
-#include "reports/fill_report.h"
-#include "reports/report_files.h"
+#include "reports/files/fill_report.h"
+#include "reports/files/report_files.h"
 #include "sample_report.h"
 #include "support/temp_folder.h"
 #include "ui/main/program_windows.h"

@@ -4,7 +4,7 @@
 // reader hears, what a click on a group does and what the grid's cells accept.
 
 #include "report_windows.h"
-#include "reports/report_files.h"
+#include "reports/files/report_files.h"
 #include "ui/reports/tform_slk.h"
 
 #include <QAccessible>

@@ -3,8 +3,8 @@
 // documents' outputs.
 
 #include "report_windows.h"
-#include "reports/report_files.h"
-#include "reports/report_scan.h"
+#include "reports/files/report_files.h"
+#include "reports/files/report_scan.h"
 #include "ui/reports/document_view.h"
 #include "ui/reports/tform_slk.h"
 

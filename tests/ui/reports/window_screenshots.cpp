@@ -3,7 +3,7 @@
 // texts. It is a looking aid, not a test; run it offscreen or under Xvfb.
 
 #include "report_windows.h"
-#include "reports/manual_computation.h"
+#include "reports/computation/manual_computation.h"
 #include "store/startup_load.h"
 #include "ui/reports/edo_details_dialog.h"
 #include "ui/reports/payment_details_dialog.h"
