@@ -3,5 +3,5 @@
 # in build/bin/ (or the bin/ folder of KESTRELON_BUILD_DIR), the folder of the executable.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh program
 exec "./${KESTRELON_BUILD_DIR:-build}/bin/kestrelon" "$@"

@@ -2,7 +2,12 @@
 # Builds Kestrelon and runs its test suite and package test inside a Debian 13 ("trixie") root,
 # as on a fresh Debian 13 machine: the same scripts/setup.sh installs what is missing there and
 # the same scripts/test.sh runs, building into build-debian13/. Fuzzing, the sanitizers and the
-# printing test are left to the host's own run (Debian 12).
+# printing test are left to the host's own run (Debian 12). What this leg proves is that the
+# program builds there without a warning, its suite passes and its package installs: it builds
+# optimized without debug information, which is quickest.
+#
+# `test-debian13.sh prepare` only makes the root and installs the packages into it (mostly a
+# wait on the network), so that CI can do it while the host builds.
 #
 # The root is made once with debootstrap and kept in /var/cache/kestrelon/debian13 (set
 # KESTRELON_DEBIAN13_ROOT to keep it elsewhere), so only the first run downloads it; the packages
@@ -10,6 +15,7 @@
 # mounts. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+what=${1:-test}
 source_dir=$(pwd)
 root=${KESTRELON_DEBIAN13_ROOT:-/var/cache/kestrelon/debian13}
 mirror=${KESTRELON_DEBIAN_MIRROR:-http://deb.debian.org/debian}
@@ -53,8 +59,17 @@ mount_into /sys --rbind /sys
 mount_into /dev --rbind /dev
 mount_into /src --bind "$source_dir"
 
-chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/bin:/usr/bin:/usr/sbin:/bin:/sbin \
-    LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
-    KESTRELON_BUILD_DIR=build-debian13 KESTRELON_SUITE_ONLY=1 \
-    bash -c 'cd /src && ./scripts/test.sh'
+in_root() {
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/bin:/usr/bin:/usr/sbin:/bin:/sbin \
+        LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
+        KESTRELON_BUILD_DIR=build-debian13 KESTRELON_SUITE_ONLY=1 KESTRELON_BUILD_TYPE=Release \
+        KESTRELON_CMAKE_ARGS=-DCMAKE_CXX_FLAGS_RELEASE=-O2 \
+        bash -c "cd /src && $1"
+}
+if [ "$what" = prepare ]; then
+    in_root './scripts/setup.sh packages'
+    echo "test-debian13: the root has its packages (Debian $(cat "$root/etc/debian_version"))"
+    exit 0
+fi
+in_root ./scripts/test.sh
 echo "test-debian13: the suite and the package test passed on Debian $(cat "$root/etc/debian_version")"

@@ -29,7 +29,7 @@ std::span<const std::string> fieldsOf(const SylkRecord& record) {
 // A reading step's outcome: nullopt goes on, a text is what is wrong with the line.
 using Problem = std::optional<std::string>;
 
-std::string quoted(std::string_view field) {
+std::string inQuotes(std::string_view field) {
     const std::string_view shown = field.substr(0, kMaxQuotedField);
     return "\"" + std::string(shown) + (shown.size() < field.size() ? "...\"" : "\"");
 }
@@ -93,14 +93,14 @@ private:
         if (field[0] == 'X') {
             const std::optional<int> x = positiveNumber(field.substr(1), kMaxColumn);
             if (!x) {
-                return "неверный номер столбца "_cp + quoted(field) + " (столбцы от 1 до "_cp +
+                return "неверный номер столбца "_cp + inQuotes(field) + " (столбцы от 1 до "_cp +
                        std::to_string(kMaxColumn) + ")";
             }
             x_ = *x;
         } else {
             const std::optional<int> y = positiveNumber(field.substr(1), kMaxRow);
             if (!y) {
-                return "неверный номер строки "_cp + quoted(field) + " (строки от 1 до "_cp +
+                return "неверный номер строки "_cp + inQuotes(field) + " (строки от 1 до "_cp +
                        std::to_string(kMaxRow) + ")";
             }
             y_ = *y;
@@ -124,7 +124,7 @@ private:
         }
         std::optional<SheetCell> cell = cellValue(value);
         if (!cell) {
-            return "неверное значение ячейки "_cp + quoted("K" + std::string(value)) +
+            return "неверное значение ячейки "_cp + inQuotes("K" + std::string(value)) +
                    ": не число и не текст в кавычках"_cp;
         }
         book_.setCell(sheet_, x_, y_, std::move(*cell));

@@ -5,15 +5,15 @@
 namespace kestrelon::messages {
 namespace {
 
-std::string quoted(std::string_view text) {
+std::string inGuillemets(std::string_view text) {
     return "«"_cp + std::string(text) + "»"_cp;
 }
 
 std::string amountProblem(std::string_view text, AmountError error) {
     if (error == AmountError::TooLarge) {
-        return "сумма "_cp + quoted(text) + " больше 21474836 руб."_cp;
+        return "сумма "_cp + inGuillemets(text) + " больше 21474836 руб."_cp;
     }
-    return "неверная сумма "_cp + quoted(text) + "."_cp;
+    return "неверная сумма "_cp + inGuillemets(text) + "."_cp;
 }
 
 } // namespace
@@ -32,7 +32,7 @@ std::string columnCaption(AmountColumn column) {
 
 std::string badCell(std::size_t row, AmountColumn column, std::string_view text,
                     AmountError error) {
-    return "Строка "_cp + std::to_string(row) + ", столбец "_cp + quoted(columnCaption(column)) +
+    return "Строка "_cp + std::to_string(row) + ", столбец "_cp + inGuillemets(columnCaption(column)) +
            ": "_cp + amountProblem(text, error) + " Расчет не выполнен."_cp;
 }
 
@@ -41,7 +41,7 @@ std::string badRemuneration(std::string_view text, AmountError error) {
 }
 
 std::string remunerationTooLong(std::string_view text) {
-    return "Вознаграждение "_cp + quoted(text) + " длиннее "_cp +
+    return "Вознаграждение "_cp + inGuillemets(text) + " длиннее "_cp +
            std::to_string(kMaxAmountTextLength) +
            " знаков и не поместится в отчет. Расчет не выполнен."_cp;
 }
@@ -52,12 +52,12 @@ std::string conversionOutOfRange(std::size_t row) {
 }
 
 std::string totalTooLarge(AmountColumn column) {
-    return "Итог по столбцу "_cp + quoted(columnCaption(column)) +
+    return "Итог по столбцу "_cp + inGuillemets(columnCaption(column)) +
            " больше 9999999.99 руб. и не помещается в отчет. Расчет не выполнен."_cp;
 }
 
 std::string amountTooLargeForReport(std::size_t row, AmountColumn column) {
-    return "Строка "_cp + std::to_string(row) + ", столбец "_cp + quoted(columnCaption(column)) +
+    return "Строка "_cp + std::to_string(row) + ", столбец "_cp + inGuillemets(columnCaption(column)) +
            ": сумма больше 9999999.99 руб. не помещается в отчет. Расчет не выполнен."_cp;
 }
 

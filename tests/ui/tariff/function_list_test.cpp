@@ -78,7 +78,7 @@ TEST_F(FunctionList, TheSixteenthAddTurnsAddOffAndADeletionOn) {
     EXPECT_EQ(store->FunctionCount, 16);
     EXPECT_FALSE(button(*editor, "SpeedButton2")->isEnabled());
 
-    whenModal(QStringLiteral("FormFunc"), [this](QDialog& dialog) {
+    whenModal(QStringLiteral("FormFunc"), [](QDialog& dialog) {
         whenModal(QStringLiteral("FormDelFunc"),
                   [](QDialog& question) { click(question, QStringLiteral("ButtonYes")); });
         click(dialog, QStringLiteral("SpeedButton2"));
