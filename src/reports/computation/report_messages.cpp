@@ -32,8 +32,9 @@ std::string columnCaption(AmountColumn column) {
 
 std::string badCell(std::size_t row, AmountColumn column, std::string_view text,
                     AmountError error) {
-    return "Строка "_cp + std::to_string(row) + ", столбец "_cp + inGuillemets(columnCaption(column)) +
-           ": "_cp + amountProblem(text, error) + " Расчет не выполнен."_cp;
+    return "Строка "_cp + std::to_string(row) + ", столбец "_cp +
+           inGuillemets(columnCaption(column)) + ": "_cp + amountProblem(text, error) +
+           " Расчет не выполнен."_cp;
 }
 
 std::string badRemuneration(std::string_view text, AmountError error) {
@@ -57,7 +58,8 @@ std::string totalTooLarge(AmountColumn column) {
 }
 
 std::string amountTooLargeForReport(std::size_t row, AmountColumn column) {
-    return "Строка "_cp + std::to_string(row) + ", столбец "_cp + inGuillemets(columnCaption(column)) +
+    return "Строка "_cp + std::to_string(row) + ", столбец "_cp +
+           inGuillemets(columnCaption(column)) +
            ": сумма больше 9999999.99 руб. не помещается в отчет. Расчет не выполнен."_cp;
 }
 
