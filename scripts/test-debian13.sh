@@ -48,6 +48,8 @@ unmount_all() {
     done
 }
 trap unmount_all EXIT
+# CI stops a preparation that is no longer needed with TERM: the root is still unmounted.
+trap 'exit 1' INT TERM
 mount_into() { # mount_into TARGET mount-arguments...
     local target=$root$1
     shift
