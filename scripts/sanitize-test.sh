@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 . scripts/lib/headless.sh
 
 sanitizer_build
-ctest --test-dir build-asan --output-on-failure -j "$(($(nproc) * 2))"
+ctest --test-dir build-asan --output-on-failure -j "$ctest_jobs"

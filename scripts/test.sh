@@ -21,8 +21,7 @@ digest=$(tree_digest)
 ./scripts/check-core-layers.sh
 ./scripts/check-ui-layers.sh
 suite_started=$SECONDS
-# Most tests wait on timers and child processes: twice as many at once as processors.
-ctest --test-dir "$build" --output-on-failure -j "$(($(nproc) * 2))"
+ctest --test-dir "$build" --output-on-failure -j "$ctest_jobs"
 echo "== suite: passed in $((SECONDS - suite_started)) s"
 if [ "${KESTRELON_SUITE_ONLY:-}" != 1 ]; then
     run_leg sanitizers ./scripts/sanitize-test.sh

@@ -6,3 +6,5 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "${XDG_RUNTIME_DIR}" ]; then
     export XDG_RUNTIME_DIR
 fi
 chmod 0700 "$XDG_RUNTIME_DIR"
+# Most tests wait on timers and child processes: twice as many at once as processors.
+ctest_jobs=$(($(nproc) * 2))
