@@ -1,7 +1,7 @@
 // The principal's register, pasted or read from a file: whatever the text, the import keeps
 // to its capacity and every imported amount is the value its own text reads as.
 #include "fuzz_check.h"
-#include "reports/register/slk_import.h"
+#include "reports/register/import_summary.h"
 #include "reports/values/money.h"
 
 using namespace kestrelon;
@@ -29,8 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "skipped lines are told once each, in order, with a reason");
         lastSkipped = skipped.lineNumber;
     }
-    require(importSummary(result).empty() == (set.empty() && result.skipped.empty()),
+    require(importSummary(result, Period{}).empty() == (set.empty() && result.skipped.empty()),
             "every import that read or skipped a line says so");
+    require(result.rowLines.size() == set.count(), "every row knows its line");
+    require(result.refused == set.empty() || !result.messages.empty(),
+            "an import with rows is refused only with a message");
     for (const InvoiceRow& row : set.rows) {
         requireAmount(row.AmountText, row.AmountKop);
         requireAmount(row.VatText, row.VatKop);

@@ -1,5 +1,6 @@
 #include "firm_catalogue.h"
 
+#include "contract_parties.h"
 #include "selection_after_removal.h"
 #include "store/cp1251.h"
 #include "store/slot_table.h"
@@ -86,9 +87,17 @@ void commitNewFirm(DataStore& store, FirmSelection& selection) {
     store.SaveFileFirm();
 }
 
-void commitEditedFirm(DataStore& store) {
+void commitEditedFirm(DataStore& store, std::size_t slot, const ShortStr<12>& innBefore) {
+    // A corrected INN must not leave the agent contract naming an organization that is gone.
+    const PartiesFollowed followed = followInnChange(store, slot, innBefore);
     store.refreshFirmIndexes();
     store.SaveFileFirm();
+    if (followed.principal) {
+        store.SaveFilePrincipal();
+    }
+    if (followed.agent) {
+        store.SaveFileAgent();
+    }
 }
 
 std::optional<std::string> firstContractReferring(const DataStore& store, std::size_t slot) {

@@ -40,8 +40,10 @@ FirmRecord* clearNewFirmSlot(DataStore& store);
 // After the card stored a new organization in slot FirmCount: counts it, selects it, finds
 // the derived indexes again and saves "Firms".
 void commitNewFirm(DataStore& store, FirmSelection& selection);
-// After the card changed the selected organization: indexes, then "Firms".
-void commitEditedFirm(DataStore& store);
+// After the card changed the organization in `slot`, whose INN was `innBefore`: the agent
+// contract and the principal's choice follow a corrected INN, the indexes are found again, and
+// "Firms" is saved, then "Principal" and "Agent" when they followed.
+void commitEditedFirm(DataStore& store, std::size_t slot, const ShortStr<12>& innBefore);
 
 // The number of the first client contract (in table order) whose FirmInn is the INN of the
 // organization in `slot`, if any.

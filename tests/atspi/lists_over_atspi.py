@@ -521,7 +521,7 @@ def report_window(bus, report):
     text = bus.named(slk, "TEXT", "Реестр счетов")
     text.queryEditableText().setTextContents(REGISTER)
     bus.press(slk, "OK")
-    bus.close_message("Загружено строк реестра: 1.")
+    bus.close_message("Загружено строк реестра: 1 — реестр за Март 2013")
     bus.wait("the import dialog to close", lambda: bus.window("FormSlk") is None)
     checked(bus, report, "after a register import", period_checks(bus, window, 2, 2013))
 

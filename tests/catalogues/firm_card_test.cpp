@@ -1,6 +1,7 @@
 #include "catalogue_fixture.h"
 
 #include "catalogues/bank_fields.h"
+#include "catalogues/stored_text.h"
 
 namespace kestrelon::test {
 namespace {
@@ -92,7 +93,7 @@ TEST_F(CatalogueTest, EditedInnMovesTheDerivedIndexesAndIsSaved) {
     card.Inn = PrincipalInn;
     writeFirmCard(store->Firms[0], card);
     store->Firms[1].Inn = "9999";
-    commitEditedFirm(*store);
+    commitEditedFirm(*store, 0, asStored<12>("7701"));
 
     EXPECT_EQ(store->PrincipalFirmIndex, 0);
     EXPECT_EQ(store->AgentFirmIndex, -1);

@@ -2,6 +2,8 @@
 // gives them, and the desktop's mail program (a stand-in on PATH) called with them.
 
 #include "sample_report.h"
+#include "store/cp1251.h"
+#include "store/data_store.h"
 #include "support/mail_stand_in.h"
 #include "support/temp_folder.h"
 
@@ -50,6 +52,42 @@ TEST(ExporterMail, TheMailProgramGetsTheSubjectAndTheThreeWholeDocumentsInOrder)
     EXPECT_EQ(QDir(QString::fromStdString(out)).entryList(QDir::Files).size(), 3);
 }
 
+TEST(ExporterMail, ThePrincipalsCardNamesTheRecipientAsInTheWindow) {
+    // The principal's card in the data folder, the report's own folder unless one is given.
+    auto store = std::make_unique<DataStore>();
+    FirmRecord& principal = store->Firms[0];
+    principal.Name = "ПАО \"Связь\""_cp;
+    principal.Inn = "7707083893";
+    principal.Email = "reports@svyaz.example; Бухгалтерия <buh@svyaz.example>"_cp;
+    store->PrincipalChoice = principal.Inn;
+    test::TempFolder folder;
+    folder.writeFile("r.rep", test::reportFileBytes(*test::sampleReport()));
+    const std::string data = folder.path() + "data/";
+    QDir().mkpath(QString::fromStdString(data));
+    store->DataFolder = data;
+    store->SaveFileFirm();
+    store->SaveFilePrincipal();
+    const std::vector<std::string> addresses = {"reports@svyaz.example", "buh@svyaz.example"};
+    struct Case {
+        const char* name;
+        QStringList args;
+        std::vector<std::string> recipients;
+    };
+    const std::vector<Case> cases = {
+        {"--data-folder", {"--mail", "r.rep", "out", "--data-folder", "data"}, addresses},
+        {"the report's folder without a catalogue", {"--mail", "r.rep", "out2"}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::MailStandIn mail;
+        const ExporterRun run = runExporter(c.args, folder.path());
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::vector<std::string> args = mail.arguments();
+        ASSERT_GE(args.size(), 9u);
+        EXPECT_EQ(std::vector<std::string>(args.begin() + 9, args.end()), c.recipients);
+    }
+}
+
 TEST(ExporterMail, WithoutAWorkingMailProgramItSaysWhyAndWhereAndTheDocumentsStay) {
     const struct {
         const char* name;
@@ -88,7 +126,9 @@ TEST(ExporterMail, AReportItCannotUseCallsNoMailProgram) {
     EXPECT_FALSE(mail.ran());
     const ExporterRun usage = runExporter({"--mail", "r.rep"}, folder.path());
     EXPECT_EQ(usage.exitCode, 2);
-    EXPECT_NE(usage.err.find("kestrelon-export --mail REPORT.rep OUT_FOLDER"), std::string::npos);
+    EXPECT_NE(usage.err.find("--mail expects a report file and an output folder"),
+              std::string::npos)
+        << usage.err;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "command_options.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace kestrelon {
 
@@ -31,6 +32,16 @@ std::optional<CommandOptions> parseCommandOptions(const std::vector<std::string>
         return refuse(expected);
     }
     return parsed;
+}
+
+std::string dataFolderFor(const std::optional<std::string>& given, const std::string& report) {
+    const std::filesystem::path folder =
+        given ? std::filesystem::path(*given) : std::filesystem::absolute(report).parent_path();
+    std::string path = folder.string();
+    if (path.empty() || path.back() != '/') {
+        path += '/';
+    }
+    return path;
 }
 
 } // namespace kestrelon

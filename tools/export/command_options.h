@@ -27,4 +27,8 @@ std::optional<CommandOptions> parseCommandOptions(const std::vector<std::string>
                                                   std::size_t positionalCount,
                                                   const std::string& expected, std::ostream& err);
 
+// The data folder of a command, with its trailing "/": the one given with --data-folder, else
+// the report's own folder, where the program saves it.
+std::string dataFolderFor(const std::optional<std::string>& given, const std::string& report);
+
 } // namespace kestrelon

@@ -33,18 +33,6 @@ std::optional<EdoArguments> parse(const std::vector<std::string>& args, std::ost
                         options->value("--recipient-id"), options->value("--signer")};
 }
 
-// The data folder: the one given, else the report's own folder, where the program saves it.
-std::string dataFolderOf(const EdoArguments& args) {
-    const std::filesystem::path folder = args.dataFolder
-                                             ? std::filesystem::path(*args.dataFolder)
-                                             : std::filesystem::absolute(args.report).parent_path();
-    std::string path = folder.string();
-    if (path.empty() || path.back() != '/') {
-        path += '/';
-    }
-    return path;
-}
-
 } // namespace
 
 int runEdoExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -57,7 +45,7 @@ int runEdoExport(const std::vector<std::string>& args, std::ostream& out, std::o
         return kExportFailed;
     }
     const DocumentInput input = documentInputFromReport(*record);
-    const std::string dataFolder = dataFolderOf(*parsed);
+    const std::string dataFolder = dataFolderFor(parsed->dataFolder, parsed->report);
     auto store = std::make_unique<DataStore>();
     EdoBook book;
     try {

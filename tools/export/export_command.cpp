@@ -1,11 +1,16 @@
 #include "export_command.h"
 
+#include "command_options.h"
 #include "edo_command.h"
 #include "payment_command.h"
 
+#include "documents/input/report_mail.h"
 #include "documents/render/mail_program.h"
 #include "documents/render/report_pdfs.h"
 #include "report_file.h"
+#include "store/image_file.h"
+#include "store/io_error.h"
+#include "store/slot_table.h"
 
 #include <QDir>
 #include <filesystem>
@@ -17,7 +22,7 @@ namespace {
 
 constexpr const char* kUsage =
     R"(Usage: kestrelon-export REPORT.rep OUT_FOLDER
-       kestrelon-export --mail REPORT.rep OUT_FOLDER
+       kestrelon-export --mail REPORT.rep OUT_FOLDER [--data-folder DIR]
        kestrelon-export --edo REPORT.rep OUT_FOLDER [--data-folder DIR]
                         [--sender-id ID] [--recipient-id ID] [--signer "SURNAME NAME PATRONYMIC"]
        kestrelon-export --payment REPORT.rep OUT_FILE [--number N] [--date DD.MM.YYYY]
@@ -41,9 +46,12 @@ With --mail the three files are named as the report window names them, e.g.
 with them attached to a new message, as the report window's "Отправить" does:
 
   xdg-email --utf8 --subject "Отчет агента за Март 2013, акт зачета № 5"
-            --attach FILE1 --attach FILE2 --attach FILE3
+            --attach FILE1 --attach FILE2 --attach FILE3 [ADDRESS]
 
-The recipient is chosen in the mail program. When xdg-email is missing or fails,
+The ADDRESS is the E-mail of the principal's organization card in the data
+folder (the one given with --data-folder, else the report's own folder), as
+the window passes it; without one the recipient is chosen in the mail
+program. When xdg-email is missing or fails,
 the reason and the folder are written to standard error; the files stay there,
 to be attached by hand.
 
@@ -96,13 +104,32 @@ bool makeFolder(const std::filesystem::path& folder, std::ostream& err) {
     return true;
 }
 
+// The addresses the window's "Отправить" passes: the principal's card's e-mail in the data
+// folder. A catalogue that cannot be read leaves the recipient to the mail program, said.
+std::vector<std::string> principalRecipients(const std::string& dataFolder, std::ostream& err) {
+    auto store = std::make_unique<DataStore>();
+    store->DataFolder = dataFolder;
+    try {
+        loadImage(dataFolder, files::kFirms, store->Firms);
+        store->FirmCount = countSlots(store->Firms);
+        loadImage(dataFolder, files::kPrincipal, store->PrincipalChoice);
+    } catch (const IoError& error) {
+        err << "kestrelon-export: " << dataFolder << ": " << error.message()
+            << "; the recipient is left to the mail program\n";
+        return {};
+    }
+    store->refreshFirmIndexes();
+    return mailRecipients(principalEmail(*store));
+}
+
 int mailDocuments(const DocumentInput& input, const WrittenPdfs& written, const QString& folder,
-                  std::ostream& err) {
+                  const std::vector<std::string>& recipients, std::ostream& err) {
     std::vector<std::string> files;
     for (const QString& path : written.paths) {
         files.push_back(path.toStdString());
     }
-    const MailOutcome outcome = runMailProgram(mailArguments(mailSubject(input), files));
+    const MailOutcome outcome =
+        runMailProgram(mailArguments(mailSubject(input), files, recipients));
     if (outcome) {
         err << "kestrelon-export: " << mailFailureReason(*outcome, folder.toStdString()) << "\n";
         return kExportMailFailed;
@@ -124,17 +151,27 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return runEdoExport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
     const bool mail = !args.empty() && args[0] == "--mail";
-    const std::size_t first = mail ? 1 : 0;
-    if (args.size() != first + 2) {
+    std::vector<std::string> positional = args;
+    std::optional<std::string> dataFolder;
+    if (mail) {
+        const auto options = parseCommandOptions(
+            std::vector<std::string>(args.begin() + 1, args.end()), {"--data-folder"}, 2,
+            "--mail expects a report file and an output folder", err);
+        if (!options) {
+            return kExportUsage;
+        }
+        positional = options->positional;
+        dataFolder = options->value("--data-folder");
+    } else if (args.size() != 2) {
         err << "kestrelon-export: expected a report file and an output folder\n\n" << kUsage;
         return kExportUsage;
     }
     auto record = std::make_unique<ReportRecord>();
-    if (const auto problem = readReportFile(args[first], *record)) {
+    if (const auto problem = readReportFile(positional[0], *record)) {
         err << "kestrelon-export: " << *problem << "\n";
         return kExportFailed;
     }
-    const std::filesystem::path folder(args[first + 1]);
+    const std::filesystem::path folder(positional[1]);
     if (!makeFolder(folder, err)) {
         return kExportFailed;
     }
@@ -147,7 +184,12 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << "kestrelon-export: " << written.result.error.toStdString() << "\n";
         return kExportFailed;
     }
-    return mail ? mailDocuments(input, written, outFolder, err) : kExportOk;
+    if (!mail) {
+        return kExportOk;
+    }
+    const std::vector<std::string> recipients =
+        principalRecipients(dataFolderFor(dataFolder, positional[0]), err);
+    return mailDocuments(input, written, outFolder, recipients, err);
 }
 
 } // namespace kestrelon

@@ -35,6 +35,18 @@ DocumentFirm storedFirm(const FirmBlock& b) {
                         b.BankShortName.empty() ? b.BankFullName.str() : b.BankShortName.str()};
 }
 
+// The act's line under its service, the same for a report being made and a stored one: the
+// contract number and the report month ("12345678  (за Ноябрь 2026 г.)"). A stored period
+// outside the lists gives the number alone.
+std::string actContractReference(const std::string& contractNo, const Period& period) {
+    const std::string month = monthName(period.month);
+    const std::string year = yearText(period.year);
+    if (month.empty() || year.empty()) {
+        return contractNo;
+    }
+    return contractNo + "  (за "_cp + month + " " + year + " г.)"_cp;
+}
+
 } // namespace
 
 DocumentInput documentInputFromReport(const ReportRecord& r) {
@@ -52,8 +64,8 @@ DocumentInput documentInputFromReport(const ReportRecord& r) {
     in.toPrincipal = r.ToPrincipal.str();
     in.vatTotal = r.VatTotal.str();
     in.contractNo = r.AgentContractNo.str();
-    in.actContractReference = in.contractNo;
     in.period = Period{r.PeriodMonth, r.PeriodYear};
+    in.actContractReference = actContractReference(in.contractNo, in.period);
     in.director = r.AgentDirector.str();
     in.chiefSigns = r.ChiefSigns == 1;
     in.signingAccountant = in.chiefSigns ? r.AgentChiefAccountant.str() : r.AgentAccountant.str();
@@ -85,8 +97,7 @@ DocumentInput documentInputFromLive(const ReportValues& w, const DataStore& stor
     const AgentRecord& a = store.Agent;
     in.contractNo = a.ContractNo.str();
     in.period = w.period;
-    in.actContractReference = in.contractNo + "  (за "_cp + monthName(w.period.month) + " " +
-                              yearText(w.period.year) + " г.)"_cp;
+    in.actContractReference = actContractReference(in.contractNo, in.period);
     in.director = a.AgentDirector.str();
     in.chiefSigns = a.SignerIsAccountant == 0;
     in.signingAccountant = in.chiefSigns ? a.AgentChiefAccountant.str() : a.AgentAccountant.str();

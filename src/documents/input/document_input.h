@@ -48,7 +48,7 @@ struct DocumentInput {
     std::string vatTotal;
 
     std::string contractNo;           // the agent contract number
-    std::string actContractReference; // the act's line under the service: with the period live
+    std::string actContractReference; // the act's line under the service, with the period
     Period period;
 
     std::string director;

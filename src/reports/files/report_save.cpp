@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace kestrelon {
 namespace {
@@ -37,11 +38,34 @@ std::string periodWords(const ReportListEntry& e) {
     return e.OffsetActNo.str() + " за "_cp + e.MonthName + " " + e.YearText + " г."_cp;
 }
 
+// The stored reports of the period, in list order.
+std::vector<const ReportListEntry*> reportsOfPeriod(const ReportList& list, const Period& period) {
+    std::vector<const ReportListEntry*> found;
+    for (const ReportListEntry& e : list.entries) {
+        if (e.PeriodMonth == period.month && e.PeriodYear == period.year) {
+            found.push_back(&e);
+        }
+    }
+    return found;
+}
+
+std::string secondReportQuestion(const std::vector<const ReportListEntry*>& stored,
+                                 const Period& period) {
+    std::string question =
+        "За "_cp + monthName(period.month) + " " + yearText(period.year) + " г. уже есть отчет:"_cp;
+    for (const ReportListEntry* e : stored) {
+        question +=
+            "\n" + "акт зачета № "_cp + e->OffsetActNo.str() + ", файл «"_cp + e->FileName + "»"_cp;
+    }
+    return question + "\n" + "Сохранить еще один отчет за этот месяц?"_cp;
+}
+
 } // namespace
 
 ReportSaveResult SaveReportWithChecks(const ReportValues& values, const RowSet& rows,
                                       const DataStore& store, ReportRecord& record,
-                                      ReportList& list, const AskReplace& askReplace) {
+                                      ReportList& list, const AskReplace& askReplace,
+                                      const AskSecondReport& askSecond) {
     // Rows past what a report file holds would be lost without a word.
     if (rows.count() > ReportRecord::kMaxRows) {
         return refused(Outcome::TooManyRows, "Строк в отчете: "_cp + std::to_string(rows.count()) +
@@ -76,6 +100,12 @@ ReportSaveResult SaveReportWithChecks(const ReportValues& values, const RowSet& 
     if (list.full()) {
         return refused(Outcome::LimitReached,
                        "Может быть сохранено только 64 отчета в этой версии программы."_cp);
+    }
+    // A month is reported once; a second report is most often the same register loaded again.
+    if (const auto stored = reportsOfPeriod(list, values.period); !stored.empty()) {
+        if (!askSecond || !askSecond(secondReportQuestion(stored, values.period))) {
+            return refused(Outcome::NotSecond, {});
+        }
     }
     return fillAndSave(values, rows, store, record, list, Outcome::Saved);
 }

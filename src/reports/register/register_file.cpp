@@ -12,6 +12,8 @@
 #include "sheets/zipped/zip_workbook.h"
 #include "store/cp1251.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 
 namespace kestrelon {
@@ -38,6 +40,29 @@ SheetText fromBook(const WorkbookCells& book, std::string_view fileName) {
     return naming(book.registerText(), fileName);
 }
 
+// ".xlsx" or ".ods" when the name ends so (in either case): such a file is a zip archive.
+std::string_view zippedBookExtension(std::string_view fileName) {
+    for (std::string_view extension : {std::string_view(".xlsx"), std::string_view(".ods")}) {
+        if (fileName.size() >= extension.size() &&
+            std::equal(
+                extension.begin(), extension.end(),
+                fileName.end() - static_cast<std::ptrdiff_t>(extension.size()),
+                [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); })) {
+            return extension;
+        }
+    }
+    return {};
+}
+
+// A file read without a fault may still hold nothing: an empty text area would then take the
+// place of a register pasted there before.
+SheetText withCells(SheetText read, std::string_view fileName) {
+    if (read.ok() && read.text.find_first_not_of("\t\r\n ") == std::string::npos) {
+        return {{}, aboutFile(fileName, "в файле нет ни одной заполненной ячейки"_cp)};
+    }
+    return read;
+}
+
 bool isSylk(std::string_view fileBytes) {
     if (fileBytes.starts_with(kUtf8ByteOrderMark)) {
         fileBytes.remove_prefix(kUtf8ByteOrderMark.size());
@@ -56,6 +81,9 @@ SheetText registerTextFromFile(std::string_view fileBytes, std::string_view file
     if (fileBytes.size() > kMaxRegisterFileBytes) {
         return {{}, registerFileTooLarge(fileName)};
     }
+    if (fileBytes.empty()) {
+        return {{}, aboutFile(fileName, "файл пуст (0 байт)"_cp)};
+    }
     WorkbookCells book;
     if (fileBytes.starts_with(kZipSignature)) {
         const ZipWorkbook kind = zipWorkbookKind(fileBytes);
@@ -70,7 +98,7 @@ SheetText registerTextFromFile(std::string_view fileBytes, std::string_view file
         } else {
             readXlsxWorkbook(fileBytes, book);
         }
-        return fromBook(book, fileName);
+        return withCells(fromBook(book, fileName), fileName);
     }
     if (fileBytes.starts_with(kCompoundFileSignature)) {
         if (fileBytes.find(kEncryptedPackage) != std::string_view::npos) {
@@ -78,10 +106,18 @@ SheetText registerTextFromFile(std::string_view fileBytes, std::string_view file
         } else {
             readXlsWorkbook(fileBytes, book);
         }
-        return fromBook(book, fileName);
+        return withCells(fromBook(book, fileName), fileName);
+    }
+    // Anything else is read as text, which a book by its name is not: read so, a damaged or
+    // misnamed book would give lines of noise, or nothing, without a word.
+    if (const std::string_view extension = zippedBookExtension(fileName); !extension.empty()) {
+        return {{},
+                aboutFile(fileName, "по имени это книга "_cp + std::string(extension) +
+                                        ", но это не книга (нет архива zip внутри): "
+                                        "файл поврежден или это текст под чужим именем"_cp)};
     }
     if (isSylk(fileBytes)) {
-        return naming(registerTextFromSylk(fileBytes), fileName);
+        return withCells(naming(registerTextFromSylk(fileBytes), fileName), fileName);
     }
     if (!looksLikeText(fileBytes)) {
         return {{},
@@ -89,7 +125,7 @@ SheetText registerTextFromFile(std::string_view fileBytes, std::string_view file
                                     ".xls, .ods или .csv"_cp)};
     }
     readCsv(fileBytes, book);
-    return fromBook(book, fileName);
+    return withCells(fromBook(book, fileName), fileName);
 }
 
 SheetText registerTextInChildProcess(std::string_view fileBytes, std::string_view fileName) {

@@ -18,6 +18,8 @@ using Stop = std::optional<std::string>;
 
 // A one-cell line is a note to skip unless it has the title's four words; a title for our
 // contract is passed, any other title ends the reading.
+// A title that stops with a message is another contract's, or there is no contract to check it
+// against.
 Stop readTitle(const std::string& cell, std::string_view agentContractNo) {
     static constexpr std::array<std::string_view, 3> kTitleWords = {"Invoices", "register", "for"};
     const auto words = splitCells(cell, ' ');
@@ -31,7 +33,9 @@ Stop readTitle(const std::string& cell, std::string_view agentContractNo) {
         return "Введите номер агентского договора"_cp;
     }
     if ((*words)[3] != agentContractNo) {
-        return "Номер агентского договора не совпадает с загруженными данными"_cp;
+        return "Номер агентского договора не совпадает с загруженными данными: в реестре — «"_cp +
+               (*words)[3] + "», в карточке агентского договора — «"_cp +
+               std::string(agentContractNo) + "»."_cp;
     }
     return std::nullopt;
 }
@@ -49,7 +53,8 @@ std::string_view nextLine(std::string_view text, std::size_t& pos) {
 
 // Adds the row of a valid data line, unless the rows are full or an amount gives no value.
 Stop storeRow(const std::vector<std::string>& cells, std::size_t lineNumber,
-              std::vector<InvoiceRow>& rows) {
+              SlkImportResult& result) {
+    std::vector<InvoiceRow>& rows = result.rows.rows;
     if (rows.size() == RowSet::kCapacity) {
         return "Число строк больше "_cp + std::to_string(RowSet::kCapacity);
     }
@@ -58,6 +63,7 @@ Stop storeRow(const std::vector<std::string>& cells, std::size_t lineNumber,
         return std::move(read.error);
     }
     rows.push_back(read.row);
+    result.rowLines.push_back(lineNumber);
     return std::nullopt;
 }
 
@@ -65,7 +71,7 @@ Stop storeRow(const std::vector<std::string>& cells, std::size_t lineNumber,
 
 SlkImportResult parseRegister(std::string_view text, std::string_view agentContractNo) {
     SlkImportResult result;
-    std::vector<InvoiceRow>& rows = result.rows.rows;
+    const std::vector<InvoiceRow>& rows = result.rows.rows;
     // Until the header or the first row is read, a header line is taken and other lines are
     // passed over; afterwards a line is a row or is told as skipped. A register without a
     // header starts its rows at the first valid data line.
@@ -77,6 +83,8 @@ SlkImportResult parseRegister(std::string_view text, std::string_view agentContr
         Stop stop;
         if (line.kind == RegisterLine::Kind::OneCell) {
             stop = readTitle(line.oneCell, agentContractNo);
+            // Rows above a title of another contract are not ours either.
+            result.refused = stop && !stop->empty();
         } else if (line.kind == RegisterLine::Kind::Header) {
             if (!started) {
                 headerColumn = line.headerColumn;
@@ -88,7 +96,7 @@ SlkImportResult parseRegister(std::string_view text, std::string_view agentContr
                            : "ячейки за пределами десяти столбцов реестра"_cp;
             if (!problem) {
                 started = true;
-                stop = storeRow(*line.cells, lineNumber, rows);
+                stop = storeRow(*line.cells, lineNumber, result);
             } else if (started) {
                 result.skipped.push_back({lineNumber, std::move(*problem)});
             }
@@ -105,28 +113,10 @@ SlkImportResult parseRegister(std::string_view text, std::string_view agentContr
     if (rows.empty() && result.messages.empty()) {
         result.messages.push_back("В тексте не найдено ни одной строки реестра"_cp);
     }
+    if (rows.empty()) {
+        result.refused = true;
+    }
     return result;
-}
-
-std::string importSummary(const SlkImportResult& result) {
-    if (result.rows.empty() && result.skipped.empty()) {
-        return {};
-    }
-    std::string summary =
-        "Загружено строк реестра: "_cp + std::to_string(result.rows.count()) + ".";
-    if (result.skipped.empty()) {
-        return summary;
-    }
-    summary += "\n" + "Пропущено строк: "_cp + std::to_string(result.skipped.size()) + ":";
-    const std::size_t listed = std::min(result.skipped.size(), kListedSkippedLines);
-    for (std::size_t i = 0; i < listed; ++i) {
-        summary += "\n" + "строка "_cp + std::to_string(result.skipped[i].lineNumber) + ": " +
-                   result.skipped[i].reason;
-    }
-    if (listed < result.skipped.size()) {
-        summary += "\n" + "… и еще "_cp + std::to_string(result.skipped.size() - listed);
-    }
-    return summary;
 }
 
 } // namespace kestrelon

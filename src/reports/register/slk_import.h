@@ -18,9 +18,12 @@ struct SkippedLine {
 
 struct SlkImportResult {
     RowSet rows;                       // totals 0; the rows read before any stop
+    std::vector<std::size_t> rowLines; // the line (from 1) each row was read from
     std::vector<std::string> messages; // cp1251; what stopped the reading, or that none was read
     std::vector<SkippedLine> skipped;  // in the order of the text
-    bool confirmed = true;             // every read replaces the imported set, even a stopped one
+    // Nothing to import: no row was read, or the register is another agent contract's (or
+    // there is no agent contract to check it against). The report keeps what it had.
+    bool refused = false;
 };
 
 // Reads the register line by line ("\n", a trailing "\r" dropped). A title line must name the
@@ -28,14 +31,7 @@ struct SlkImportResult {
 // every further line with cells in more than one column is a row or a skipped line with its
 // reason; before that, lines that are not rows are the register's preamble. Reading stops at a
 // title of another contract, a missing agent contract, more than RowSet::kCapacity rows or an
-// amount that gives no value. A read that gives no row and no other message says so; it still
-// replaces the imported set.
+// amount that gives no value. A read that gives no row and no other message says so.
 SlkImportResult parseRegister(std::string_view text, std::string_view agentContractNo);
-
-// What the bookkeeper checks against the principal's register after an import: how many
-// lines became rows and each line skipped with its reason (the first kListedSkippedLines).
-// Empty when the read found neither.
-inline constexpr std::size_t kListedSkippedLines = 20;
-std::string importSummary(const SlkImportResult& result);
 
 } // namespace kestrelon

@@ -19,7 +19,9 @@ std::optional<int> digitsValue(std::string_view piece) {
     return value;
 }
 
-std::optional<Period> periodOfDate(std::string_view date) {
+} // namespace
+
+std::optional<Period> periodOfInvoiceDate(std::string_view date) {
     if (date.size() < 10) {
         return std::nullopt;
     }
@@ -31,14 +33,12 @@ std::optional<Period> periodOfDate(std::string_view date) {
     return periodOf(*month, *year);
 }
 
-} // namespace
-
 SlkPeriodResult periodFromFirstRow(const RowSet& rows) {
     if (rows.empty()) {
         return {};
     }
     const std::string_view date = rows.rows.front().InvoiceDate.view();
-    if (const auto period = periodOfDate(date)) {
+    if (const auto period = periodOfInvoiceDate(date)) {
         return {period, {}};
     }
     const int lastYear = Period::kFirstYear + Period::kYearCount - 1;

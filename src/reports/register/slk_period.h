@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kestrelon {
 
@@ -14,6 +15,10 @@ struct SlkPeriodResult {
     std::optional<Period> period; // nullopt: the window keeps its period
     std::string message;          // cp1251; why the first row gives no period
 };
+
+// The period of a DD.MM.YYYY invoice date (month and year of the year list); nullopt for any
+// other text.
+std::optional<Period> periodOfInvoiceDate(std::string_view date);
 
 // The month (characters 4-5) and year (7-10) of the first row's DD.MM.YYYY invoice date. A date
 // that does not name a month of the year list gives no period and a message; no rows give

@@ -1,5 +1,6 @@
 #include "tform_firm.h"
 
+#include "catalogues/contract_parties.h"
 #include "tform_del_firm.h"
 #include "tform_del_firm1.h"
 #include "tform_rekvizit.h"
@@ -159,9 +160,14 @@ void TFormFirm::SpeedButton2Click() {
     if (!card_ || listMode_ != ListMode::Active) {
         return;
     }
+    const auto slot = static_cast<std::size_t>(context_.catalogues.firms.SelectedFirm);
+    if (slot >= context_.store.FirmCount) {
+        return;
+    }
+    const ShortStr<12> innBefore = context_.store.Firms[slot].Inn;
     card_->setWindowTitle(QStringLiteral("Редактирование"));
     if (card_->openCard(CardMode::Edit)) {
-        change([this] { commitEditedFirm(context_.store); });
+        change([&] { commitEditedFirm(context_.store, slot, innBefore); });
     }
 }
 
@@ -179,6 +185,12 @@ void TFormFirm::SpeedButton3Click() {
     }
     if (const auto contract = firstContractReferring(store, slot)) {
         if (!contractDialog_->askDespiteContract(name, fromCp1251(*contract))) {
+            return;
+        }
+    }
+    // The agent contract names its two organizations by INN: losing one changes the documents.
+    if (const std::string question = partyDeletionQuestion(store, slot); !question.empty()) {
+        if (!context_.messages.askQuestion(fromCp1251(question))) {
             return;
         }
     }

@@ -55,6 +55,7 @@ public:
 
     // ReportListHost.
     void openStoredReport() override;
+    bool mayReplaceReport() override { return mayClose(); }
     void showNextNumbers(const NextNumbers& numbers) override;
 
     // Handlers. The window's buttons, keys, lists, tabs and clicks run them through act(); a
@@ -213,6 +214,11 @@ private:
     QString folderStart(FolderKind kind) const;
     void rememberFolder(FolderKind kind, const QString& folder);
     void mailProgramDone(const MailOutcome& outcome, const QString& folder);
+    // What is said while the agent contract names a principal no organization is: empty when
+    // it is found or a stored report is open.
+    QString missingPrincipal() const;
+    // Says it and returns true when the principal is missing: the caller does not go on.
+    bool refusedWithoutPrincipal();
     DocumentKind currentDocument() const;
     DocumentInput currentDocumentInput() const;
     void buildDocument(Tab tab);

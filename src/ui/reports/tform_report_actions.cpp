@@ -4,6 +4,7 @@
 #include "report_grid.h"
 #include "reports/computation/report_messages.h"
 #include "reports/files/report_save.h"
+#include "reports/register/import_summary.h"
 #include "store/io_error.h"
 #include "tform_change_rep.h"
 #include "tform_report.h"
@@ -25,10 +26,17 @@ void TFormReport::takeTypedCell() {
 
 void TFormReport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous() && !pendingMessage_.isEmpty()) {
+    if (event->spontaneous()) {
+        return;
+    }
+    if (!pendingMessage_.isEmpty()) {
         const QString message = pendingMessage_;
         pendingMessage_.clear();
         context_.messages.showMessage(message);
+    }
+    // Said before any work is done on the month, so that it is mended first.
+    if (const QString problem = missingPrincipal(); !problem.isEmpty()) {
+        context_.messages.showMessage(problem);
     }
 }
 
@@ -87,16 +95,19 @@ void TFormReport::SpeedButton1Click() {
 void TFormReport::SpeedButton2Click() {
     ReportWorkspace& reports = context_.reports;
     const RowSet& rows = reports.sets.current(mode_);
-    if (viewOnly_ || rows.empty() || !reports.sets.ready(mode_)) {
+    if (viewOnly_ || rows.empty() || !reports.sets.ready(mode_) || refusedWithoutPrincipal()) {
         return;
     }
     const AskReplace ask = [this](const std::string& line1, const std::string& line2) {
         return replace_ != nullptr && replace_->ask(fromCp1251(line1), fromCp1251(line2));
     };
+    const AskSecondReport askSecond = [this](const std::string& question) {
+        return context_.messages.askQuestion(fromCp1251(question));
+    };
     ReportSaveResult result;
     try {
         result = SaveReportWithChecks(values(), rows, context_.store, *reports.record, reports.list,
-                                      ask);
+                                      ask, askSecond);
     } catch (const IoError& error) {
         showFileError(context_, error);
         return;
@@ -135,6 +146,9 @@ void TFormReport::SpeedButton3Click() {
 }
 
 void TFormReport::SpeedButton4Click() {
+    if (!viewOnly_ && refusedWithoutPrincipal()) {
+        return;
+    }
     const ComputationResult result = runGet();
     // Totals without a remuneration look finished, but "Save" would do nothing.
     if (result.totalsShown && !result.ready && result.message.empty() &&
@@ -162,6 +176,7 @@ void TFormReport::SpeedButton5Click() {
     if (import_ == nullptr || mode_ != ReportMode::Slk || viewOnly_) {
         return;
     }
+    const Period proposed = values().period;
     if (!import_->importRegister()) {
         return;
     }
@@ -176,6 +191,12 @@ void TFormReport::SpeedButton5Click() {
     }
     updateSaveButton();
     pageControl_->setCurrentIndex(ReportTab);
+    // Said after every import, so the count (and the month) can be checked against the
+    // principal's register.
+    if (const std::string summary = importSummary(import_->lastImport(), proposed);
+        !summary.empty()) {
+        context_.messages.showInformation(fromCp1251(summary));
+    }
 }
 
 void TFormReport::SpeedButton8Click() {

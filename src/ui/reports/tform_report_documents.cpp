@@ -40,10 +40,16 @@ DocumentInput TFormReport::currentDocumentInput() const {
 }
 
 void TFormReport::buildDocument(Tab tab) {
+    DocumentView* view = documents_[static_cast<std::size_t>(tab) - 1];
+    if (refusedWithoutPrincipal()) {
+        // No page at all rather than one with a principal the program made up.
+        texts_ = {};
+        view->showDocument({});
+        return;
+    }
     const DocumentKind kind = currentDocument();
     texts_ = buildDocumentTexts(kind, currentDocumentInput(), screen_, *screenMetrics_);
-    documents_[static_cast<std::size_t>(tab) - 1]->showDocument(
-        layoutDocument(kind, texts_, screen_, *screenMetrics_));
+    view->showDocument(layoutDocument(kind, texts_, screen_, *screenMetrics_));
 }
 
 void TFormReport::PageControl1Change(int tab) {
@@ -77,7 +83,7 @@ bool TFormReport::askPrinter(QWidget* parent, QPrinter& printer, int sheets) {
 }
 
 void TFormReport::SpeedButton7Click() {
-    if (pageControl_->currentIndex() == ReportTab || !choosePrinter_) {
+    if (pageControl_->currentIndex() == ReportTab || !choosePrinter_ || refusedWithoutPrincipal()) {
         return;
     }
     const DocumentKind kind = currentDocument();
@@ -107,7 +113,7 @@ QString TFormReport::askPdfFileName(QWidget* parent, const QString& suggested) {
 }
 
 void TFormReport::SpeedButton10Click() {
-    if (pageControl_->currentIndex() == ReportTab) {
+    if (pageControl_->currentIndex() == ReportTab || refusedWithoutPrincipal()) {
         return;
     }
     const DocumentKind kind = currentDocument();

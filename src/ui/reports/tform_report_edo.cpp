@@ -69,7 +69,8 @@ bool TFormReport::completeEdoBook(const DocumentInput& input, EdoBook& book) {
 }
 
 void TFormReport::SpeedButton12Click() {
-    if (pageControl_->currentIndex() == ReportTab || !chooseEdoFolder_) {
+    if (pageControl_->currentIndex() == ReportTab || !chooseEdoFolder_ ||
+        refusedWithoutPrincipal()) {
         return;
     }
     const DocumentInput input = currentDocumentInput();
@@ -105,7 +106,7 @@ void TFormReport::SpeedButton12Click() {
                 .arg(written.failedPath, written.result.error));
         return;
     }
-    context_.messages.showMessage(edoFilesWrittenText(written.paths));
+    context_.messages.showInformation(edoFilesWrittenText(written.paths));
 }
 
 } // namespace kestrelon

@@ -17,6 +17,7 @@
 #include "ui/widgets/qt_text.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace kestrelon {
 namespace {
@@ -40,8 +41,17 @@ void TFormReportList::SpeedButton3Click() {
         return;
     }
     ReportWorkspace& reports = context_.reports;
-    reports.list.selected = static_cast<std::size_t>(row);
-    const std::string fileName = reports.list.entries[reports.list.selected].FileName;
+    const std::string fileName = reports.list.entries[static_cast<std::size_t>(row)].FileName;
+    if (host_ != nullptr && !host_->mayReplaceReport()) {
+        return;
+    }
+    // Saving the report that was on view lists it too: the chosen one is found again by name.
+    const auto& entries = reports.list.entries;
+    const auto chosen = std::find_if(entries.begin(), entries.end(), [&](const ReportListEntry& e) {
+        return e.FileName == fileName;
+    });
+    reports.list.selected =
+        chosen != entries.end() ? static_cast<std::size_t>(chosen - entries.begin()) : 0;
     try {
         if (!OpenReport(context_.store.DataFolder, fileName, *reports.record,
                         reports.currentFileName)) {

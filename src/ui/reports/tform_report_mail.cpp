@@ -59,7 +59,8 @@ void TFormReport::rememberFolder(FolderKind kind, const QString& folder) {
 }
 
 void TFormReport::SpeedButton11Click() {
-    if (pageControl_->currentIndex() == ReportTab || !chooseMailFolder_) {
+    if (pageControl_->currentIndex() == ReportTab || !chooseMailFolder_ ||
+        refusedWithoutPrincipal()) {
         return;
     }
     const QString chosen = chooseMailFolder_(this, folderStart(FolderKind::Mail));

@@ -31,7 +31,8 @@ QString TFormReport::askPaymentFileName(QWidget* parent, const QString& suggeste
 }
 
 void TFormReport::SpeedButton13Click() {
-    if (pageControl_->currentIndex() == ReportTab || !askPaymentDetails_ || !choosePaymentFile_) {
+    if (pageControl_->currentIndex() == ReportTab || !askPaymentDetails_ || !choosePaymentFile_ ||
+        refusedWithoutPrincipal()) {
         return;
     }
     PaymentDetails proposed{QStringLiteral("1"),
@@ -80,7 +81,7 @@ void TFormReport::SpeedButton13Click() {
     } catch (const IoError& error) {
         showFileError(context_, error);
     }
-    context_.messages.showMessage(
+    context_.messages.showInformation(
         QStringLiteral("Платежное поручение № %1 на сумму %2 руб. записано в файл\n%3\n\n"
                        "Загрузите его в программе банка: «Импорт» или «Загрузить из 1С», "
                        "формат 1CClientBankExchange. Проверьте и подпишите поручение там.")

@@ -144,15 +144,16 @@ void TFormSlk::Button2Click() {
 void TFormSlk::Button3Click() {
     SlkImportResult read =
         parseRegister(toCp1251(memo_->toPlainText()), context_.store.Agent.ContractNo.view());
-    // Said after every import, so the count can be checked against the principal's register.
-    const std::string summary = importSummary(read);
-    context_.reports.sets.SlkSet = std::move(read.rows);
     for (const std::string& message : read.messages) {
         context_.messages.showMessage(fromCp1251(message));
     }
-    if (!summary.empty()) {
-        context_.messages.showInformation(fromCp1251(summary));
+    if (read.refused) {
+        // The report keeps its rows; the text stays to be mended, or the dialog cancelled.
+        memo_->setFocus(Qt::OtherFocusReason);
+        return;
     }
+    lastImport_ = std::move(read);
+    context_.reports.sets.SlkSet = lastImport_.rows;
     confirmed_ = true;
     accept();
 }

@@ -3,6 +3,7 @@
 // spreadsheet file it came in (.slk, .xlsx, .xls, .ods, .csv), is read into the imported rows
 // of the report.
 
+#include "reports/register/slk_import.h"
 #include "ui/widgets/app_context.h"
 
 #include <QDialog>
@@ -17,8 +18,12 @@ public:
     TFormSlk(AppContext& context, QWidget* parent);
 
     // Shows the dialog modally. True when it was closed with "OK": the imported rows were
-    // then replaced by what the text gave (possibly none).
+    // then replaced by what the text gave. A text that gives nothing to import (no row, a
+    // register of another agent contract) is said and the dialog stays open, the imported rows
+    // as they were.
     bool importRegister();
+    // What the last confirmed import read, for its count box.
+    const SlkImportResult& lastImport() const { return lastImport_; }
 
     // Reads a register file into the text area, from "Open" or a drop onto the text; on a
     // problem shows it and keeps the text.
@@ -39,6 +44,7 @@ private:
     AppContext& context_;
     FileChooser chooseFile_;
     bool confirmed_ = false;
+    SlkImportResult lastImport_;
     QPlainTextEdit* memo_ = nullptr;
 };
 

@@ -55,7 +55,7 @@ TEST(DocumentSources, AStoredReportShowsItsCopyAndANewOneTheCurrentCard) {
     window.period = Period{2, 1}; // March 2011
     const Case cases[] = {
         {"stored", documentInputFromReport(*storedReport()), "Агент в отчете", "юридический",
-         "Банк в отчете", "А-17"},
+         "Банк в отчете", "А-17  (за Март 2011 г.)"}, // the act reads as it did before "Save"
         {"live", documentInputFromLive(window, *liveStore(), RowSet{}), "Агент сейчас", "почтовый",
          "Полное название банка", "А-17  (за Март 2011 г.)"},
     };

@@ -68,6 +68,8 @@ TEST(DocumentInput, TheStoredCopyWinsOverTheCurrentCard) {
     record->AgentFirm.LegalAddress = "юридический"_cp;
     record->AgentFirm.BankShortName = "Банк"_cp;
     record->AgentContractNo = "12345678";
+    record->PeriodMonth = 10;
+    record->PeriodYear = 16;
     record->ChiefSigns = 1;
     record->AgentChiefAccountant = "Главбух"_cp;
     record->RowCount = 1;
@@ -78,7 +80,10 @@ TEST(DocumentInput, TheStoredCopyWinsOverTheCurrentCard) {
     EXPECT_EQ(cp1251ToUtf8(in.agent->name), "Агент в отчете");
     EXPECT_EQ(cp1251ToUtf8(in.agent->address), "юридический");
     EXPECT_EQ(cp1251ToUtf8(in.agent->bankName), "Банк");
-    EXPECT_EQ(in.actContractReference, "12345678") << "the stored act names the contract alone";
+    // The act reads on paper as it did on screen before "Save".
+    EXPECT_EQ(cp1251ToUtf8(in.actContractReference), "12345678  (за Ноябрь 2026 г.)");
+    record->PeriodMonth = 12; // outside the month list: the number alone
+    EXPECT_EQ(documentInputFromReport(*record).actContractReference, "12345678");
     EXPECT_TRUE(in.chiefSigns);
     EXPECT_EQ(cp1251ToUtf8(in.signingAccountant), "Главбух");
     ASSERT_EQ(in.rows.size(), 1u);

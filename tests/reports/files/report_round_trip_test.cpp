@@ -80,9 +80,10 @@ TEST(ReportRoundTrip, SavedReportIsListedAndOpensWithEveryField) {
     const RowSet rows = rowsOf(3);
     auto record = std::make_unique<ReportRecord>();
     ReportList list;
-    const ReportSaveResult saved =
-        SaveReportWithChecks(values, rows, *store, *record, list,
-                             [](const std::string&, const std::string&) { return false; });
+    const ReportSaveResult saved = SaveReportWithChecks(
+        values, rows, *store, *record, list,
+        [](const std::string&, const std::string&) { return false; },
+        [](const std::string&) { return false; });
     ASSERT_EQ(saved.fileName, "7_0925_12345678.rep");
 
     const auto expectReadersGiveItBack = [&] {

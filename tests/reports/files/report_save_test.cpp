@@ -12,14 +12,22 @@ using Outcome = ReportSaveResult::Outcome;
 
 const Period kMarch2013{2, 3};
 
-// Answers the replace question and remembers what it was asked.
+// Answers the replace question and the second report's, and remembers what it was asked.
 struct Answer {
     bool yes = false;
+    bool secondYes = false;
     std::vector<std::string> asked;
+    std::vector<std::string> askedSecond;
     AskReplace ask() {
         return [this](const std::string& line1, const std::string& line2) {
             asked = {line1, line2};
             return yes;
+        };
+    }
+    AskSecondReport askSecond() {
+        return [this](const std::string& question) {
+            askedSecond.push_back(question);
+            return secondYes;
         };
     }
 };
@@ -33,7 +41,8 @@ protected:
     Answer answer;
 
     ReportSaveResult save(const ReportValues& values, const RowSet& rows) {
-        return SaveReportWithChecks(values, rows, *store, *record, list, answer.ask());
+        return SaveReportWithChecks(values, rows, *store, *record, list, answer.ask(),
+                                    answer.askSecond());
     }
     ReportSaveResult save(const std::string& number, std::size_t rowCount = 1) {
         return save(valuesFor(number, kMarch2013), rowsOf(rowCount));
@@ -75,10 +84,22 @@ TEST_F(SaveReportWithChecksTest, SameNumberAndPeriodAsksBeforeReplacing) {
     EXPECT_EQ(stored->RowCount.get(), 2);
 }
 
-TEST_F(SaveReportWithChecksTest, OtherNumberOrPeriodIsASecondReport) {
+TEST_F(SaveReportWithChecksTest, ASecondReportOfAMonthIsSavedOnlyWhenTheUserWantsIt) {
     save("7");
+    const ReportSaveResult declined = save("8");
+    EXPECT_EQ(declined.outcome, Outcome::NotSecond);
+    EXPECT_EQ(declined.message, "");
+    EXPECT_FALSE(folder.exists("8_0313_12345678.rep"));
+    ASSERT_EQ(answer.askedSecond.size(), 1u);
+    EXPECT_EQ(cp1251ToUtf8(answer.askedSecond[0]), "За Март 2013 г. уже есть отчет:\n"
+                                                   "акт зачета № 7, файл «7_0313_12345678.rep»\n"
+                                                   "Сохранить еще один отчет за этот месяц?");
+
+    answer.secondYes = true;
     EXPECT_EQ(save("8").outcome, Outcome::Saved);
+    answer.askedSecond.clear();
     EXPECT_EQ(save(valuesFor("7", Period{3, 3}), rowsOf(1)).outcome, Outcome::Saved);
+    EXPECT_TRUE(answer.askedSecond.empty()) << "April has no report yet";
     EXPECT_TRUE(answer.asked.empty());
     EXPECT_EQ(offsetNumbers(list), (std::vector<std::string>{"7", "7", "8"}));
     EXPECT_TRUE(folder.exists("8_0313_12345678.rep"));

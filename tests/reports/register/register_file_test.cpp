@@ -101,7 +101,9 @@ TEST(RegisterTextFromFile, CsvTextsStayAsWrittenAndOnlyDayNumbersInDateColumnsCh
          "1500.00\t41349\t0,5"},
         {"UTF-8 with its mark and cp1251 read alike", "\xEF\xBB\xBFИмя;Сумма\n", "Имя\tСумма"},
         {"cp1251", utf8ToCp1251("Имя;Сумма\n"), "Имя\tСумма"},
-        {"an empty file is an empty register", "", ""},
+        // Said, so that "Open" does not put nothing in the place of a pasted register.
+        {"an empty file", "", "! Файл «r»: файл пуст (0 байт)"},
+        {"only line ends", "\r\n\n", "! Файл «r»: в файле нет ни одной заполненной ячейки"},
     };
     underEachLocale([&] {
         for (const auto& c : cases) {

@@ -21,6 +21,8 @@ using test::whenModal;
 const QString kLine = QStringLiteral(
     "A0000001\t11111111\tКлиент\t1000000000001\t15.03.2013\t1000\t180\t1180\tpaid\tx");
 const QString kNothingRead = QStringLiteral("В тексте не найдено ни одной строки реестра");
+// The window proposes December 2012 (today is 7 January 2013); the registers are March's.
+const std::string kMarchNote = " — реестр за Март 2013; предлагался Декабрь 2012";
 
 std::string utf8(const QString& text) {
     return text.toStdString();
@@ -131,7 +133,7 @@ TEST_F(ImportDialogTest, RegisterTypedWithTheKeyboardOnlyIsImported) {
     EXPECT_EQ(cell(0, 0), QStringLiteral("11111111"));
     EXPECT_EQ(cell(0, 3), QStringLiteral("1000"));
     EXPECT_EQ(combo(1)->currentIndex(), 2) << "March, from the invoice date";
-    EXPECT_EQ(messages(), "Загружено строк реестра: 1.");
+    EXPECT_EQ(messages(), "Загружено строк реестра: 1" + kMarchNote + ".");
 }
 
 TEST_F(ImportDialogTest, AfterOkTheRowsReadAndEveryLineSkippedAreSaid) {
@@ -144,38 +146,52 @@ TEST_F(ImportDialogTest, AfterOkTheRowsReadAndEveryLineSkippedAreSaid) {
                               "STATE_DATE\n") +
                kLine + QLatin1Char('\n') + unpaid + QLatin1Char('\n') + noVat);
     EXPECT_EQ(importedRows(), 2u);
-    EXPECT_EQ(messages(), "Загружено строк реестра: 2.\nПропущено строк: 1:\n"
-                          "строка 4: нет суммы НДС");
+    EXPECT_EQ(messages(), "Загружено строк реестра: 2" + kMarchNote +
+                              ".\nПропущено строк: 1:\nстрока 4: нет суммы НДС");
 }
 
-TEST_F(ImportDialogTest, AnImportThatReadsNoRowSaysSoAndStillEmptiesTheReport) {
+// "Slk", "Clear", "OK", or a register of another contract pasted: said, and the report with its
+// rows and totals stays as it was; the dialog stays open with the text to mend or cancel.
+TEST_F(ImportDialogTest, AnImportThatGivesNothingIsSaidAndTheReportStaysAsItWas) {
+    importText(kLine);
+    test::type(*report, 10, QStringLiteral("100"));
+    click(*report, QStringLiteral("SpeedButton4")); // "Get"
+    ASSERT_EQ(field(11), QStringLiteral("1080.00"));
+    sink.messages.clear();
     const QString semicolons = QString(kLine).replace(QLatin1Char('\t'), QLatin1Char(';'));
     struct Case {
         const char* name;
-        QString text;
-        QStringList messages;
+        QString pasted; // after "Clear"; nothing pasted for the first
+        QString said;
     };
     const std::vector<Case> cases = {
-        {"empty text", QString(), {kNothingRead}},
-        {"a CSV export",
-         QStringLiteral("AGENT_CUSTNO;CLIENT_CUSTNO\n") + semicolons,
-         {kNothingRead}},
-        // The import's own message says enough.
-        {"another contract",
-         QStringLiteral("Invoices register for 87654321\n") + kLine,
-         {QStringLiteral("Номер агентского договора не совпадает с загруженными данными")}},
+        {"Clear, then OK", QString(), kNothingRead},
+        {"a CSV export", QStringLiteral("AGENT_CUSTNO;CLIENT_CUSTNO\n") + semicolons, kNothingRead},
+        {"another contract", QStringLiteral("Invoices register for 87654321\n") + kLine,
+         QStringLiteral("Номер агентского договора не совпадает с загруженными данными: в "
+                        "реестре — «87654321», в карточке агентского договора — «12345678».")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        importText(kLine);
-        ASSERT_EQ(importedRows(), 1u);
+        throughDialog([&](TFormSlk& dialog) {
+            click(dialog, QStringLiteral("Button1")); // "Clear"
+            if (!c.pasted.isEmpty()) {
+                QGuiApplication::clipboard()->setText(c.pasted);
+                QTest::keyClick(focused(dialog), Qt::Key_V, Qt::ControlModifier);
+            }
+            click(dialog, QStringLiteral("Button3")); // "OK"
+            EXPECT_TRUE(dialog.isVisible()) << "the text stays to be mended";
+            EXPECT_EQ(memoText(), utf8(c.pasted));
+            click(dialog, QStringLiteral("Button2")); // "Cancel"
+        });
+        EXPECT_EQ(messages(), utf8(c.said));
         sink.messages.clear();
-
-        importText(c.text);
-        EXPECT_EQ(messages(), c.messages.join('\n').toStdString());
-        EXPECT_EQ(importedRows(), 0u) << "a confirmed import replaces the rows";
-        EXPECT_TRUE(gridIsEmpty());
-        EXPECT_EQ(field(7), QString());
+        EXPECT_EQ(importedRows(), 1u);
+        EXPECT_EQ(cell(0, 0), QStringLiteral("11111111"));
+        EXPECT_EQ(field(9), QStringLiteral("1180.00"));
+        EXPECT_EQ(field(11), QStringLiteral("1080.00"));
+        EXPECT_TRUE(test::child<QWidget>(*report, QStringLiteral("SpeedButton2"))->isEnabled())
+            << "the computed report can still be saved";
     }
 }
 
@@ -194,7 +210,7 @@ TEST_F(ImportDialogTest, OkReadsThePasteMadeJustBefore) {
     ASSERT_EQ(importedRows(), 2u);
     EXPECT_EQ(cell(0, 1), QStringLiteral("1000000000001"));
     EXPECT_EQ(cell(1, 1), QStringLiteral("1000000000002"));
-    EXPECT_EQ(messages(), "Загружено строк реестра: 2.");
+    EXPECT_EQ(messages(), "Загружено строк реестра: 2" + kMarchNote + ".");
 }
 
 TEST_F(ImportDialogTest, CancelAndEscapeKeepTheTextAndTheImportedRows) {
@@ -272,7 +288,8 @@ TEST_F(ImportDialogTest, OpenAndADropReadEverySpreadsheetFileIntoTheSameReport) 
                 EXPECT_TRUE(memoText().starts_with("Invoices register for 12345678\t"));
                 click(dialog, QStringLiteral("Button3")); // "OK"
             });
-            EXPECT_EQ(messages(), "Загружено строк реестра: 3.");
+            // The month is said when it is not the one proposed: the first time only.
+            EXPECT_TRUE(messages().starts_with("Загружено строк реестра: 3")) << messages();
             sink.messages.clear();
             ASSERT_EQ(importedRows(), 3u);
             EXPECT_EQ(cell(1, 3), QStringLiteral("1234.56"));
@@ -286,6 +303,13 @@ TEST_F(ImportDialogTest, ABadFileSaysWhyAndKeepsTheText) {
     QFile big(QString::fromStdString(folder.path() + "big.xlsx"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(65 * 1024 * 1024));
     big.close();
+    folder.writeFile("empty.xlsx", "");
+    folder.writeFile("empty.csv", "");
+    folder.writeFile("blank.csv", "\r\n\r\n");
+    folder.writeFile("text.xlsx", utf8ToCp1251(utf8(kLine)));
+    const auto inFolder = [this](const char* name) {
+        return QString::fromStdString(folder.path() + name);
+    };
     const struct {
         QString path;
         bool dropped;
@@ -294,6 +318,11 @@ TEST_F(ImportDialogTest, ABadFileSaysWhyAndKeepsTheText) {
         {registerFile("bad_password.xlsx"), false, QStringLiteral("книга защищена паролем")},
         {registerFile("bad_cut_short.xls"), true, QStringLiteral("записан не полностью")},
         {big.fileName(), false, QStringLiteral("файл больше 64 МБ")},
+        {inFolder("empty.xlsx"), false, QStringLiteral("файл пуст (0 байт)")},
+        {inFolder("empty.csv"), true, QStringLiteral("файл пуст (0 байт)")},
+        {inFolder("blank.csv"), false, QStringLiteral("в файле нет ни одной заполненной ячейки")},
+        {inFolder("text.xlsx"), false,
+         QStringLiteral("по имени это книга .xlsx, но это не книга (нет архива zip внутри)")},
     };
     for (const auto& c : cases) {
         throughDialog([&](TFormSlk& dialog) {

@@ -97,6 +97,7 @@ TEST_F(ReportEdoTest, TheFirstTimeItAsksOnceThenWritesTheUpdAndTheTwoPdfs) {
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].startsWith(QStringLiteral("Документы для ЭДО записаны")));
     EXPECT_TRUE(sink.messages[0].contains(updName));
+    EXPECT_TRUE(sink.information.contains(sink.messages[0])) << "work done: the information icon";
 
     // The next month nothing is asked: the data folder keeps the ids and the name.
     sink.messages.clear();

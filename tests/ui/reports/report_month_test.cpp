@@ -108,8 +108,10 @@ protected:
             click(dialog, QStringLiteral("Button3")); // "OK"
     });
     click(*report, QStringLiteral("SpeedButton5"));
+    // "New" proposed December; the register is November's.
     EXPECT_EQ(sink.messages.join('\n').toStdString(),
-              fromFile ? "Загружено строк реестра: 1." : "Загружено строк реестра: 2.");
+              std::string(fromFile ? "Загружено строк реестра: 1" : "Загружено строк реестра: 2") +
+                  " — реестр за Ноябрь 2012; предлагался Декабрь 2012.");
     sink.messages.clear();
     ASSERT_EQ(grid()->rowCount(), fromFile ? 1 : 2);
     EXPECT_EQ(combo(1)->currentIndex(), 10) << "November, from the first invoice date";
@@ -117,7 +119,12 @@ protected:
     click(*report, QStringLiteral("SpeedButton4"));
     EXPECT_EQ(field(9), fromFile ? QStringLiteral("2360.00") : QStringLiteral("1770.59"));
     EXPECT_EQ(field(11), fromFile ? QStringLiteral("2350.00") : QStringLiteral("1760.59"));
+    // The second report of November is asked for, and wanted.
+    sink.questions.clear();
+    sink.answer = true;
     click(*report, QStringLiteral("SpeedButton2"));
+    sink.answer = false;
+    EXPECT_EQ(sink.questions.size(), fromFile ? 1 : 0);
     EXPECT_TRUE(report->viewOnly());
 }
 

@@ -96,6 +96,7 @@ TEST_F(ReportPaymentTest, WritesTheOrderABankImportsAndProposesTheNextNumber) {
               "07.01.2013. В т.ч. НДС 18 % - 180.00 руб.");
     ASSERT_EQ(sink.messages.size(), 1);
     EXPECT_TRUE(sink.messages[0].startsWith(QStringLiteral("Платежное поручение № 17 на сумму")));
+    EXPECT_TRUE(sink.information.contains(sink.messages[0])) << "work done: the information icon";
 
     // The next order proposes the number after this one, in the folder of this one.
     sink.messages.clear();

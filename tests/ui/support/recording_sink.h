@@ -11,6 +11,11 @@ namespace kestrelon::test {
 class RecordingSink : public MessageSink {
 public:
     void showMessage(const QString& text) override { messages.append(text); }
+    // Work done well is also a message: `information` tells which were shown as that.
+    void showInformation(const QString& text) override {
+        messages.append(text);
+        information.append(text);
+    }
     bool askQuestion(const QString& text) override {
         questions.append(text);
         return answer;
@@ -20,6 +25,7 @@ public:
         return threeWayAnswer;
     }
     QStringList messages;
+    QStringList information;
     QStringList questions;
     bool answer = false;
     Answer threeWayAnswer = Answer::Cancel;
