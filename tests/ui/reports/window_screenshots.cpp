@@ -2,8 +2,11 @@
 // sample month, as PNG files, so that a person can look at them for clipped or overlapping
 // texts. It is a looking aid, not a test; run it offscreen or under Xvfb.
 
+#include "catalogues/contract_parties.h"
 #include "report_windows.h"
 #include "reports/computation/manual_computation.h"
+#include "reports/register/import_summary.h"
+#include "reports/register/register_file.h"
 #include "store/startup_load.h"
 #include "ui/reports/edo_details_dialog.h"
 #include "ui/reports/payment_details_dialog.h"
@@ -16,10 +19,13 @@
 #include "ui/tariff/tform1.h"
 #include "ui/tariff/tform2.h"
 #include "ui/tariff/tform_func.h"
+#include "ui/widgets/message_sink.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -87,6 +93,50 @@ void shootTariffWindows(ProgramWindows& windows, const test::TempFolder& folder,
     shoot(editor, out, QStringLiteral("function-editor"));
     windows.FormFunc->showFunctions(0);
     shoot(*windows.FormFunc, out, QStringLiteral("function-list"));
+}
+
+// The boxes the month's edges show: the principal not found or about to be deleted, an
+// import's account with its month, a refused import and file, and a second report of a month.
+void shootMonthMessages(const QString& out) {
+    auto store = std::make_unique<DataStore>();
+    test::fillCatalogues(*store);
+    FirmRecord& real = store->Firms[store->FirmCount++];
+    real.Name = utf8ToCp1251("Публичное акционерное общество \"Мобильные ТелеСистемы\"");
+    real.Inn = "7740000076";
+    store->PrincipalChoice = real.Inn;
+    store->refreshFirmIndexes();
+    const std::string deletion = partyDeletionQuestion(*store, store->FirmCount - 1);
+    --store->FirmCount;
+    store->refreshFirmIndexes();
+    std::string lines = "AGENT_CUSTNO\tCLIENT_CUSTNO\tCLIENT_CUSTNAME\tINVOICE\tINVOICE_DATE\t"
+                        "INVOICE_DUE\tINVOICE_TAX\tINVOICE_SUMM\tSTATE\tSTATE_DATE";
+    for (const char* date : {"15.10.2026", "31.10.2026", "30.09.2026", "02.11.2026"}) {
+        lines += std::string("\nA0000001\t11111111\tName\t1000000000001\t") + date +
+                 "\t1000\t180\t1180\tpaid\tx";
+    }
+    lines += "\nA0000001\t11111111\tName\t100000000000\t15.10.2026\t1\t1\t1\tpaid\tx";
+    const SlkImportResult read = parseRegister(lines, "12345678");
+    const struct {
+        const char* name;
+        MessageKind kind;
+        std::string text; // cp1251
+    } boxes[] = {
+        {"message-principal-missing", MessageKind::Error, missingPrincipalProblem(*store)},
+        {"message-principal-deletion", MessageKind::Question, deletion},
+        {"message-import-month", MessageKind::Information, importSummary(read, Period{10, 16})},
+        {"message-import-other-contract", MessageKind::Error,
+         parseRegister("Invoices register for 87654321", "12345678").messages.at(0)},
+        {"message-open-misnamed", MessageKind::Error,
+         registerTextFromFile("a;b\n", utf8ToCp1251("/home/buh/Реестр за октябрь.xlsx")).message},
+        {"message-second-report", MessageKind::Question,
+         utf8ToCp1251("За Октябрь 2026 г. уже есть отчет:\nакт зачета № 41, файл "
+                      "«41_1026_12345678.rep»\nСохранить еще один отчет за этот месяц?")},
+    };
+    for (const auto& box : boxes) {
+        const auto shown = makeMessageBox(nullptr, box.kind, fromCp1251(box.text));
+        shoot(*shown, out, QString::fromLatin1(box.name));
+        shown->hide();
+    }
 }
 
 } // namespace
@@ -196,6 +246,7 @@ int main(int argc, char** argv) {
     });
     windows->Form23->chooseFolder();
     shootTariffWindows(*windows, folder, out);
+    shootMonthMessages(out);
     std::cout << "screenshots in " << out.toStdString() << "\n";
     return 0;
 }
