@@ -214,7 +214,9 @@ TEST_F(MonthEdgesTest, OpeningAStoredReportOverUnsavedWorkAsksFirst) {
 
     const std::vector<std::pair<MessageSink::Answer, bool>> answers = {
         {MessageSink::Answer::Cancel, false}, {MessageSink::Answer::No, true}};
-    for (const auto& [answer, opened] : answers) {
+    for (const auto& step : answers) {
+        const bool opened = step.second; // a structured binding cannot be captured by clang 14
+        const MessageSink::Answer answer = step.first;
         sink.questions.clear();
         sink.threeWayAnswer = answer;
         whenModal(QStringLiteral("FormReportList"), [&](QDialog& list) {
