@@ -8,6 +8,7 @@
 #include "ui/widgets/screen_fit.h"
 
 #include <QApplication>
+#include <csignal>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +21,8 @@
 int main(int argc, char** argv) {
     using kestrelon::CommandLine;
     const std::string program = argc > 0 ? argv[0] : "kestrelon";
+    // A file-size limit fails the write, which is then said, instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine line = kestrelon::parseCommandLine(
         std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
     if (line.action == CommandLine::Action::Help) {

@@ -158,9 +158,8 @@ bool loadImageBytes(const std::string& folder, const std::string& name, void* im
     return true;
 }
 
-void saveImageBytes(const std::string& folder, const std::string& name, const void* image,
-                    std::size_t size) {
-    const std::string path = folder + name;
+std::string writeTemporaryBeside(const std::string& path, const std::string& name,
+                                 const void* bytes, std::size_t size) {
     struct stat target {};
     const bool replacing = ::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode);
     if (replacing && targetRefusesWriting(path, target)) {
@@ -173,7 +172,7 @@ void saveImageBytes(const std::string& folder, const std::string& name, const vo
     }
     // The new file takes the old one's permission bits, so a save never widens or narrows
     // who may read the data.
-    const bool written = writeWhole(fd.get(), image, size) &&
+    const bool written = writeWhole(fd.get(), bytes, size) &&
                          (!replacing || ::fchmod(fd.get(), target.st_mode & 07777) == 0) &&
                          ::fsync(fd.get()) == 0;
     const int writeError = written ? 0 : errno;
@@ -183,6 +182,13 @@ void saveImageBytes(const std::string& folder, const std::string& name, const vo
         ::unlink(temporary.c_str());
         throw IoError::fromErrno(error == 0 ? EIO : error, name, path);
     }
+    return temporary;
+}
+
+void saveImageBytes(const std::string& folder, const std::string& name, const void* image,
+                    std::size_t size) {
+    const std::string path = folder + name;
+    const std::string temporary = writeTemporaryBeside(path, name, image, size);
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());

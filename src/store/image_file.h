@@ -24,6 +24,13 @@ bool loadImageBytes(const std::string& folder, const std::string& name, void* im
 void saveImageBytes(const std::string& folder, const std::string& name, const void* image,
                     std::size_t size);
 
+// Writes the bytes to a new temporary file beside `path`, every write checked, synced and
+// closed, with the permission bits of the file it is to replace; returns its name. Refuses a
+// replaced file that is not writable as saveImageBytes does. Throws IoError naming `name` and
+// `path`; no temporary file stays behind then.
+std::string writeTemporaryBeside(const std::string& path, const std::string& name,
+                                 const void* bytes, std::size_t size);
+
 // The name a save tries for its temporary file: the process id and the attempt set apart
 // the saves of two running copies and the leftovers of killed ones.
 std::string temporaryImageName(const std::string& path, long pid, int attempt);

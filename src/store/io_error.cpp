@@ -1,5 +1,7 @@
 #include "io_error.h"
 
+#include <cstring>
+
 #include <cerrno>
 
 namespace kestrelon {
@@ -21,7 +23,9 @@ IoError IoError::fromErrno(int error, const std::string& fileName, const std::st
     case EDQUOT:
         return IoError("Disk full", fileName, path);
     default:
-        return IoError("I/O error " + std::to_string(error), fileName, path);
+        // The number as it always was, and what the system calls it, for the user to act on.
+        return IoError("I/O error " + std::to_string(error) + ": " + std::strerror(error), fileName,
+                       path);
     }
 }
 

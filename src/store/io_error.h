@@ -1,7 +1,8 @@
 #pragma once
 // A file operation that failed, carrying exactly one of the system's messages:
 // "Read beyond end of file", "File not found", "File access denied", "Disk full"
-// or "I/O error %d". The window that started the operation shows message() with the file.
+// or "I/O error %d: <the system's words>". The window that started the operation shows message()
+// with the file.
 
 #include <stdexcept>
 #include <string>
@@ -21,7 +22,8 @@ public:
     const std::string& path() const { return path_.empty() ? fileName_ : path_; }
 
     static IoError readBeyondEnd(const std::string& fileName, const std::string& path = {});
-    // Maps a system error number to its message ("I/O error %d" for the rest).
+    // Maps a system error number to its message ("I/O error %d: " and the system's words for the
+    // rest).
     static IoError fromErrno(int error, const std::string& fileName, const std::string& path = {});
 
 private:

@@ -1,6 +1,7 @@
 #include "price_files.h"
 
 #include "store/cp1251.h"
+#include "store/file_set.h"
 #include "store/image_file.h"
 
 #include <cctype>
@@ -62,7 +63,7 @@ std::string readWholeFile(const std::string& path) {
 }
 
 void writeWholeFile(const std::string& path, std::string_view bytes) {
-    saveImageBytes(std::string(), path, bytes.data(), bytes.size());
+    saveFilesTogether({{path, std::string(bytes)}});
 }
 
 PriceImageRead readPriceImage(const std::string& path) {

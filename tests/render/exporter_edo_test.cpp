@@ -67,6 +67,26 @@ TEST(ExporterEdo, WritesTheUpdAndTheTwoPdfsFromTheDataFolder) {
     EXPECT_NE(run.out.find(files[0].toStdString()), std::string::npos) << run.out;
 }
 
+// The operator takes the three files together: when one cannot be written (a folder of its name
+// is in the way; the disk too full for the last) none is, and the run fails.
+TEST(ExporterEdo, TheThreeFilesAreWrittenTogetherOrNotAtAll) {
+    for (const bool folderInTheWay : {true, false}) {
+        SCOPED_TRACE(folderInTheWay ? "a folder in the way" : "a file-size limit");
+        EdoDataFolder data;
+        QDir().mkpath(data.path("out"));
+        if (folderInTheWay) {
+            QDir().mkpath(data.path("out/Акт зачета 7 за Март 2011.pdf"));
+        }
+        const ExporterRun run = runExporter({"--edo", data.path("r.rep"), data.path("out")},
+                                            folderInTheWay ? RLIM_INFINITY : 4096);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(folderInTheWay ? "is a folder" : "I/O error 27"), std::string::npos)
+            << run.err;
+        EXPECT_TRUE(QDir(data.path("out")).entryList(QDir::Files).isEmpty())
+            << QDir(data.path("out")).entryList(QDir::Files).join(' ').toStdString();
+    }
+}
+
 TEST(ExporterEdo, TheCommandLineGivesWhatTheDataFolderLacks) {
     EdoDataFolder data;
     data.folder.writeFile("Edo", std::string(4060, '\0'));

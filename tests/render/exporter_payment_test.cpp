@@ -16,6 +16,34 @@ namespace {
 using test::ExporterRun;
 using test::runExporter;
 
+// The order never takes the place of a file the program reads: the report given, another
+// report, a table of the data folder. Nothing is written and the report is whole.
+TEST(ExporterPayment, AnOutputThatIsAFileTheProgramReadsIsRefused) {
+    test::TempFolder folder;
+    const std::string report = test::reportFileBytes(*test::sampleReport());
+    folder.writeFile("X.rep", report);
+    folder.writeFile("Firms", "firms");
+    const QString path = QString::fromStdString(folder.path());
+    const struct {
+        QString output;
+        const char* says;
+    } cases[] = {
+        {path + "X.rep", "is the file being read"},
+        {path + "sub/../X.rep", "is the file being read"},
+        {path + "other.rep", "stored report (*.rep)"},
+        {path + "Firms", "is a table of the data folder"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output.toStdString());
+        const ExporterRun run = runExporter({"--payment", path + "X.rep", c.output});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_EQ(folder.readFile("X.rep"), report);
+        EXPECT_EQ(folder.readFile("Firms"), "firms");
+        EXPECT_FALSE(folder.exists("other.rep"));
+    }
+}
+
 TEST(ExporterPayment, WritesTheOrderWithTheNumberAndDateGivenOrRefusesWithTheReasons) {
     test::TempFolder folder;
     auto report = test::sampleReport();

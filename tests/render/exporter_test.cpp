@@ -39,6 +39,27 @@ TEST(Exporter, WritesTheThreeDocumentsAndNothingElse) {
     }
 }
 
+// On a nearly full disk (here a limit on the size of any file it writes) the run fails and says
+// why, and the month's PDFs already in the folder stay as they were: none is replaced by a cut
+// one, and no other file appears.
+TEST(Exporter, AFileThatCannotBeWrittenWholeLeavesTheOldOnesAndFails) {
+    test::TempFolder folder;
+    folder.writeFile("r.rep", test::reportFileBytes(*test::sampleReport(40)));
+    const std::string out = folder.path() + "out/";
+    QDir().mkpath(QString::fromStdString(out));
+    for (const char* name : {"invoice.pdf", "act.pdf", "offset-act.pdf"}) {
+        folder.writeFile(std::string("out/") + name, std::string("old ") + name);
+    }
+    const ExporterRun run = runExporter(
+        {QString::fromStdString(folder.path() + "r.rep"), QString::fromStdString(out)}, 16384);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("I/O error 27"), std::string::npos) << run.err;
+    EXPECT_EQ(entries(out), QStringList({"act.pdf", "invoice.pdf", "offset-act.pdf"}));
+    for (const char* name : {"invoice.pdf", "act.pdf", "offset-act.pdf"}) {
+        EXPECT_EQ(folder.readFile(std::string("out/") + name), std::string("old ") + name);
+    }
+}
+
 struct BadReport {
     const char* name;
     std::optional<std::string> bytes; // nothing: no file at all

@@ -3,10 +3,12 @@
 
 #include "child_process.h"
 #include "store_test_util.h"
+#include "support/file_size_limit.h"
 
 #include "store/image_file.h"
 #include "store/startup_load.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -108,28 +110,6 @@ TEST(ImageFile, SaveIntoMissingFolderIsFileNotFound) {
     EXPECT_TRUE(folderEntries(folder).empty());
 }
 
-// Limits the size of any file this process writes, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, savedHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*savedHandler_)(int) = nullptr;
-};
-
 TEST(ImageFile, FailedWriteKeepsPreviousFile) {
     TempFolder folder;
     const std::string previous = nonZeroBytes(189824, 7);
@@ -143,7 +123,7 @@ TEST(ImageFile, FailedWriteKeepsPreviousFile) {
         error = ioErrorFrom([&] { store->SaveFileFirm(); });
     }
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->message(), "I/O error " + std::to_string(EFBIG));
+    EXPECT_EQ(error->message(), "I/O error " + std::to_string(EFBIG) + ": " + std::strerror(EFBIG));
     EXPECT_EQ(error->fileName(), "Firms");
     EXPECT_EQ(folder.readFile("Firms"), previous);
     EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"Firms"});

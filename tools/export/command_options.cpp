@@ -1,5 +1,7 @@
 #include "command_options.h"
 
+#include "store/protected_files.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -42,6 +44,17 @@ std::string dataFolderFor(const std::optional<std::string>& given, const std::st
         path += '/';
     }
     return path;
+}
+
+bool refusedAsProtected(const std::vector<std::string>& outputs, const std::string& dataFolder,
+                        const std::string& report, std::ostream& err) {
+    for (const std::string& output : outputs) {
+        if (const auto kind = protectedFileKind(output, dataFolder, {report})) {
+            err << "kestrelon-export: " << protectedFileRefusal(*kind, output) << "\n";
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace kestrelon

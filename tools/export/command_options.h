@@ -31,4 +31,9 @@ std::optional<CommandOptions> parseCommandOptions(const std::vector<std::string>
 // the report's own folder, where the program saves it.
 std::string dataFolderFor(const std::optional<std::string>& given, const std::string& report);
 
+// Says on `err` and returns true when an output would take the place of the report being read,
+// of any *.rep, or of a table of the data folder.
+bool refusedAsProtected(const std::vector<std::string>& outputs, const std::string& dataFolder,
+                        const std::string& report, std::ostream& err);
+
 } // namespace kestrelon

@@ -178,8 +178,15 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const DocumentInput input = documentInputFromReport(*record);
     const QString outFolder =
         QDir::cleanPath(QDir(QString::fromStdString(folder.string())).absolutePath());
-    const WrittenPdfs written =
-        writeReportPdfs(input, outFolder, mail ? suggestedPdfNames(input) : kOutputNames);
+    const std::array<QString, 3> names = mail ? suggestedPdfNames(input) : kOutputNames;
+    std::vector<std::string> outputs;
+    for (const QString& name : names) {
+        outputs.push_back(QDir(outFolder).filePath(name).toStdString());
+    }
+    if (refusedAsProtected(outputs, dataFolderFor(dataFolder, positional[0]), positional[0], err)) {
+        return kExportFailed;
+    }
+    const WrittenPdfs written = writeReportPdfs(input, outFolder, names);
     if (!written.ok()) {
         err << "kestrelon-export: " << written.result.error.toStdString() << "\n";
         return kExportFailed;

@@ -3,6 +3,7 @@
 #include "export_command.h"
 
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
+    // A file-size limit fails the write, which is then said, instead of killing the run.
+    std::signal(SIGXFSZ, SIG_IGN);
     QGuiApplication app(argc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
     return kestrelon::runExport(args, std::cout, std::cerr);

@@ -6,7 +6,7 @@
 #include "export_command.h"
 #include "report_file.h"
 #include "store/cp1251.h"
-#include "store/image_file.h"
+#include "store/file_set.h"
 
 #include <filesystem>
 #include <memory>
@@ -41,6 +41,12 @@ int runPaymentExport(const std::vector<std::string>& args, std::ostream& out, st
     if (!record) {
         return kExportFailed;
     }
+    // Checked first: a slip of the arguments must not cost the report.
+    const std::filesystem::path target = std::filesystem::absolute(parsed->outFile);
+    if (refusedAsProtected({target.string()}, dataFolderFor(std::nullopt, parsed->report),
+                           parsed->report, err)) {
+        return kExportFailed;
+    }
     // The number the program would propose, from the report's data folder; it is not kept.
     std::string number = "1";
     if (parsed->number) {
@@ -63,10 +69,8 @@ int runPaymentExport(const std::vector<std::string>& args, std::ostream& out, st
         }
         return kExportFailed;
     }
-    const std::filesystem::path target = std::filesystem::absolute(parsed->outFile);
     try {
-        saveImageBytes(target.parent_path().string() + "/", target.filename().string(),
-                       file.bytes.data(), file.bytes.size());
+        saveFilesTogether({{target.string(), file.bytes}});
     } catch (const IoError& error) {
         err << "kestrelon-export: " << target.string() << ": " << error.message() << "\n";
         return kExportFailed;

@@ -10,22 +10,10 @@ namespace kestrelon {
 
 WrittenPdfs writeEdoFiles(const DocumentInput& input, const UpdFile& upd, const QString& folder) {
     const std::array<QString, 3> names = suggestedPdfNames(input);
-    WrittenPdfs written = writeDocumentPdfs(
-        input, folder, {{DocumentKind::Invoice, names[0]}, {DocumentKind::OffsetAct, names[2]}});
-    if (!written.ok()) {
-        return written;
-    }
-    const QString path =
-        QDir::cleanPath(QDir(folder).absoluteFilePath(QString::fromStdString(upd.name)));
-    try {
-        saveUpdFile(QDir(folder).absolutePath().toStdString(), upd);
-    } catch (const IoError& error) {
-        written.failedPath = path;
-        written.result.error = QString::fromStdString(error.message());
-        return written;
-    }
-    written.paths.append(path);
-    return written;
+    // The operator takes the three together: all of them are written, or none.
+    return writeDocumentPdfs(
+        input, folder, {{DocumentKind::Invoice, names[0]}, {DocumentKind::OffsetAct, names[2]}},
+        {{QString::fromStdString(upd.name), upd.bytes}});
 }
 
 QString edoFilesWrittenText(const QStringList& paths) {

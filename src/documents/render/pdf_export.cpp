@@ -3,12 +3,13 @@
 #include "paged_device_geometry.h"
 #include "placed_painting.h"
 #include "qt_text_metrics.h"
+#include "store/file_set.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace kestrelon {
 
@@ -19,12 +20,11 @@ constexpr int kPdfResolution = 600;
 
 } // namespace
 
-OutputResult exportPdf(DocumentKind kind, const DocumentInput& input, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {QStringLiteral("cannot create %1: %2").arg(path, file.errorString())};
-    }
-    QPdfWriter writer(&file);
+QByteArray renderPdf(DocumentKind kind, const DocumentInput& input, OutputResult& error) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
@@ -36,13 +36,26 @@ OutputResult exportPdf(DocumentKind kind, const DocumentInput& input, const QStr
     const DocumentTexts texts = buildDocumentTexts(kind, input, geometry, metrics);
     const PlacedDocument placed = layoutDocument(kind, texts, geometry, metrics);
     if (!paintSheets(writer, placed, metrics)) {
-        file.cancelWriting();
-        return {QStringLiteral("cannot draw the document into %1").arg(path)};
+        error.error = QStringLiteral("cannot draw the document");
+        return {};
     }
-    if (!file.commit()) {
-        return {QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+    return bytes;
+}
+
+OutputResult exportPdf(DocumentKind kind, const DocumentInput& input, const QString& path) {
+    OutputResult result;
+    const QByteArray bytes = renderPdf(kind, input, result);
+    if (!result.ok()) {
+        result.error += QStringLiteral(" into %1").arg(path);
+        return result;
     }
-    return {};
+    try {
+        saveFilesTogether({{path.toStdString(), bytes.toStdString()}});
+    } catch (const IoError& error) {
+        return {QStringLiteral("cannot write %1: %2")
+                    .arg(path, QString::fromStdString(error.message()))};
+    }
+    return result;
 }
 
 } // namespace kestrelon

@@ -5,12 +5,17 @@
 #include "document_texts.h"
 #include "output_result.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace kestrelon {
 
-// The PDF is written to a temporary file beside `path` and renamed over it at the end, so a
-// failure leaves no half-written file. Errors are in English, for the command line.
+// The whole PDF in memory; `error` says why there is none.
+QByteArray renderPdf(DocumentKind kind, const DocumentInput& input, OutputResult& error);
+
+// The PDF is written to a temporary file beside `path` and renamed over it once every byte is on
+// the disk, so a failure (a full disk, a file-size limit) leaves the old file or none and is
+// said. A symbolic link or FIFO at `path` is refused. Errors are in English, for the command line.
 OutputResult exportPdf(DocumentKind kind, const DocumentInput& input, const QString& path);
 
 } // namespace kestrelon

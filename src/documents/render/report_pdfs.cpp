@@ -2,23 +2,42 @@
 
 #include "documents/input/document_file_name.h"
 #include "pdf_export.h"
+#include "store/file_set.h"
 
 #include <QDir>
 
 namespace kestrelon {
 
 WrittenPdfs writeDocumentPdfs(const DocumentInput& input, const QString& folder,
-                              const std::vector<std::pair<DocumentKind, QString>>& documents) {
+                              const std::vector<std::pair<DocumentKind, QString>>& documents,
+                              const std::vector<std::pair<QString, std::string>>& others) {
     WrittenPdfs written;
     const QDir dir(folder);
+    std::vector<FileToWrite> files;
     for (const auto& [kind, name] : documents) {
         const QString path = QDir::cleanPath(dir.absoluteFilePath(name));
-        written.result = exportPdf(kind, input, path);
+        const QByteArray bytes = renderPdf(kind, input, written.result);
         if (!written.ok()) {
             written.failedPath = path;
+            written.result.error += QStringLiteral(" into %1").arg(path);
             return written;
         }
-        written.paths.append(path);
+        files.push_back({path.toStdString(), bytes.toStdString()});
+    }
+    for (const auto& [name, bytes] : others) {
+        files.push_back({QDir::cleanPath(dir.absoluteFilePath(name)).toStdString(), bytes});
+    }
+    try {
+        saveFilesTogether(files);
+    } catch (const IoError& error) {
+        written.failedPath = QString::fromStdString(error.path());
+        written.result.error =
+            QStringLiteral("cannot write %1: %2")
+                .arg(written.failedPath, QString::fromStdString(error.message()));
+        return written;
+    }
+    for (const FileToWrite& f : files) {
+        written.paths.append(QString::fromStdString(f.path));
     }
     return written;
 }

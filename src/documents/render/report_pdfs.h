@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -21,10 +22,12 @@ struct WrittenPdfs {
     bool ok() const { return result.ok(); }
 };
 
-// Writes each document into `folder` under its name, in the order given, replacing files of
-// those names. Stops at the first file that cannot be written.
+// Writes each document into `folder` under its name, with the `others` (name and bytes) beside
+// them, replacing files of those names: all of them or none (saveFilesTogether). The paths are
+// in the order given, the others last.
 WrittenPdfs writeDocumentPdfs(const DocumentInput& input, const QString& folder,
-                              const std::vector<std::pair<DocumentKind, QString>>& documents);
+                              const std::vector<std::pair<DocumentKind, QString>>& documents,
+                              const std::vector<std::pair<QString, std::string>>& others = {});
 
 // The invoice, the act and the act of mutual offset under `names`, in that order.
 WrittenPdfs writeReportPdfs(const DocumentInput& input, const QString& folder,

@@ -1,7 +1,7 @@
 #include "tform_save.h"
 
 #include "catalogues/firm_text_card.h"
-#include "store/image_file.h"
+#include "store/file_set.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/first_focus.h"
 #include "ui/widgets/plain_text_memo.h"
@@ -126,7 +126,7 @@ void TFormSave::ButtonSaveClick() {
     const std::string path = textCardFileName(QFile::encodeName(chosen).toStdString());
     const std::string bytes = textCardFileBytes(memoLines());
     try {
-        saveImageBytes({}, path, bytes.data(), bytes.size());
+        saveFilesTogether({{path, bytes}});
     } catch (const IoError& error) {
         showFileError(context_, error);
     }

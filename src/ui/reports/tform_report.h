@@ -219,6 +219,9 @@ private:
     QString missingPrincipal() const;
     // Says it and returns true when the principal is missing: the caller does not go on.
     bool refusedWithoutPrincipal();
+    // Says so and returns true when a chosen output would take the place of a report file or a
+    // table of the data folder.
+    bool refusedAsProtected(const QString& path);
     DocumentKind currentDocument() const;
     DocumentInput currentDocumentInput() const;
     void buildDocument(Tab tab);

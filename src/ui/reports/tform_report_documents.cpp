@@ -129,6 +129,9 @@ void TFormReport::SpeedButton10Click() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
         path += QStringLiteral(".pdf");
     }
+    if (refusedAsProtected(path)) {
+        return;
+    }
     rememberFolder(FolderKind::Pdf, QFileInfo(path).absolutePath());
     const OutputResult result = exportPdf(kind, input, path);
     if (!result.ok()) {

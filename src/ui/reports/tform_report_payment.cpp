@@ -5,7 +5,7 @@
 #include "documents/render/cp1251_qstring.h"
 #include "exchange/payment_file.h"
 #include "exchange/payment_number.h"
-#include "store/image_file.h"
+#include "store/file_set.h"
 #include "tform_report.h"
 #include "ui/widgets/file_error.h"
 
@@ -64,11 +64,13 @@ void TFormReport::SpeedButton13Click() {
     if (chosen.isEmpty()) {
         return;
     }
+    if (refusedAsProtected(chosen)) {
+        return;
+    }
     const QFileInfo target(chosen);
     const QString folder = QDir::cleanPath(target.absolutePath());
     try {
-        saveImageBytes(folder.toStdString() + "/", target.fileName().toStdString(),
-                       file.bytes.data(), file.bytes.size());
+        saveFilesTogether({{target.absoluteFilePath().toStdString(), file.bytes}});
     } catch (const IoError& error) {
         context_.messages.showMessage(
             QStringLiteral("Не удалось записать платежное поручение:\n%1\n%2")
