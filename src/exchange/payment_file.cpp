@@ -9,6 +9,7 @@ PaymentFile preparePaymentFile(const DocumentInput& input, const std::string& nu
     PaymentBuild build = buildPaymentOrder(input, number, date);
     PaymentFile file;
     file.problems = std::move(build.problems);
+    file.notes = std::move(build.notes);
     if (file.ok()) {
         file.bytes = writeBankExchange(header, build.order);
     }

@@ -14,6 +14,7 @@ struct PaymentFile {
     PaymentOrder order;
     std::string bytes;                 // cp1251
     std::vector<std::string> problems; // UTF-8
+    std::vector<std::string> notes;    // UTF-8: what the bank's program may ask to complete
     bool ok() const { return problems.empty(); }
 };
 

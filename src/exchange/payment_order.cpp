@@ -6,6 +6,7 @@
 #include "person_name.h"
 #include "reports/values/money.h"
 #include "store/cp1251.h"
+#include "text_fit.h"
 #include "upd_from_report.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ std::string utf8(std::string_view cp1251) {
 // "ПАО СБЕРБАНК г. Москва" → "ПАО СБЕРБАНК" and "г. Москва": the bank's city, where its name
 // carries it, goes into the second bank line as payment orders print it.
 std::pair<std::string, std::string> bankAndCity(const std::string& name) {
-    for (const std::string& mark : {" г. "_cp, " Г. "_cp, " г."_cp}) {
+    for (const std::string& mark : {" г. "_cp, " Г. "_cp, " г."_cp, ",г."_cp}) {
         const std::size_t at = name.rfind(mark);
         if (at != std::string::npos && at > 0 && at + mark.size() < name.size()) {
             return {trimmedText(name.substr(0, at)), trimmedText(name.substr(at + 1))};
@@ -67,14 +68,30 @@ public:
 private:
     void problem(std::string text) { result_.problems.push_back(std::move(text)); }
 
+    // What is wrong with the amount due is said as it is: missing, nothing, below zero, past
+    // what the program's money holds, or no amount at all.
     void amount() {
-        const KopecksOrError due = parseAmount(in_.toPrincipal);
-        if (!due.ok() || due.kopecks == 0) {
-            problem("Нет суммы к оплате принципалу (окно отчета, поле «Тарвелу»): нажмите "
-                    "«Get»");
-            return;
+        const std::string text = trimmedText(in_.toPrincipal);
+        const std::string where =
+            in_.stored ? " (сохраненный отчет, сумма «Тарвелу»)" : " (окно отчета, поле «Тарвелу»)";
+        const KopecksOrError due = parseAmount(text);
+        if (text.empty()) {
+            problem("Нет суммы к оплате принципалу" + where +
+                    (in_.stored ? std::string(": отчет сохранен без нее")
+                                : std::string(": нажмите «Get»")));
+        } else if (text.front() == '-') {
+            problem("Сумма к оплате принципалу «" + utf8(text) + "» меньше нуля" + where +
+                    ": платить нечего, вознаграждение больше суммы с НДС");
+        } else if (due.error == AmountError::TooLarge) {
+            problem("Сумма к оплате принципалу «" + utf8(text) + "» больше " +
+                    std::to_string(kMaxRubles) + " руб." + where);
+        } else if (!due.ok()) {
+            problem("Сумма к оплате принципалу «" + utf8(text) + "» не читается как сумма" + where);
+        } else if (due.kopecks == 0) {
+            problem("Сумма к оплате принципалу равна нулю" + where + ": платить нечего");
+        } else {
+            result_.order.amount = KopToRub(due.kopecks);
         }
-        result_.order.amount = KopToRub(due.kopecks);
     }
 
     PaymentParty party(const std::optional<DocumentFirm>& firm, const char* who,
@@ -85,8 +102,10 @@ private:
             return p;
         }
         p.name = oneLine(shortLegalForm(firm->name));
-        const std::string label = std::string("Реквизиты ") + who + " «" + utf8(p.name) + "»: ";
+        const std::string named = std::string("Реквизиты ") + who + " «" + utf8(p.name) + "»";
+        const std::string label = named + ": ";
         const std::string card = " (карточка организации)";
+        checkFirmCharacters(*firm, named, card, ExchangeFormat::BankFile, result_.problems);
         if (p.name.empty()) {
             problem(label + "не указано название" + card);
         }
@@ -94,6 +113,18 @@ private:
         p.kpp = trimmedText(firm->kpp);
         p.account = trimmedText(firm->settlementAccount);
         std::tie(p.bankName, p.bankCity) = bankAndCity(oneLine(firm->bankName));
+        // The bank's city is required by banks ("…Банк2"): the full name may hold it when the
+        // short one does not.
+        if (p.bankCity.empty()) {
+            p.bankCity = bankAndCity(oneLine(firm->bankFullName)).second;
+        }
+        if (p.bankCity.empty() && !p.bankName.empty()) {
+            result_.notes.push_back(
+                "Город банка " + std::string(who) + " («" + utf8(p.bankName) +
+                "») не найден ни в кратком, ни в полном названии банка: допишите «г. Город» в "
+                "полное название банка в карточке организации или заполните город в программе "
+                "банка");
+        }
         p.bik = trimmedText(firm->bik);
         p.corrAccount = trimmedText(firm->corrAccount);
         const auto required = [&](const std::string& value, const char* missing) {
@@ -132,6 +163,13 @@ private:
         parts.period = in_.period;
         parts.offsetActNo = oneLine(in_.offsetActNo);
         parts.offsetActDate = schemaDate(in_.offsetActDate);
+        for (const auto& [field, text] : {std::pair{"номер договора агента", parts.contractNo},
+                                          std::pair{"номер акта зачета", parts.offsetActNo}}) {
+            if (const std::string what = unwritableCharacter(text, ExchangeFormat::BankFile);
+                !what.empty()) {
+                problem(std::string("Назначение платежа: ") + field + " содержит " + what);
+            }
+        }
         if (parts.contractNo.empty()) {
             problem("Не указан номер договора агента (карточка договора агента, поле "
                     "«№ Договора»)");
@@ -144,7 +182,14 @@ private:
             problem("Дата акта зачета «" + utf8(in_.offsetActDate) +
                     "» не является датой вида ДД.ММ.ГГГГ (окно отчета, группа «Дата»)");
         }
+        // «Без налога (НДС)» is said of a VAT of 0 only: a total that does not read as an amount
+        // says nothing of the VAT the rows carry.
         const KopecksOrError vat = parseAmount(in_.vatTotal);
+        if (!vat.ok()) {
+            problem("Сумма НДС отчета «" + utf8(in_.vatTotal) +
+                    "» не читается как сумма (окно отчета, поле «Ндс»; в сохраненном отчете — "
+                    "его итог НДС): без нее в назначении платежа не сказать, сколько в нем НДС");
+        }
         parts.vatAmount = vat.ok() ? KopToRub(vat.kopecks) : "0.00";
         result_.order.purpose = paymentPurpose(parts);
     }

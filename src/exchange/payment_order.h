@@ -32,6 +32,7 @@ struct PaymentOrder {
 struct PaymentBuild {
     PaymentOrder order;
     std::vector<std::string> problems; // UTF-8; nothing is to be written while there are any
+    std::vector<std::string> notes;    // UTF-8; said with the file, which is still written
     bool ok() const { return problems.empty(); }
 };
 

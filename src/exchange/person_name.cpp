@@ -28,7 +28,9 @@ std::optional<PersonName> fullNameFromText(std::string_view text) {
         return std::nullopt;
     }
     for (std::string_view part : parts) {
-        if (part.find('.') != std::string_view::npos || part.size() > kMaxNamePartLength) {
+        // Initials, quotes and digits belong to no full name of a person (cp1251 «» too).
+        if (part.find_first_of(".\"\xAB\xBB0123456789") != std::string_view::npos ||
+            part.size() > kMaxNamePartLength) {
             return std::nullopt;
         }
     }

@@ -6,6 +6,7 @@
 #include "edo_book.h"
 #include "reports/values/money.h"
 #include "store/cp1251.h"
+#include "text_fit.h"
 
 #include <chrono>
 #include <cstdio>
@@ -72,6 +73,7 @@ private:
         const std::string name = utf8(firm->name);
         const std::string label = std::string("Организация ") + side.who + " «" + name + "»";
         const std::string card = " (карточка организации «" + name + "»)";
+        checkFirmCharacters(*firm, label, card, ExchangeFormat::Upd, result_.problems);
         p.inn = trimmedText(firm->inn);
         if (p.inn.empty()) {
             problem(label + ": не указан ИНН" + card);
@@ -82,10 +84,15 @@ private:
         }
         if (p.inn.size() == 12) {
             p.entrepreneur = entrepreneurName(name);
-            if (!p.entrepreneur) {
+            if (const std::string form = organizationFormIn(firm->name); !form.empty()) {
+                p.entrepreneur.reset();
+                problem(label + ": ИНН из 12 цифр — у индивидуального предпринимателя, а в " +
+                        "названии форма организации «" + form +
+                        "»; у организации ИНН из 10 цифр: проверьте ИНН или название" + card);
+            } else if (!p.entrepreneur) {
                 problem(label +
                         ": у индивидуального предпринимателя (ИНН из 12 цифр) название "
-                        "должно содержать его фамилию, имя и отчество полностью, "
+                        "должно содержать его фамилию и имя (и отчество, если оно есть), "
                         "например «Индивидуальный предприниматель Иванов Иван "
                         "Иванович»" +
                         card);
@@ -121,6 +128,19 @@ private:
             }
         }
         p.bank = std::move(b);
+    }
+
+    // The legal form of an organization an entrepreneur's name cannot have (UTF-8), as its
+    // name starts: "ООО" for «ООО "Ромашка"» or «Общество с ограниченной ответственностью …».
+    static std::string organizationFormIn(const std::string& cp1251Name) {
+        const std::string shortened = shortLegalForm(cp1251Name);
+        const std::string first = surnameOf(shortened);
+        for (const char* form : {"ООО", "ОАО", "ЗАО", "ПАО", "НАО", "АО", "АНО", "ТОО"}) {
+            if (utf8(first) == form) {
+                return form;
+            }
+        }
+        return {};
     }
 
     static std::optional<PersonName> entrepreneurName(const std::string& name) {

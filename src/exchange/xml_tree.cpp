@@ -93,7 +93,8 @@ private:
             const std::string_view seq = utf8.substr(at, n);
             at += n;
             const char32_t c = codePoint(seq);
-            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+            // U+0080..U+009F: what the byte 0x98, undefined in windows-1251, reads as.
+            if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c <= 0x9F)) {
                 problems_.push_back(where + ": управляющий знак " + codeName(c) +
                                     " не допускается в XML");
                 continue;

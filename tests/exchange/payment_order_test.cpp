@@ -199,7 +199,38 @@ TEST(PaymentFile, AnOrderABankWouldBounceIsNotWrittenAndEveryReasonIsNamed) {
          {"Не выбрана организация плательщика"}},
         {"nothing due",
          [](DocumentInput& in, std::string&, std::string&) { in.toPrincipal = "0.00"; },
-         {"Нет суммы к оплате принципалу"}},
+         {"Сумма к оплате принципалу равна нулю", "платить нечего"}},
+        {"no amount in a stored report",
+         [](DocumentInput& in, std::string&, std::string&) { in.toPrincipal.clear(); },
+         {"Нет суммы к оплате принципалу (сохраненный отчет, сумма «Тарвелу»): отчет сохранен "
+          "без нее"}},
+        {"a negative balance",
+         [](DocumentInput& in, std::string&, std::string&) { in.toPrincipal = "-66.00"; },
+         {"Сумма к оплате принципалу «-66.00» меньше нуля"}},
+        {"an amount past the money limit",
+         [](DocumentInput& in, std::string&, std::string&) { in.toPrincipal = "99999999.00"; },
+         {"Сумма к оплате принципалу «99999999.00» больше 21474836 руб."}},
+        // A VAT total that does not read says nothing of the VAT: never «Без налога (НДС)».
+        {"an empty VAT total",
+         [](DocumentInput& in, std::string&, std::string&) { in.vatTotal.clear(); },
+         {"Сумма НДС отчета «» не читается как сумма"}},
+        {"a VAT total of letters",
+         [](DocumentInput& in, std::string&, std::string&) { in.vatTotal = "abc"; },
+         {"Сумма НДС отчета «abc» не читается как сумма"}},
+        {"a negative VAT total",
+         [](DocumentInput& in, std::string&, std::string&) { in.vatTotal = "-66.00"; },
+         {"Сумма НДС отчета «-66.00» не читается как сумма"}},
+        // Lines of "Key=Value": a TAB, a control character or 0x98 would break the bank's reader.
+        {"a TAB in the payee's name",
+         [](DocumentInput& in, std::string&, std::string&) { in.principal->name += "\tx"; },
+         {"Реквизиты получателя (организация принципала)", "в поле «Название» знак табуляции"}},
+        {"0x01 and 0x98 in the payer's bank",
+         [](DocumentInput& in, std::string&, std::string&) {
+             in.agent->bankName += "\x01";
+             in.agent->address += "\x98";
+         },
+         {"в поле «Название банка» управляющий знак с кодом 0x01",
+          "в поле «Адрес» знак с кодом 0x98"}},
         {"a number and a date a bank does not take",
          [](DocumentInput&, std::string& number, std::string& date) {
              number = "1234567";
@@ -231,6 +262,39 @@ TEST(PaymentFile, AnOrderABankWouldBounceIsNotWrittenAndEveryReasonIsNamed) {
     EXPECT_EQ(paymentNumberProblem("000"), "не может быть нулем");
     EXPECT_EQ(paymentNumberProblem("12a"), "должен состоять из 1–6 цифр");
     EXPECT_EQ(paymentNumberProblem("999999"), "");
+}
+
+// Banks require the city of each bank ("…Банк2"): from the short name, else the full one;
+// where neither has it, the file is still written and the user is told.
+TEST(PaymentFile, TheBanksCityComesFromEitherNameOrIsSaidToBeMissing) {
+    struct Case {
+        const char* shortName;
+        const char* fullName;
+        const char* city;
+        bool noted;
+    };
+    const std::vector<Case> cases = {
+        {"ПАО СБЕРБАНК г. Москва", "", "г. Москва", false},
+        {"ПАО СБЕРБАНК", "Публичное акционерное общество Сбербанк России, г. Москва", "г. Москва",
+         false},
+        {"ПАО СБЕРБАНК", "Публичное акционерное общество Сбербанк России", "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fullName);
+        DocumentInput in = paymentInput();
+        in.agent->bankName = "Сбербанк г. Москва"_cp;
+        in.principal->bankName = utf8ToCp1251(c.shortName);
+        in.principal->bankFullName = utf8ToCp1251(c.fullName);
+        const PaymentFile file = preparePaymentFile(in, "12", "2.04.2026", fixedHeader());
+        ASSERT_TRUE(file.ok()) << joined(file.problems);
+        const auto content = readBankExchange(file.bytes);
+        ASSERT_TRUE(content);
+        EXPECT_EQ(cp1251ToUtf8(content->documents.at(0).at("ПолучательБанк2"_cp)), c.city);
+        EXPECT_EQ(file.notes.size(), c.noted ? 1u : 0u) << joined(file.notes);
+        if (c.noted) {
+            EXPECT_NE(file.notes[0].find("Город банка получателя"), std::string::npos);
+        }
+    }
 }
 
 TEST(PaymentNumber, TheNextOneIsProposedAcrossRuns) {

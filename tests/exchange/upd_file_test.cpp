@@ -194,7 +194,21 @@ TEST(UpdFile, ADocumentAnOperatorWouldRefuseIsNotWrittenAndTheMessageNamesWhy) {
              in.agent->name = "ИП Петров П.П."_cp;
              in.agent->inn = "500100732259";
          },
-         {"фамилию, имя и отчество полностью"}},
+         {"фамилию и имя (и отчество, если оно есть)"}},
+        // A 12-digit INN is an entrepreneur's: «ООО» in the name is an organization's form.
+        {"an organization's name with an entrepreneur's INN",
+         [](DocumentInput& in, UpdSettings&) {
+             in.agent->name = "ООО \"Ромашка\""_cp;
+             in.agent->inn = "500100732259";
+         },
+         {"в названии форма организации «ООО»"}},
+        // The byte windows-1251 leaves undefined: no parser would read the file.
+        {"a name holding the byte 0x98",
+         [](DocumentInput& in, UpdSettings&) { in.principal->name += "\x98"; },
+         {"Организация принципала", "в поле «Название» знак с кодом 0x98"}},
+        {"a control character in an address",
+         [](DocumentInput& in, UpdSettings&) { in.agent->address += "\x01"; },
+         {"Организация агента", "в поле «Адрес» управляющий знак с кодом 0x01"}},
     };
     for (const Refusal& r : refusals) {
         DocumentInput in = sampleUpdInput();
@@ -209,6 +223,17 @@ TEST(UpdFile, ADocumentAnOperatorWouldRefuseIsNotWrittenAndTheMessageNamesWhy) {
                 << joined(file.problems);
         }
     }
+}
+
+// The patronymic is optional in the format: a name of two words makes a valid entrepreneur.
+TEST(UpdFile, AnEntrepreneurWithoutAPatronymicIsWritten) {
+    DocumentInput in = sampleUpdInput();
+    in.agent->name = "Индивидуальный предприниматель Петров Петр"_cp;
+    in.agent->inn = "500100732259";
+    const UpdFile file = prepareUpdFile(in, sampleUpdSettings());
+    ASSERT_TRUE(file.ok()) << joined(file.problems);
+    EXPECT_EQ(test::updSchemaErrors(file.bytes), "");
+    EXPECT_NE(file.bytes.find("Фамилия=\"Петров\" Имя=\"Петр\""_cp), std::string::npos);
 }
 
 TEST(UpdFile, EveryProblemIsNamedAtOnce) {

@@ -75,6 +75,9 @@ int runPaymentExport(const std::vector<std::string>& args, std::ostream& out, st
         err << "kestrelon-export: " << target.string() << ": " << error.message() << "\n";
         return kExportFailed;
     }
+    for (const std::string& note : file.notes) {
+        err << "kestrelon-export: note: " << note << "\n";
+    }
     out << target.string() << "\n";
     return kExportOk;
 }

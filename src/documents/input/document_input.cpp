@@ -20,7 +20,8 @@ std::optional<DocumentFirm> firmAt(const DataStore& store, std::int32_t index) {
                         bank.CorrAccount.str(),
                         bank.Bik.str(),
                         bank.BankShortName.empty() ? bank.BankFullName.str()
-                                                   : bank.BankShortName.str()};
+                                                   : bank.BankShortName.str(),
+                        bank.BankFullName.str()};
 }
 
 DocumentFirm storedFirm(const FirmBlock& b) {
@@ -32,7 +33,8 @@ DocumentFirm storedFirm(const FirmBlock& b) {
                         b.SettlementAccount.str(),
                         b.CorrAccount.str(),
                         b.Bik.str(),
-                        b.BankShortName.empty() ? b.BankFullName.str() : b.BankShortName.str()};
+                        b.BankShortName.empty() ? b.BankFullName.str() : b.BankShortName.str(),
+                        b.BankFullName.str()};
 }
 
 // The act's line under its service, the same for a report being made and a stored one: the

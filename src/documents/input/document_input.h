@@ -25,6 +25,7 @@ struct DocumentFirm {
     std::string corrAccount;
     std::string bik;
     std::string bankName; // short name when there is one, else the full name
+    std::string bankFullName;
 };
 
 // One principal invoice of the offset act's second table.

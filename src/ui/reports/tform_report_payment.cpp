@@ -83,12 +83,16 @@ void TFormReport::SpeedButton13Click() {
     } catch (const IoError& error) {
         showFileError(context_, error);
     }
-    context_.messages.showInformation(
+    QString said =
         QStringLiteral("Платежное поручение № %1 на сумму %2 руб. записано в файл\n%3\n\n"
                        "Загрузите его в программе банка: «Импорт» или «Загрузить из 1С», "
                        "формат 1CClientBankExchange. Проверьте и подпишите поручение там.")
             .arg(fromCp1251(file.order.number), fromCp1251(file.order.amount),
-                 target.absoluteFilePath()));
+                 target.absoluteFilePath());
+    for (const std::string& note : file.notes) {
+        said += QStringLiteral("\n\n") + QString::fromStdString(note);
+    }
+    context_.messages.showInformation(said);
 }
 
 } // namespace kestrelon
