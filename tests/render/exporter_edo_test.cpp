@@ -113,5 +113,41 @@ TEST(ExporterEdo, TheCommandLineGivesWhatTheDataFolderLacks) {
               2);
 }
 
+// What is said names what the user can act on: the folder and what it lacks, the file that is
+// short, and a Cyrillic argument as it was typed.
+TEST(ExporterEdo, AMessageNamesTheFolderTheFileAndTheArgumentAsGiven) {
+    EdoDataFolder data;
+    data.folder.writeFile("notafolder", "x");
+    QDir().mkpath(data.path("empty"));
+    QDir().mkpath(data.path("short"));
+    data.folder.writeFile("short/Agent", "12345");
+    const struct {
+        const char* name;
+        QStringList extra;
+        std::string says;
+    } cases[] = {
+        {"a folder that is not there",
+         {"--data-folder", data.path("nonexistent")},
+         "the data folder " + data.folder.path() + "nonexistent/ does not exist"},
+        {"a file", {"--data-folder", data.path("notafolder")}, "notafolder/ is not a folder"},
+        {"a folder without Agent",
+         {"--data-folder", data.path("empty")},
+         "empty/ has no \"Agent\" (the agent contract"},
+        {"a short Agent",
+         {"--data-folder", data.path("short")},
+         data.folder.path() + "short/Agent: Read beyond end of file"},
+        {"a Cyrillic id",
+         {"--sender-id", QStringLiteral("2ВЕ-агент")},
+         "Идентификатор участника ЭДО организации агента «2ВЕ-агент»"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ExporterRun run =
+            runExporter(QStringList{"--edo", data.path("r.rep"), data.path("out")} + c.extra);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    }
+}
+
 } // namespace
 } // namespace kestrelon

@@ -44,6 +44,18 @@ TEST(ExporterPayment, AnOutputThatIsAFileTheProgramReadsIsRefused) {
     }
 }
 
+TEST(ExporterPayment, ACyrillicNumberIsEchoedAsTyped) {
+    test::TempFolder folder;
+    folder.writeFile("r.rep", test::reportFileBytes(*test::sampleReport()));
+    const QString path = QString::fromStdString(folder.path());
+    const ExporterRun run = runExporter(
+        {"--payment", path + "r.rep", path + "order.txt", "--number", QStringLiteral("А1")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Номер платежного поручения «А1» должен состоять из 1–6 цифр"),
+              std::string::npos)
+        << run.err;
+}
+
 TEST(ExporterPayment, WritesTheOrderWithTheNumberAndDateGivenOrRefusesWithTheReasons) {
     test::TempFolder folder;
     auto report = test::sampleReport();

@@ -48,19 +48,36 @@ int runEdoExport(const std::vector<std::string>& args, std::ostream& out, std::o
     const std::string dataFolder = dataFolderFor(parsed->dataFolder, parsed->report);
     auto store = std::make_unique<DataStore>();
     EdoBook book;
+    // The contract's number and date come from "Agent": without it every check would speak of
+    // a contract, not of the folder that lacks it.
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dataFolder, ec)) {
+        err << "kestrelon-export: the data folder " << dataFolder
+            << (std::filesystem::exists(std::filesystem::path(dataFolder).parent_path(), ec)
+                    ? " is not a folder"
+                    : " does not exist")
+            << "; give --data-folder the folder the program keeps its data in\n";
+        return kExportFailed;
+    }
     try {
-        loadImage(dataFolder, files::kAgent, store->Agent);
+        if (!loadImage(dataFolder, files::kAgent, store->Agent)) {
+            err << "kestrelon-export: the data folder " << dataFolder
+                << " has no \"Agent\" (the agent contract, with its number and date); give "
+                   "--data-folder the folder the program keeps its data in\n";
+            return kExportFailed;
+        }
         book = loadEdoBook(dataFolder);
     } catch (const IoError& error) {
-        err << "kestrelon-export: " << dataFolder << ": " << error.message() << "\n";
+        err << "kestrelon-export: " << error.path() << ": " << error.message() << "\n";
         return kExportFailed;
     }
     UpdSettings settings = updSettingsFromData(input, *store, book);
     if (parsed->senderId) {
-        settings.senderId = *parsed->senderId;
+        // Arguments are UTF-8; the program's texts are windows-1251.
+        settings.senderId = utf8ToCp1251(*parsed->senderId);
     }
     if (parsed->recipientId) {
-        settings.recipientId = *parsed->recipientId;
+        settings.recipientId = utf8ToCp1251(*parsed->recipientId);
     }
     if (parsed->signer) {
         settings.signer = fullNameFromText(utf8ToCp1251(*parsed->signer));
@@ -78,7 +95,7 @@ int runEdoExport(const std::vector<std::string>& args, std::ostream& out, std::o
         }
         return kExportFailed;
     }
-    std::error_code ec;
+    ec.clear();
     std::filesystem::create_directories(parsed->outFolder, ec);
     const QString folder =
         QDir::cleanPath(QDir(QString::fromStdString(parsed->outFolder)).absolutePath());

@@ -50,7 +50,7 @@ int runPaymentExport(const std::vector<std::string>& args, std::ostream& out, st
     // The number the program would propose, from the report's data folder; it is not kept.
     std::string number = "1";
     if (parsed->number) {
-        number = *parsed->number;
+        number = utf8ToCp1251(*parsed->number); // arguments are UTF-8
     } else {
         try {
             const std::filesystem::path folder =

@@ -8,6 +8,7 @@
 #include "exchange/upd_file.h"
 #include "tform_report.h"
 #include "ui/widgets/file_error.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QDir>
 #include <QTabWidget>
@@ -49,10 +50,10 @@ bool TFormReport::completeEdoBook(const DocumentInput& input, EdoBook& book) {
         return true;
     }
     if (request.askAgentId) {
-        book.setParticipantId(agentInn, details->agentId.toStdString());
+        book.setParticipantId(agentInn, toCp1251(details->agentId));
     }
     if (request.askPrincipalId) {
-        book.setParticipantId(principalInn, details->principalId.toStdString());
+        book.setParticipantId(principalInn, toCp1251(details->principalId));
     }
     if (request.askSigner) {
         book.setSigner(input.director,
