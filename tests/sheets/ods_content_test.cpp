@@ -84,9 +84,14 @@ TEST(OpenDocumentContent, NamedRangesAndTheDateSystemOfTheBook) {
     const std::string named =
         R"(<table:named-expressions><table:named-range table:name="Print_Area" table:base-cell-address="$'Реестр'.$A$1" table:cell-range-address="$'Реестр'.$A$1:.$J$5"/></table:named-expressions>)";
     EXPECT_EQ(pasted(content(table(row, "Реестр") + named)), "INVOICE_DATE\n15.03.2009");
-    const std::string in1904 =
-        R"(<table:calculation-settings><table:null-date table:date-value="1904-01-01"/></table:calculation-settings>)";
-    EXPECT_EQ(pasted(content(table(row), in1904)), "INVOICE_DATE\n16.03.2013");
+    // The null date in any form ISO 8601 allows.
+    for (const char* nullDate : {"1904-01-01", "1904-1-1", "1904-01-01T00:00:00"}) {
+        SCOPED_TRACE(nullDate);
+        const std::string in1904 =
+            std::string(R"(<table:calculation-settings><table:null-date table:date-value=")") +
+            nullDate + R"("/></table:calculation-settings>)";
+        EXPECT_EQ(pasted(content(table(row), in1904)), "INVOICE_DATE\n16.03.2013");
+    }
 }
 
 TEST(OpenDocumentContent, ARepeatedRowOfValuesIsRefusedAsTooLarge) {

@@ -37,8 +37,11 @@ laid out at real size exactly as they are printed:
 
 REPORT.rep is a report file as the program saves it beside its executable
 (exactly 55176 bytes). OUT_FOLDER is created when it is missing; files of these
-names in it are replaced. A file is written under a temporary name and renamed
-when complete, so a failure never leaves a half-written PDF behind.
+names in it are replaced. The three are written under temporary names, every
+byte checked, and renamed only when all are complete: a full disk or a file-size
+limit leaves the old files (or none), never a cut one, and exits 1. A symbolic
+link, FIFO or folder at an output name is refused, as is an output that is the
+report given, any *.rep or a table of the report's folder.
 
 With --mail the three files are named as the report window names them, e.g.
 "Счет 12 за Март 2013.pdf", "Акт 13 за Март 2013.pdf" and

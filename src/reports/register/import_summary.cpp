@@ -65,6 +65,13 @@ std::string importSummary(const SlkImportResult& result, const Period& proposed)
                    "Строки не за "_cp + monthAndYear(*registerMonth) + " (взяты в отчет): "_cp,
                    rowsOfAnotherMonth(result, *registerMonth));
     }
+    std::vector<NumberedLine> mismatched;
+    for (const SkippedLine& line : result.mismatched) {
+        mismatched.push_back({line.lineNumber, line.reason});
+    }
+    appendList(summary,
+               "Сумма с НДС не равна сумме без НДС и НДС (взяты как в реестре, проверьте их): "_cp,
+               mismatched);
     std::vector<NumberedLine> skipped;
     for (const SkippedLine& line : result.skipped) {
         skipped.push_back({line.lineNumber, line.reason});

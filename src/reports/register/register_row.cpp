@@ -39,6 +39,27 @@ std::string amountError(AmountError error, std::size_t lineNumber, std::size_t c
 
 } // namespace
 
+void joinDigitGroups(std::vector<std::string>& cells) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (const std::size_t column : {InvoiceDue, InvoiceTax, InvoiceSumm}) {
+        if (column >= cells.size()) {
+            return;
+        }
+        std::string& cell = cells[column];
+        std::string joined;
+        for (std::size_t i = 0; i < cell.size(); ++i) {
+            const char c = cell[i];
+            const bool separator = c == ' ' || c == '\xA0' || c == '?';
+            if (separator && i > 0 && i + 1 < cell.size() && digit(cell[i - 1]) &&
+                digit(cell[i + 1])) {
+                continue;
+            }
+            joined += c;
+        }
+        cell = std::move(joined);
+    }
+}
+
 bool isRegisterHeader(const std::vector<std::string>& cells) {
     return std::equal(cells.begin(), cells.end(), kRegisterColumns.begin(), kRegisterColumns.end());
 }

@@ -21,6 +21,12 @@ bool isRegisterHeader(const std::vector<std::string>& cells);
 // its date) may hold anything or nothing.
 std::optional<std::string> dataLineProblem(const std::vector<std::string>& cells);
 
+// The amount cells of a data line with their digit groups joined: "1 000,00" as a Russian
+// spreadsheet writes formatted cells (a space, a no-break space, or a narrow one, which
+// windows-1251 lacks and a conversion leaves as "?") becomes "1000,00". Only a separator
+// between two digits is taken out.
+void joinDigitGroups(std::vector<std::string>& cells);
+
 struct RegisterRow {
     InvoiceRow row;
     std::string error; // cp1251; set when an amount cell gives no value

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace kestrelon {
@@ -64,6 +65,14 @@ Stop storeRow(const std::vector<std::string>& cells, std::size_t lineNumber,
     }
     rows.push_back(read.row);
     result.rowLines.push_back(lineNumber);
+    // Taken as the principal's register has it, but said: a writer that left a placeholder
+    // for a formula gives every row the same wrong sum.
+    const InvoiceRow& row = read.row;
+    if (static_cast<std::uint64_t>(row.AmountKop) + row.VatKop != row.GrossKop) {
+        result.mismatched.push_back({lineNumber, "без НДС "_cp + row.AmountText.str() +
+                                                     ", НДС "_cp + row.VatText.str() +
+                                                     ", с НДС "_cp + row.GrossText.str()});
+    }
     return std::nullopt;
 }
 
@@ -79,7 +88,10 @@ SlkImportResult parseRegister(std::string_view text, std::string_view agentContr
     bool started = false;
     std::size_t pos = 0;
     for (std::size_t lineNumber = 1; pos < text.size(); ++lineNumber) {
-        const RegisterLine line = readRegisterLine(nextLine(text, pos), headerColumn);
+        RegisterLine line = readRegisterLine(nextLine(text, pos), headerColumn);
+        if (line.cells) {
+            joinDigitGroups(*line.cells);
+        }
         Stop stop;
         if (line.kind == RegisterLine::Kind::OneCell) {
             stop = readTitle(line.oneCell, agentContractNo);

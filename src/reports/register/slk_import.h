@@ -21,6 +21,9 @@ struct SlkImportResult {
     std::vector<std::size_t> rowLines; // the line (from 1) each row was read from
     std::vector<std::string> messages; // cp1251; what stopped the reading, or that none was read
     std::vector<SkippedLine> skipped;  // in the order of the text
+    // Rows taken whose amount with VAT is not the net amount and the VAT: the line and the
+    // three amounts ("без НДС 1000, НДС 180, с НДС 1190").
+    std::vector<SkippedLine> mismatched;
     // Nothing to import: no row was read, or the register is another agent contract's (or
     // there is no agent contract to check it against). The report keeps what it had.
     bool refused = false;

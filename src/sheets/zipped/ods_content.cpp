@@ -52,7 +52,9 @@ public:
             if (is(xml_, kTableNs, "table")) {
                 startSheet();
             } else if (is(xml_, kTableNs, "null-date")) {
-                if (xml_.attribute("date-value", kTableNs).value_or("").starts_with("1904-01-01")) {
+                // In any form ISO 8601 allows: "1904-01-01", "1904-1-1", with a time.
+                if (dateFromIsoDateTime(xml_.attribute("date-value", kTableNs).value_or("")) ==
+                    "01.01.1904") {
                     book_.useDateSystem1904();
                 }
             } else if (is(xml_, kTableNs, "table-row") && sheet_) {

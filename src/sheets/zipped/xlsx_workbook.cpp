@@ -56,7 +56,10 @@ void readWorkbook(const ZipArchive& zip, WorkbookCells& book) {
 
 void readXlsxWorkbook(std::string_view fileBytes, WorkbookCells& book) {
     try {
-        readWorkbook(ZipArchive(fileBytes), book);
+        // Every entry, as for .ods: damage in a part that holds no cell is damage all the same.
+        const ZipArchive zip(fileBytes);
+        zip.checkEveryEntry();
+        readWorkbook(zip, book);
     } catch (const DamagedFile& e) {
         book.fail(damagedFileProblem(e.what()));
     } catch (const NotARegister& e) {

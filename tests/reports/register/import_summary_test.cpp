@@ -64,6 +64,37 @@ TEST(ImportSummary, SaysTheCountTheRegistersMonthAndTheRowsOfAnotherMonth) {
     }
 }
 
+// Taken as the register has it, but never silently: a writer that left a placeholder for a
+// formula gives every row the same wrong sum with VAT.
+TEST(ImportSummary, RowsWhoseSumWithVatIsNotNetPlusVatAreListedWithTheirAmounts) {
+    std::string bad = line(2, "15.03.2013");
+    bad.replace(bad.find("\t118\t"), 5, "\t0\t");
+    EXPECT_EQ(summary({line(1, "15.03.2013"), bad}, kMarch2013),
+              "Загружено строк реестра: 2.\nСумма с НДС не равна сумме без НДС и НДС (взяты как "
+              "в реестре, проверьте их): 1:\nстрока 3: без НДС 100, НДС 18, с НДС 0");
+}
+
+// A Russian spreadsheet's CSV of formatted cells writes "1 000,00", with a space, a no-break
+// space or a narrow no-break space (which windows-1251 lacks: "?" once converted).
+TEST(ParseRegister, AmountsWithDigitGroupsAreRead) {
+    for (const std::string separator : {" ", "\xA0", "?"}) {
+        SCOPED_TRACE(separator);
+        std::string l = line(1, "15.03.2013");
+        l.replace(l.find("\t100\t18\t118\t"), 13,
+                  "\t1" + separator + "000,00\t180\t1" + separator + "180,00\t");
+        const SlkImportResult read = parseRegister(kHeader + "\n" + l, "12345678");
+        ASSERT_EQ(read.rows.count(), 1u) << cp1251ToUtf8(importSummary(read, kMarch2013));
+        EXPECT_EQ(read.rows.rows[0].AmountKop, 100000u);
+        EXPECT_EQ(read.rows.rows[0].GrossKop, 118000u);
+        EXPECT_EQ(read.rows.rows[0].AmountText.str(), "1000,00");
+        EXPECT_TRUE(read.mismatched.empty());
+    }
+    std::string l = line(1, "15.03.2013");
+    l.replace(l.find("\t100\t"), 5, "\t1 000 ,\t");
+    EXPECT_EQ(parseRegister(kHeader + "\n" + l, "12345678").rows.count(), 0u)
+        << "a blank not between two digits is no digit group";
+}
+
 TEST(ImportSummary, ListsTheFirstTwentySkippedLinesAndCountsTheRest) {
     std::vector<std::string> lines = {line(1, "15.03.2013"), line(2, "15.03.2013")};
     for (int i = 0; i < 22; ++i) {

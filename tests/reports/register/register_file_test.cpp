@@ -316,5 +316,49 @@ TEST(PlainDecimal, ADoubleShowsAsItsSpreadsheetShowsItSoNoKopeckIsLost) {
     }
 }
 
+// A CSV of formatted cells from a Russian spreadsheet: digit groups apart by a no-break space
+// or a narrow one, in UTF-8.
+TEST(RegisterTextFromFile, AmountsWithDigitGroupsFromACsvAreRead) {
+    const std::string csv =
+        "AGENT_CUSTNO;CLIENT_CUSTNO;CLIENT_CUSTNAME;INVOICE;INVOICE_DATE;INVOICE_DUE;"
+        "INVOICE_TAX;INVOICE_SUMM;STATE;STATE_DATE\r\n"
+        "A0000001;11111111;Клиент;1000000000001;15.03.2013;1\u00A0000,00;180,00;"
+        "1\u202F180,00;paid;x\r\n";
+    const SheetText text = registerTextFromFile(csv, "r.csv");
+    ASSERT_TRUE(text.ok()) << cp1251ToUtf8(text.message);
+    const SlkImportResult read = parseRegister(text.text, "12345678");
+    ASSERT_EQ(read.rows.count(), 1u);
+    EXPECT_EQ(read.rows.rows[0].AmountKop, 100000u);
+    EXPECT_EQ(read.rows.rows[0].GrossKop, 118000u);
+}
+
+// Every entry of a zipped book is checked, for .xlsx as for .ods: damage in a part that holds no
+// cell (here the document's properties) still makes the file a damaged one.
+TEST(RegisterTextFromFile, DamageInAnyEntryOfAZippedBookIsSaid) {
+    for (const char* name : {"register.xlsx", "register.ods"}) {
+        SCOPED_TRACE(name);
+        std::string bytes = registerFixture(name);
+        const std::string part =
+            std::string(name).ends_with(".xlsx") ? "docProps/app.xml" : "meta.xml";
+        const std::size_t named = bytes.find(part);
+        ASSERT_NE(named, std::string::npos) << part;
+        // A byte inside the entry's packed data, past its local header.
+        const std::size_t header = bytes.rfind("PK\x03\x04", named);
+        ASSERT_NE(header, std::string::npos);
+        const auto le16 = [&](std::size_t at) {
+            return static_cast<std::size_t>(static_cast<unsigned char>(bytes[at])) |
+                   static_cast<std::size_t>(static_cast<unsigned char>(bytes[at + 1])) << 8;
+        };
+        const std::size_t data = header + 30 + le16(header + 26) + le16(header + 28);
+        bytes[data + 2] = static_cast<char>(bytes[data + 2] ^ 0x55);
+        const std::string said = read(bytes, name);
+        EXPECT_EQ(said.rfind("! Файл «" + std::string(name) +
+                                 "»: файл поврежден или записан не полностью",
+                             0),
+                  0u)
+            << said;
+    }
+}
+
 } // namespace
 } // namespace kestrelon

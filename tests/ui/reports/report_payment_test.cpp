@@ -116,6 +116,32 @@ TEST_F(ReportPaymentTest, WritesTheOrderABankImportsAndProposesTheNextNumber) {
     EXPECT_EQ(QDir(QString::fromStdString(outFolder.path())).entryList(QDir::Files).size(), 1);
 }
 
+// The order never takes the place of a stored report or a table of the data folder.
+TEST_F(ReportPaymentTest, AFileTheProgramReadsIsNotWrittenOver) {
+    giveRealRequisites();
+    prepare();
+    report->setPaymentDetailsAsker([](QWidget*, const PaymentDetails& proposed) {
+        return std::optional<PaymentDetails>(proposed);
+    });
+    folder.writeFile("old.rep", "a stored report");
+    folder.writeFile("Firms", "the organizations");
+    const struct {
+        const char* name;
+        const char* says;
+    } cases[] = {{"old.rep", "файл отчета (*.rep)"}, {"Firms", "таблица данных программы"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sink.messages.clear();
+        chosen = QString::fromStdString(folder.path() + c.name);
+        click(*report, QStringLiteral("SpeedButton13"));
+        ASSERT_EQ(sink.messages.size(), 1);
+        EXPECT_TRUE(sink.messages[0].contains(QString::fromUtf8(c.says)))
+            << sink.messages[0].toStdString();
+    }
+    EXPECT_EQ(folder.readFile("old.rep"), "a stored report");
+    EXPECT_EQ(folder.readFile("Firms"), "the organizations");
+}
+
 TEST_F(ReportPaymentTest, AnOrderABankWouldBounceIsNotWrittenAndTheMessageSaysWhy) {
     prepare(); // the sample's principal: the made-up INN and no bank account
     report->setPaymentDetailsAsker([](QWidget*, const PaymentDetails& proposed) {
