@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -110,6 +111,74 @@ TEST(PaymentFile, OneReportGivesTheGoldenFileAndReadsBackFieldByField) {
 
     EXPECT_FALSE(readBankExchange(file.bytes.substr(0, file.bytes.size() - 12)))
         << "a file without its end is not taken";
+}
+
+// The payment order's section read against the format's list of fields (1CClientBankExchange
+// 1.03): every field a bank requires is there and not empty, each within its kind and length,
+// and no line holds a character that would break a reader of "Key=Value" lines.
+TEST(PaymentFile, EveryFieldABankRequiresIsThereWithinItsLength) {
+    DocumentInput in = paymentInput();
+    in.agent->bankName = "Сбербанк г. Москва"_cp;
+    const PaymentFile file = preparePaymentFile(in, "12", "2.04.2026", fixedHeader());
+    ASSERT_TRUE(file.ok()) << joined(file.problems);
+    EXPECT_TRUE(file.notes.empty()) << joined(file.notes);
+    const auto content = readBankExchange(file.bytes);
+    ASSERT_TRUE(content);
+    const std::map<std::string, std::string>& d = content->documents.at(0);
+    const auto digits = [](std::size_t min, std::size_t max) {
+        return [min, max](const std::string& v) {
+            return v.size() >= min && v.size() <= max &&
+                   std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+        };
+    };
+    const auto text = [](std::size_t max) {
+        return [max](const std::string& v) { return !v.empty() && v.size() <= max; }; // cp1251
+    };
+    const auto date = [](const std::string& v) {
+        return v.size() == 10 && v[2] == '.' && v[5] == '.';
+    };
+    const auto amount = [](const std::string& v) {
+        const std::size_t point = v.find('.');
+        return point != std::string::npos && point > 0 && v.size() - point == 3;
+    };
+    const std::vector<std::pair<const char*, std::function<bool(const std::string&)>>> fields = {
+        {"Номер", digits(1, 6)},
+        {"Дата", date},
+        {"Сумма", amount},
+        {"ПлательщикСчет", digits(20, 20)},
+        {"Плательщик", text(160)},
+        {"ПлательщикИНН", digits(10, 12)},
+        {"ПлательщикКПП", digits(9, 9)},
+        {"Плательщик1", text(160)},
+        {"ПлательщикРасчСчет", digits(20, 20)},
+        {"ПлательщикБанк1", text(160)},
+        {"ПлательщикБанк2", text(160)},
+        {"ПлательщикБИК", digits(9, 9)},
+        {"ПлательщикКорсчет", digits(20, 20)},
+        {"ПолучательСчет", digits(20, 20)},
+        {"Получатель", text(160)},
+        {"ПолучательИНН", digits(10, 12)},
+        {"ПолучательКПП", digits(9, 9)},
+        {"Получатель1", text(160)},
+        {"ПолучательРасчСчет", digits(20, 20)},
+        {"ПолучательБанк1", text(160)},
+        {"ПолучательБанк2", text(160)},
+        {"ПолучательБИК", digits(9, 9)},
+        {"ПолучательКорсчет", digits(20, 20)},
+        {"ВидОплаты", digits(2, 2)},
+        {"Очередность", digits(1, 1)},
+        {"НазначениеПлатежа", text(210)},
+    };
+    for (const auto& [key, fits] : fields) {
+        const auto found = d.find(utf8ToCp1251(key));
+        ASSERT_NE(found, d.end()) << key;
+        EXPECT_TRUE(fits(found->second)) << key << " = " << cp1251ToUtf8(found->second);
+    }
+    for (const char c : file.bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_TRUE(byte >= 0x20 || c == '\r' || c == '\n') << static_cast<int>(byte);
+        EXPECT_NE(byte, 0x98);
+    }
 }
 
 TEST(PaymentPurpose, NamesTheVatAtTheRateOfThePeriodOrItsAbsence) {
