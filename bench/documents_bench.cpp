@@ -1,10 +1,10 @@
 // Document figures: the act of mutual offset of a full report (801 principal invoices) built,
 // laid out and painted as the screen shows it, and the PDF export of all three documents.
 
-#include "documents/render/pdf_export.h"
-#include "documents/render/placed_painting.h"
-#include "documents/render/qt_text_metrics.h"
 #include "offscreen_bench_main.h"
+#include "render/pdf_export.h"
+#include "render/placed_painting.h"
+#include "render/qt_text_metrics.h"
 #include "sample_report.h"
 #include "screen_texts.h"
 

@@ -5,7 +5,7 @@
 #            reports/values, reports/register <- reports/files
 #   reports <- documents/words <- documents/page, documents/input <- documents/forms,
 #              documents/offset_act
-#   catalogues, documents, reports <- exchange <- documents/render (the Qt side)
+#   catalogues, documents, reports <- exchange <- render (the Qt side of the documents)
 # Fails on an include that runs the other way, or that a folder unknown here makes. The windows'
 # folders are held by check-ui-layers.sh.
 set -euo pipefail
@@ -34,7 +34,7 @@ declare -A allowed=(
     [documents/forms]="$layout"
     [documents/offset_act]="$layout"
     [exchange]="$documents $reports catalogues store"
-    [documents/render]="$documents exchange $reports catalogues store"
+    [render]="$documents exchange $reports catalogues store"
 )
 
 . scripts/lib/include-layers.sh

@@ -29,7 +29,8 @@ std::optional<PersonName> fullNameFromText(std::string_view text) {
     }
     for (std::string_view part : parts) {
         // Initials, quotes and digits belong to no full name of a person (cp1251 «» too).
-        if (part.find_first_of(".\"\xAB\xBB" "0123456789") != std::string_view::npos ||
+        if (part.find_first_of(".\"\xAB\xBB"
+                               "0123456789") != std::string_view::npos ||
             part.size() > kMaxNamePartLength) {
             return std::nullopt;
         }

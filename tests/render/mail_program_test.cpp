@@ -1,7 +1,7 @@
 // How the outcome of the desktop's mail program is judged: its exit within the grace period,
 // or its still running after it.
 
-#include "documents/render/mail_program.h"
+#include "render/mail_program.h"
 #include "support/mail_stand_in.h"
 
 #include <QCoreApplication>

@@ -2,12 +2,12 @@
 // the paper: checked on the layouts with the real fonts on every kind of device, and on the
 // words of the exported PDF files.
 
-#include "documents/render/document_texts.h"
-#include "documents/render/paged_device_geometry.h"
-#include "documents/render/pdf_export.h"
-#include "documents/render/qt_text_metrics.h"
 #include "long_names.h"
 #include "pdf_probe.h"
+#include "render/document_texts.h"
+#include "render/paged_device_geometry.h"
+#include "render/pdf_export.h"
+#include "render/qt_text_metrics.h"
 #include "sample_report.h"
 #include "screen_texts.h"
 #include "sheet_check.h"

@@ -2,12 +2,12 @@
 // printer and in the PDF: the same texts on the same sheets, whatever the device's resolution
 // and whatever the names make the clauses wrap to.
 
-#include "documents/render/paged_device_geometry.h"
-#include "documents/render/pdf_export.h"
-#include "documents/render/printing.h"
-#include "documents/render/qt_text_metrics.h"
 #include "long_names.h"
 #include "pdf_probe.h"
+#include "render/paged_device_geometry.h"
+#include "render/pdf_export.h"
+#include "render/printing.h"
+#include "render/qt_text_metrics.h"
 #include "sample_report.h"
 #include "screen_texts.h"
 #include "store/cp1251.h"

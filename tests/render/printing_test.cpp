@@ -1,5 +1,5 @@
-#include "documents/render/printing.h"
 #include "pdf_probe.h"
+#include "render/printing.h"
 #include "sample_report.h"
 #include "screen_texts.h"
 

@@ -1,4 +1,4 @@
-#include "documents/render/qt_text_metrics.h"
+#include "render/qt_text_metrics.h"
 #include "screen_texts.h"
 #include "store/cp1251.h"
 

@@ -1,9 +1,9 @@
 // The documents must come out at real size: a position given in millimetres from the paper's
 // edge is found there in the PDF, whatever the device's resolution or printable area.
 
-#include "documents/render/pdf_export.h"
-#include "documents/render/printing.h"
 #include "pdf_probe.h"
+#include "render/pdf_export.h"
+#include "render/printing.h"
 #include "sample_report.h"
 #include "screen_texts.h"
 

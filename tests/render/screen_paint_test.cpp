@@ -1,5 +1,5 @@
-#include "documents/render/paint_boxes.h"
-#include "documents/render/qt_text_metrics.h"
+#include "render/paint_boxes.h"
+#include "render/qt_text_metrics.h"
 #include "screen_texts.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "screen_texts.h"
 
-#include "documents/render/qt_text_metrics.h"
+#include "render/qt_text_metrics.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Texts of a document as a 96-dpi screen wraps them: what a document tab hands to printing.
 
-#include "documents/render/document_texts.h"
+#include "render/document_texts.h"
 
 #include <QImage>
 

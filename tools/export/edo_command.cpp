@@ -1,8 +1,8 @@
 #include "edo_command.h"
 
 #include "command_options.h"
-#include "documents/render/edo_files.h"
 #include "export_command.h"
+#include "render/edo_files.h"
 #include "report_file.h"
 #include "store/cp1251.h"
 #include "store/image_file.h"

@@ -5,8 +5,8 @@
 #include "payment_command.h"
 
 #include "documents/input/report_mail.h"
-#include "documents/render/mail_program.h"
-#include "documents/render/report_pdfs.h"
+#include "render/mail_program.h"
+#include "render/report_pdfs.h"
 #include "report_file.h"
 #include "store/image_file.h"
 #include "store/io_error.h"

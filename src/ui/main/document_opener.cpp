@@ -1,6 +1,6 @@
 #include "document_opener.h"
 
-#include "documents/render/desktop_program.h"
+#include "render/desktop_program.h"
 
 #include <QDesktopServices>
 #include <QMimeDatabase>

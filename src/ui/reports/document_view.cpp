@@ -1,6 +1,6 @@
 #include "document_view.h"
 
-#include "documents/render/placed_painting.h"
+#include "render/placed_painting.h"
 
 #include <QPaintEvent>
 #include <QPainter>

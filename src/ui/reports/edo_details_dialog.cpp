@@ -1,8 +1,8 @@
 #include "edo_details_dialog.h"
 
-#include "documents/render/cp1251_qstring.h"
 #include "exchange/edo_book.h"
 #include "exchange/person_name.h"
+#include "render/cp1251_qstring.h"
 
 #include <QLabel>
 #include <QLineEdit>

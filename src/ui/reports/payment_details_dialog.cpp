@@ -1,8 +1,8 @@
 #include "payment_details_dialog.h"
 
-#include "documents/render/cp1251_qstring.h"
 #include "exchange/payment_order.h"
 #include "exchange/upd_from_report.h"
+#include "render/cp1251_qstring.h"
 
 #include <QFormLayout>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "document_view.h"
 #include "documents/page/screen_scale.h"
-#include "documents/render/qt_text_metrics.h"
+#include "render/qt_text_metrics.h"
 #include "reports/files/report_scan.h"
 #include "store/io_error.h"
 #include "ui/widgets/dialog_parts.h"

@@ -3,12 +3,12 @@
 // typed by hand, computed, saved, opened again for viewing, and turned into the invoice, the
 // act and the act of mutual offset on the other three tabs.
 
-#include "documents/render/document_texts.h"
-#include "documents/render/mail_program.h"
-#include "documents/render/output_result.h"
 #include "edo_details_dialog.h"
 #include "exchange/edo_book.h"
 #include "payment_details_dialog.h"
+#include "render/document_texts.h"
+#include "render/mail_program.h"
+#include "render/output_result.h"
 #include "report_list_host.h"
 #include "reports/computation/computation_result.h"
 #include "reports/computation/manual_grid.h"

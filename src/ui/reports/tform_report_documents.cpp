@@ -4,9 +4,9 @@
 
 #include "document_view.h"
 #include "documents/input/document_file_name.h"
-#include "documents/render/pdf_export.h"
-#include "documents/render/printing.h"
-#include "documents/render/qt_text_metrics.h"
+#include "render/pdf_export.h"
+#include "render/printing.h"
+#include "render/qt_text_metrics.h"
 #include "tform_report.h"
 
 #include <QDir>

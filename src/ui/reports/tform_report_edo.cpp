@@ -3,9 +3,9 @@
 // it. What the data folder lacks for it is asked once and kept; a document the operator would
 // refuse is not written, and every reason is said at once.
 
-#include "documents/render/cp1251_qstring.h"
-#include "documents/render/edo_files.h"
 #include "exchange/upd_file.h"
+#include "render/cp1251_qstring.h"
+#include "render/edo_files.h"
 #include "tform_report.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/qt_text.h"

@@ -2,7 +2,7 @@
 // chooses, and handed to the desktop's mail program as attachments of a new message, addressed
 // to the principal when its card has an e-mail.
 
-#include "documents/render/report_pdfs.h"
+#include "render/report_pdfs.h"
 #include "store/folder_choice.h"
 #include "tform_report.h"
 #include "ui/widgets/file_error.h"

@@ -2,9 +2,9 @@
 // the file a bank's client program imports («1CClientBankExchange»). The number is proposed and
 // remembered, the date proposed as today; an order a bank would bounce is not written.
 
-#include "documents/render/cp1251_qstring.h"
 #include "exchange/payment_file.h"
 #include "exchange/payment_number.h"
+#include "render/cp1251_qstring.h"
 #include "store/file_set.h"
 #include "tform_report.h"
 #include "ui/widgets/file_error.h"

@@ -1,4 +1,4 @@
 #pragma once
 // Conversions between the core's cp1251 texts and Qt strings, shared with the documents.
 
-#include "documents/render/cp1251_qstring.h"
+#include "render/cp1251_qstring.h"
