@@ -7,6 +7,7 @@
 #include "exchange/payment_purpose.h"
 #include "schema_validation.h"
 #include "store/cp1251.h"
+#include "support/bank_exchange_reader.h"
 #include "support/temp_folder.h"
 #include "upd_samples.h"
 

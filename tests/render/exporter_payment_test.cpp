@@ -1,10 +1,10 @@
 // kestrelon-export --payment as a user runs it: a stored report's payment order as the bank
 // exchange file; refused with every reason when a requisite would make the bank bounce it.
 
-#include "exchange/bank_exchange.h"
 #include "exporter_run.h"
 #include "sample_report.h"
 #include "store/cp1251.h"
+#include "support/bank_exchange_reader.h"
 #include "support/temp_folder.h"
 
 #include <QProcess>

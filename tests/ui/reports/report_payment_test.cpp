@@ -2,9 +2,9 @@
 // today, a file name proposed in the folder last used; the file a bank imports; and no file for
 // an order a bank would bounce.
 
-#include "exchange/bank_exchange.h"
 #include "report_outputs.h"
 #include "store/cp1251.h"
+#include "support/bank_exchange_reader.h"
 #include "ui/support/modal_driver.h"
 
 #include <QDir>
