@@ -7,35 +7,6 @@
 namespace kestrelon {
 namespace {
 
-// The UTF-8 sequence starting at `at` (well-formed input assumed checked by the caller).
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80) {
-        return 1;
-    }
-    if ((lead >> 5) == 0x6) {
-        return 2;
-    }
-    if ((lead >> 4) == 0xE) {
-        return 3;
-    }
-    return 4;
-}
-
-char32_t codePoint(std::string_view seq) {
-    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(seq[i]); };
-    switch (seq.size()) {
-    case 1:
-        return b(0);
-    case 2:
-        return ((b(0) & 0x1Fu) << 6) | (b(1) & 0x3Fu);
-    case 3:
-        return ((b(0) & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
-    default:
-        return ((b(0) & 0x07u) << 18) | ((b(1) & 0x3Fu) << 12) | ((b(2) & 0x3Fu) << 6) |
-               (b(3) & 0x3Fu);
-    }
-}
-
 std::string codeName(char32_t c) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
@@ -88,19 +59,17 @@ private:
         }
         std::string bytes;
         for (std::size_t at = 0; at < utf8.size();) {
-            const std::size_t n =
-                std::min(sequenceLength(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
-            const std::string_view seq = utf8.substr(at, n);
-            at += n;
-            const char32_t c = codePoint(seq);
+            const std::size_t start = at;
+            const char32_t c = nextUtf8(utf8, at);
+            const std::string_view seq = utf8.substr(start, at - start);
             // U+0080..U+009F: what the byte 0x98, undefined in windows-1251, reads as.
             if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || (c >= 0x7F && c <= 0x9F)) {
                 problems_.push_back(where + ": управляющий знак " + codeName(c) +
                                     " не допускается в XML");
                 continue;
             }
-            const std::string single = utf8ToCp1251(seq);
-            if (c != '?' && single == "?") {
+            const char single = cp1251Of(c);
+            if (c != '?' && single == '?') {
                 problems_.push_back(where + ": знак «" + std::string(seq) + "» (" + codeName(c) +
                                     ") не записывается в кодировке windows-1251");
                 continue;

@@ -21,7 +21,9 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F};
 
-char encodeCodePoint(char32_t cp) {
+} // namespace
+
+char cp1251Of(char32_t cp) {
     if (cp < 0x80) {
         return static_cast<char>(cp);
     }
@@ -37,8 +39,7 @@ char encodeCodePoint(char32_t cp) {
     return '?';
 }
 
-// Reads one UTF-8 sequence at text[pos]; returns the code point (or U+FFFD) and advances pos.
-char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
+char32_t nextUtf8(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<std::uint8_t>(text[pos++]);
     if (lead < 0x80) {
         return lead;
@@ -72,12 +73,19 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 std::uint8_t byteAt(std::string_view text, std::size_t pos) {
     return static_cast<std::uint8_t>(text[pos]);
@@ -124,7 +132,7 @@ std::string utf8ToCp1251(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        out += encodeCodePoint(decodeUtf8(utf8, pos));
+        out += cp1251Of(nextUtf8(utf8, pos));
     }
     return out;
 }

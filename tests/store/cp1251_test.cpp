@@ -69,5 +69,29 @@ TEST(Cp1251, LiteralGivesCp1251Bytes) {
     EXPECT_EQ("№ 5"_cp, "\xB9 5");
 }
 
+// The one codec every reader and writer uses: a character at a time, both ways.
+TEST(Cp1251, CharactersOneAtATime) {
+    const struct {
+        char32_t codePoint;
+        const char* utf8;
+        char cp1251;
+    } cases[] = {
+        {U'A', "A", 'A'},           {U'Я', "Я", '\xDF'},
+        {U'№', "№", '\xB9'},        {U'\u00A0', "\u00A0", '\xA0'},
+        {U'\u202F', "\u202F", '?'}, {U'😀', "😀", '?'},
+    };
+    for (const auto& c : cases) {
+        std::string written;
+        appendUtf8(written, c.codePoint);
+        EXPECT_EQ(written, c.utf8);
+        std::size_t pos = 0;
+        EXPECT_EQ(nextUtf8(written, pos), c.codePoint);
+        EXPECT_EQ(pos, written.size());
+        EXPECT_EQ(cp1251Of(c.codePoint), c.cp1251);
+    }
+    std::size_t pos = 0;
+    EXPECT_EQ(nextUtf8("\xD0", pos), U'\uFFFD') << "a sequence cut short";
+}
+
 } // namespace
 } // namespace kestrelon

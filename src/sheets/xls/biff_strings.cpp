@@ -19,25 +19,13 @@ constexpr std::array<char16_t, 32> kCp1252Controls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// A character of the Basic Multilingual Plane as cp1251. Most of a register's text is ASCII
-// or А..я, which need no conversion table; the rest («, №, ё ...) goes through UTF-8.
+// A character of the Basic Multilingual Plane as cp1251.
 void appendCharacter(std::string& out, char16_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c >= 0x0410 && c <= 0x044F) {
-        out += static_cast<char>(0xC0 + (c - 0x0410));
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
+    if (c >= 0xD800 && c <= 0xDFFF) {
         // Half of a character beyond U+FFFF, which cp1251 has not: one '?' for the pair.
         out += c < 0xDC00 ? "?" : "";
     } else {
-        std::string utf8;
-        if (c < 0x800) {
-            utf8 = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-        } else {
-            utf8 = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                    static_cast<char>(0x80 | (c & 0x3F))};
-        }
-        out += utf8ToCp1251(utf8);
+        out += cp1251Of(c);
     }
 }
 

@@ -60,21 +60,6 @@ bool isBuiltInDateFormat(std::size_t id) {
     return (id >= 14 && id <= 17) || id == 22 || (id >= 27 && id <= 36) || (id >= 50 && id <= 58);
 }
 
-std::string utf8Of(char32_t c) {
-    std::string bytes;
-    if (c < 0x80) {
-        bytes += static_cast<char>(c);
-    } else if (c < 0x800) {
-        bytes += static_cast<char>(0xC0 | (c >> 6));
-        bytes += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        bytes += static_cast<char>(0xE0 | (c >> 12));
-        bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        bytes += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return bytes;
-}
-
 } // namespace
 
 WorkbookPart readWorkbookPart(std::string_view xml, std::string_view part) {
@@ -205,7 +190,7 @@ std::string spreadsheetText(std::string_view utf8) {
             const auto [end, error] =
                 std::from_chars(hex.data(), hex.data() + hex.size(), code, 16);
             if (error == std::errc() && end == hex.data() + hex.size()) {
-                decoded += utf8Of(static_cast<char32_t>(code));
+                appendUtf8(decoded, static_cast<char32_t>(code));
                 i += 6;
                 continue;
             }
