@@ -13,30 +13,26 @@ std::string monthAndYear(const Period& period) {
     return monthName(period.month) + " " + yearText(period.year);
 }
 
-struct NumberedLine {
-    std::size_t lineNumber;
-    std::string text;
-};
-
 // The heading with the count, then the first kListedSkippedLines lines and how many more.
 void appendList(std::string& summary, const std::string& heading,
-                const std::vector<NumberedLine>& lines) {
+                const std::vector<SkippedLine>& lines) {
     if (lines.empty()) {
         return;
     }
     summary += "\n" + heading + std::to_string(lines.size()) + ":";
     const std::size_t listed = std::min(lines.size(), kListedSkippedLines);
     for (std::size_t i = 0; i < listed; ++i) {
-        summary += "\n" + "строка "_cp + std::to_string(lines[i].lineNumber) + ": " + lines[i].text;
+        summary +=
+            "\n" + "строка "_cp + std::to_string(lines[i].lineNumber) + ": " + lines[i].reason;
     }
     if (listed < lines.size()) {
         summary += "\n" + "… и еще "_cp + std::to_string(lines.size() - listed);
     }
 }
 
-std::vector<NumberedLine> rowsOfAnotherMonth(const SlkImportResult& result,
-                                             const Period& registerMonth) {
-    std::vector<NumberedLine> lines;
+std::vector<SkippedLine> rowsOfAnotherMonth(const SlkImportResult& result,
+                                            const Period& registerMonth) {
+    std::vector<SkippedLine> lines;
     const std::vector<InvoiceRow>& rows = result.rows.rows;
     for (std::size_t i = 1; i < rows.size() && i < result.rowLines.size(); ++i) {
         const std::string_view date = rows[i].InvoiceDate.view();
@@ -65,18 +61,10 @@ std::string importSummary(const SlkImportResult& result, const Period& proposed)
                    "Строки не за "_cp + monthAndYear(*registerMonth) + " (взяты в отчет): "_cp,
                    rowsOfAnotherMonth(result, *registerMonth));
     }
-    std::vector<NumberedLine> mismatched;
-    for (const SkippedLine& line : result.mismatched) {
-        mismatched.push_back({line.lineNumber, line.reason});
-    }
     appendList(summary,
                "Сумма с НДС не равна сумме без НДС и НДС (взяты как в реестре, проверьте их): "_cp,
-               mismatched);
-    std::vector<NumberedLine> skipped;
-    for (const SkippedLine& line : result.skipped) {
-        skipped.push_back({line.lineNumber, line.reason});
-    }
-    appendList(summary, "Пропущено строк: "_cp, skipped);
+               result.mismatched);
+    appendList(summary, "Пропущено строк: "_cp, result.skipped);
     return summary;
 }
 

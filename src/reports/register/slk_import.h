@@ -10,10 +10,11 @@
 
 namespace kestrelon {
 
-// A line of the register that looked like a data line but could not be taken.
+// A line of the register the import tells of: one that could not be taken, or a row taken with
+// a remark (its amounts disagree, its date is of another month).
 struct SkippedLine {
     std::size_t lineNumber = 0; // from 1
-    std::string reason;         // cp1251, e.g. "нет суммы НДС"
+    std::string reason;         // cp1251, e.g. "нет суммы НДС", or the date or amounts
 };
 
 struct SlkImportResult {
