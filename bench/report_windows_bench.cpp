@@ -248,7 +248,7 @@ void BM_OffsetActTabLive801(benchmark::State& state) {
     w.context.reports.sets.SlkSet = importedRegister(kFullReport);
     w.open();
     w.typeRemuneration();
-    w.report->SpeedButton4Click();
+    w.report->getClicked();
     QApplication::processEvents();
     if (!w.problem().empty()) {
         state.SkipWithError(w.problem().c_str());
@@ -312,7 +312,7 @@ void BM_OpenFromList64(benchmark::State& state) {
     const PaintCounter painted(w.edit(1));
     int row = 0;
     for (auto _ : state) {
-        w.report->SpeedButton3Click();
+        w.report->newClicked();
         list->show();
         (void)QTest::qWaitForWindowExposed(list);
         row = (row + 17) % kStoredReports; // every row once in 64 opens

@@ -5,6 +5,7 @@
 #            reports/values, reports/register <- reports/files
 #   reports <- documents/words <- documents/page, documents/input <- documents/forms,
 #              documents/offset_act
+#   catalogues, documents, reports <- reports/session (the month as the report window shows it)
 #   catalogues, documents, reports <- exchange <- render (the Qt side of the documents)
 # Fails on an include that runs the other way, or that a folder unknown here makes. The windows'
 # folders are held by check-ui-layers.sh.
@@ -33,6 +34,7 @@ declare -A allowed=(
     [documents/input]="documents/words $reports catalogues store"
     [documents/forms]="$layout"
     [documents/offset_act]="$layout"
+    [reports/session]="$documents $reports catalogues store"
     [exchange]="$documents $reports catalogues store"
     [render]="$documents exchange $reports catalogues store"
 )

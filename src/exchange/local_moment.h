@@ -2,13 +2,11 @@
 // The moment an exchange file is made, on this computer's clock, and how the formats write
 // days and times.
 
+#include "store/calendar_day.h"
+
 #include <string>
 
 namespace kestrelon {
-
-struct CalendarDay {
-    int year = 0, month = 0, day = 0;
-};
 
 struct LocalMoment {
     CalendarDay day;

@@ -29,4 +29,10 @@ IoError IoError::fromErrno(int error, const std::string& fileName, const std::st
     }
 }
 
+std::string fileErrorText(const IoError& error, const std::string& dataFolder) {
+    const std::string& path = error.path();
+    const std::string full = !path.empty() && path.front() == '/' ? path : dataFolder + path;
+    return error.message() + "\n" + full;
+}
+
 } // namespace kestrelon

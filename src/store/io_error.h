@@ -32,4 +32,9 @@ private:
     std::string path_;
 };
 
+// How a file error is said (UTF-8): the system's message, then on its own line the file's full
+// name, so that the user knows which file of which folder failed. A name without a folder
+// belongs to `dataFolder`.
+std::string fileErrorText(const IoError& error, const std::string& dataFolder);
+
 } // namespace kestrelon

@@ -3,8 +3,6 @@
 #include "document_view.h"
 #include "documents/page/screen_scale.h"
 #include "render/qt_text_metrics.h"
-#include "reports/files/report_scan.h"
-#include "store/io_error.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/scrollable_body.h"
 
@@ -47,18 +45,11 @@ PageGeometry screenGeometry(const QWidget& window) {
 } // namespace
 
 TFormReport::TFormReport(AppContext& context, QWidget* parent)
-    : LazyDialog(parent), context_(context) {
+    : LazyDialog(parent), context_(context), session_(context.store, context.reports),
+      dialogs_(std::make_unique<QtReportDialogs>()) {
     setObjectName(QStringLiteral("FormReport"));
     setWindowTitle(QStringLiteral("Отчеты агента"));
     setFixedSize(kDesignedSize);
-    choosePdfFile_ = &TFormReport::askPdfFileName;
-    chooseMailFolder_ = &TFormReport::askMailFolder;
-    chooseEdoFolder_ = &TFormReport::askEdoFolder;
-    askEdoDetails_ = &TFormReport::askEdoDetails;
-    askPaymentDetails_ = &TFormReport::askPaymentDetails;
-    choosePaymentFile_ = &TFormReport::askPaymentFileName;
-    showFolder_ = &TFormReport::openFolder;
-    choosePrinter_ = &TFormReport::askPrinter;
 }
 
 void TFormReport::build() {
@@ -68,37 +59,36 @@ void TFormReport::build() {
     buildToolbar();
     auto* toolbar = new QHBoxLayout;
     toolbar->setSpacing(2);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             speedButton1_, speedButton2_, speedButton3_, speedButton5_, speedButton7_,
-             speedButton10_, speedButton11_, speedButton12_, speedButton13_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{listButton_, saveButton_, newButton_,
+                                                      importButton_, printButton_, pdfButton_,
+                                                      mailButton_, edoButton_, paymentButton_}) {
         toolbar->addWidget(w);
     }
     toolbar->addSpacing(16);
-    toolbar->addWidget(speedButton8_);
-    toolbar->addWidget(speedButton9_);
+    toolbar->addWidget(registerModeButton_);
+    toolbar->addWidget(manualModeButton_);
     toolbar->addSpacing(8);
-    toolbar->addWidget(panel1_);
+    toolbar->addWidget(zoneButton_);
     toolbar->addStretch(1);
     layout->addLayout(toolbar);
 
-    pageControl_ = new QTabWidget(this);
-    pageControl_->setObjectName(QStringLiteral("PageControl1"));
-    pageControl_->setAccessibleName(QStringLiteral("Отчет и документы"));
-    pageControl_->addTab(buildReportTab(), QStringLiteral("Отчет"));
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("PageControl1"));
+    tabs_->setAccessibleName(QStringLiteral("Отчет и документы"));
+    tabs_->addTab(buildReportTab(), QStringLiteral("Отчет"));
     const std::array<QString, 3> documents = {QStringLiteral("Счет"), QStringLiteral("Акт"),
                                               QStringLiteral("Акт Зачета")};
     for (int d = 0; d < 3; ++d) {
         documents_[static_cast<std::size_t>(d)] =
             new DocumentView(QStringLiteral("ScrollBox%1").arg(d + 1),
                              QStringLiteral("PaintBox%1").arg(d + 1), documents[d], this);
-        pageControl_->addTab(documents_[static_cast<std::size_t>(d)], documents[d]);
+        tabs_->addTab(documents_[static_cast<std::size_t>(d)], documents[d]);
     }
-    connect(pageControl_, &QTabWidget::currentChanged, this,
-            userAction(&TFormReport::PageControl1Change));
-    layout->addWidget(pageControl_, 1);
+    connect(tabs_, &QTabWidget::currentChanged, this, userAction(&TFormReport::tabChanged));
+    layout->addWidget(tabs_, 1);
 
     addShortcuts();
-    FormCreate();
+    start();
 }
 
 TFormReport::~TFormReport() = default;
@@ -111,6 +101,10 @@ void TFormReport::setDialogs(TFormSlk* import, TFormReportList* list, TFormChang
     vatQuestion_ = vatQuestion;
 }
 
+void TFormReport::setReportDialogs(std::unique_ptr<ReportDialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
+}
+
 QToolButton* TFormReport::toolButton(QWidget* parent, const QString& caption, const QString& hint,
                                      const QString& name) {
     QToolButton* button = makeSpeedButton(parent, caption, hint, name);
@@ -121,57 +115,59 @@ QToolButton* TFormReport::toolButton(QWidget* parent, const QString& caption, co
 }
 
 void TFormReport::buildToolbar() {
-    speedButton1_ = toolButton(this, QStringLiteral("List"), QStringLiteral("Список отчетов"),
-                               QStringLiteral("SpeedButton1"));
-    speedButton2_ = toolButton(this, QStringLiteral("Save"), QStringLiteral("Сохранить отчет"),
-                               QStringLiteral("SpeedButton2"));
-    speedButton3_ = toolButton(this, QStringLiteral("New"), QStringLiteral("Новый отчет"),
-                               QStringLiteral("SpeedButton3"));
-    speedButton5_ =
+    listButton_ = toolButton(this, QStringLiteral("List"), QStringLiteral("Список отчетов"),
+                             QStringLiteral("SpeedButton1"));
+    saveButton_ = toolButton(this, QStringLiteral("Save"), QStringLiteral("Сохранить отчет"),
+                             QStringLiteral("SpeedButton2"));
+    newButton_ = toolButton(this, QStringLiteral("New"), QStringLiteral("Новый отчет"),
+                            QStringLiteral("SpeedButton3"));
+    importButton_ =
         toolButton(this, QStringLiteral("Slk"), QStringLiteral("Загрузить реестр счетов"),
                    QStringLiteral("SpeedButton5"));
-    speedButton5_->setToolTip(QString());
-    speedButton7_ = toolButton(this, QStringLiteral("Печать"), QStringLiteral("Печать"),
-                               QStringLiteral("SpeedButton7"));
-    speedButton10_ = toolButton(this, QStringLiteral("PDF"), QStringLiteral("Сохранить в PDF"),
-                                QStringLiteral("SpeedButton10"));
-    speedButton11_ =
+    importButton_->setToolTip(QString());
+    printButton_ = toolButton(this, QStringLiteral("Печать"), QStringLiteral("Печать"),
+                              QStringLiteral("SpeedButton7"));
+    pdfButton_ = toolButton(this, QStringLiteral("PDF"), QStringLiteral("Сохранить в PDF"),
+                            QStringLiteral("SpeedButton10"));
+    mailButton_ =
         toolButton(this, QStringLiteral("Отправить"),
                    QStringLiteral("Отправить документы по почте"), QStringLiteral("SpeedButton11"));
-    speedButton12_ =
+    edoButton_ =
         toolButton(this, QStringLiteral("ЭДО"), QStringLiteral("Выгрузить документы для ЭДО"),
                    QStringLiteral("SpeedButton12"));
-    speedButton13_ = toolButton(this, QStringLiteral("Платежка"),
+    paymentButton_ = toolButton(this, QStringLiteral("Платежка"),
                                 QStringLiteral("Платежное поручение принципалу для банка"),
                                 QStringLiteral("SpeedButton13"));
-    speedButton8_ = toolButton(this, QStringLiteral("SLK"), QStringLiteral("Данные из файла *.slk"),
-                               QStringLiteral("SpeedButton8"));
-    speedButton9_ = toolButton(this, QStringLiteral("Manual"), QStringLiteral("Ручной ввод данных"),
-                               QStringLiteral("SpeedButton9"));
+    registerModeButton_ =
+        toolButton(this, QStringLiteral("SLK"), QStringLiteral("Данные из файла *.slk"),
+                   QStringLiteral("SpeedButton8"));
+    manualModeButton_ =
+        toolButton(this, QStringLiteral("Manual"), QStringLiteral("Ручной ввод данных"),
+                   QStringLiteral("SpeedButton9"));
     // One mode is always on: checking one button, from wherever, unchecks the other.
     modeButtons_ = new QButtonGroup(this);
     modeButtons_->setExclusive(true);
-    for (const auto& [button, mode] : {std::pair{speedButton8_, ReportMode::Slk},
-                                       std::pair{speedButton9_, ReportMode::Manual}}) {
+    for (const auto& [button, mode] : {std::pair{registerModeButton_, ReportMode::Slk},
+                                       std::pair{manualModeButton_, ReportMode::Manual}}) {
         button->setCheckable(true);
         modeButtons_->addButton(button, static_cast<int>(mode));
     }
-    speedButton8_->setChecked(true);
-    panel1_ = toolButton(this, QString(), QStringLiteral("Zone "), QStringLiteral("Panel1"));
-    panel1_->setAutoRaise(false);
-    panel1_->setMinimumWidth(32);
+    registerModeButton_->setChecked(true);
+    zoneButton_ = toolButton(this, QString(), QStringLiteral("Zone "), QStringLiteral("Panel1"));
+    zoneButton_->setAutoRaise(false);
+    zoneButton_->setMinimumWidth(32);
 
     const std::array<std::pair<QToolButton*, void (TFormReport::*)()>, 10> clicks = {{
-        {speedButton1_, &TFormReport::SpeedButton1Click},
-        {speedButton2_, &TFormReport::SpeedButton2Click},
-        {speedButton3_, &TFormReport::SpeedButton3Click},
-        {speedButton5_, &TFormReport::SpeedButton5Click},
-        {speedButton7_, &TFormReport::SpeedButton7Click},
-        {speedButton10_, &TFormReport::SpeedButton10Click},
-        {speedButton11_, &TFormReport::SpeedButton11Click},
-        {speedButton12_, &TFormReport::SpeedButton12Click},
-        {speedButton13_, &TFormReport::SpeedButton13Click},
-        {panel1_, &TFormReport::Panel1Click},
+        {listButton_, &TFormReport::listClicked},
+        {saveButton_, &TFormReport::saveClicked},
+        {newButton_, &TFormReport::newClicked},
+        {importButton_, &TFormReport::importClicked},
+        {printButton_, &TFormReport::printClicked},
+        {pdfButton_, &TFormReport::pdfClicked},
+        {mailButton_, &TFormReport::mailClicked},
+        {edoButton_, &TFormReport::edoClicked},
+        {paymentButton_, &TFormReport::paymentClicked},
+        {zoneButton_, &TFormReport::zoneClicked},
     }};
     for (const auto& [button, handler] : clicks) {
         connect(button, &QToolButton::clicked, this, userAction(handler));
@@ -183,9 +179,9 @@ void TFormReport::buildToolbar() {
 void TFormReport::addShortcuts() {
     // What a double click on a group or on the remuneration does, the keyboard does too.
     const std::array<std::pair<const char*, void (TFormReport::*)()>, 3> keys = {{
-        {"Ctrl+Shift+N", &TFormReport::GroupBox1DblClick},
-        {"Ctrl+Shift+D", &TFormReport::GroupBox2DblClick},
-        {"Ctrl+Shift+R", &TFormReport::Edit10DblClick},
+        {"Ctrl+Shift+N", &TFormReport::copyNumbersAsked},
+        {"Ctrl+Shift+D", &TFormReport::copyDatesAsked},
+        {"Ctrl+Shift+R", &TFormReport::restoreRemunerationAsked},
     }};
     for (const auto& [key, handler] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), this);
@@ -193,47 +189,39 @@ void TFormReport::addShortcuts() {
     }
 }
 
-void TFormReport::FormCreate() {
+void TFormReport::start() {
     screen_ = screenGeometry(*this);
     metricsDevice_ = QImage(8, 8, QImage::Format_RGB32);
     metricsDevice_.setDotsPerMeterX(static_cast<int>(std::lround(screen_.scale.sx * 1000)));
     metricsDevice_.setDotsPerMeterY(static_cast<int>(std::lround(screen_.scale.sy * 1000)));
     screenMetrics_ = std::make_unique<QtTextMetrics>(&metricsDevice_);
 
-    showZoneDigit();
-    try {
-        context_.reports.list = FindFilesReport(context_.store.DataFolder);
-    } catch (const IoError& error) {
-        pendingMessage_ = QString::fromStdString(error.message());
+    const QDate today = context_.today();
+    say(session_.start({today.year(), today.month(), today.day()}));
+    showSession();
+    for (QToolButton* button :
+         {printButton_, pdfButton_, mailButton_, edoButton_, paymentButton_}) {
+        button->setEnabled(false);
     }
-    proposeNewReport();
-    setMode(ReportMode::Slk);
-    setEditState();
-    speedButton2_->setEnabled(false);
-    speedButton3_->setEnabled(false);
-    speedButton7_->setEnabled(false);
-    speedButton10_->setEnabled(false);
-    speedButton11_->setEnabled(false);
-    speedButton12_->setEnabled(false);
-    speedButton13_->setEnabled(false);
 }
 
 bool TFormReport::eventFilter(QObject* watched, QEvent* event) {
     const bool click = event->type() == QEvent::MouseButtonPress;
     const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
     void (TFormReport::*handler)() = nullptr;
-    if (watched == edits_[10]) {
+    if (watched == fieldEdit(ReportField::Remuneration)) {
         if (doubleClick) {
-            handler = &TFormReport::Edit10DblClick;
+            handler = &TFormReport::restoreRemunerationAsked;
         }
     } else if ((watched == numberGroup_ || watched == dateGroup_) && (click || doubleClick) &&
                onGroupItself(*static_cast<QWidget*>(watched), *event)) {
         if (watched == numberGroup_ && doubleClick) {
-            handler = &TFormReport::GroupBox1DblClick;
+            handler = &TFormReport::copyNumbersAsked;
         } else if (watched == dateGroup_ && click) {
-            handler = &TFormReport::GroupBox2Click;
+            // A click on the dates' group copies the numbers, as it always did.
+            handler = &TFormReport::copyNumbersAsked;
         } else if (watched == dateGroup_) {
-            handler = &TFormReport::GroupBox2DblClick;
+            handler = &TFormReport::copyDatesAsked;
         }
     }
     if (handler != nullptr) {

@@ -1,27 +1,32 @@
-// The report window's actions: what its buttons, fields, lists and keys do, and its coming
-// back into view.
+// The report window's acts: what its buttons, fields, lists and keys hand to the session, the
+// questions the session asks, and the window's coming back into view and closing.
 
 #include "report_grid.h"
-#include "reports/computation/report_messages.h"
-#include "reports/files/report_save.h"
-#include "reports/register/import_summary.h"
-#include "store/io_error.h"
 #include "tform_change_rep.h"
+#include "tform_err_nds.h"
 #include "tform_report.h"
 #include "tform_report_list.h"
 #include "tform_slk.h"
-#include "ui/widgets/file_error.h"
-#include "ui/widgets/qt_text.h"
 
-#include <QLineEdit>
+#include <QComboBox>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QToolButton>
 
 namespace kestrelon {
+namespace {
+
+CalendarDay calendarDay(const QDate& date) {
+    return {date.year(), date.month(), date.day()};
+}
+
+} // namespace
 
 void TFormReport::takeTypedCell() {
     grid_->commitOpenEditor();
+    if (session_.rowsEditable()) {
+        // Whatever the grid holds is what the session works on.
+        session_.editRows(grid_->gridRows(), -1);
+    }
 }
 
 void TFormReport::showEvent(QShowEvent* event) {
@@ -29,49 +34,50 @@ void TFormReport::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;
     }
-    if (!pendingMessage_.isEmpty()) {
-        const QString message = pendingMessage_;
-        pendingMessage_.clear();
-        context_.messages.showMessage(message);
-    }
+    const Sayings pending = std::exchange(pending_, {});
+    say(pending);
     // Said before any work is done on the month, so that it is mended first.
-    if (const QString problem = missingPrincipal(); !problem.isEmpty()) {
-        context_.messages.showMessage(problem);
+    if (const Utf8Text problem = session_.missingPrincipal(); !problem.empty()) {
+        say({{Said::Kind::Message, problem}});
     }
 }
 
 void TFormReport::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        act(&TFormReport::FormActivate);
+        act(&TFormReport::activated);
     }
 }
 
-void TFormReport::FormActivate() {
-    // Coming back from any window may find other client contracts active; typed amounts of
-    // the contracts that are still there are kept. A stored report on view is left alone.
-    if (mode_ == ReportMode::Manual && !viewOnly_) {
-        ensureManualGridCurrent();
-    }
+void TFormReport::activated() {
+    session_.activated();
+    showSession();
 }
 
-// ---- handlers ----
+bool TFormReport::replaceStoredReport(const Utf8Text& line1, const Utf8Text& line2) {
+    return replace_ != nullptr && replace_->ask(QString::fromStdString(line1.utf8()),
+                                                QString::fromStdString(line2.utf8()));
+}
 
-bool TFormReport::hasUnsavedReport() const {
-    const ReportSets& sets = context_.reports.sets;
-    return !viewOnly_ && !sets.current(mode_).empty() && sets.ready(mode_);
+bool TFormReport::saveSecondReport(const Utf8Text& question) {
+    return context_.messages.askQuestion(QString::fromStdString(question.utf8()));
+}
+
+bool TFormReport::keepTypedVat(const VatQuestion& question) {
+    return vatQuestion_ != nullptr && vatQuestion_->ask(question);
 }
 
 bool TFormReport::mayClose() {
-    if (!hasUnsavedReport() || unsavedDeclined_) {
+    const std::optional<Utf8Text> question = session_.closeQuestion();
+    if (!question) {
         return true;
     }
-    switch (context_.messages.askYesNoCancel(fromCp1251(messages::unsavedReportQuestion()))) {
+    switch (context_.messages.askYesNoCancel(QString::fromStdString(question->utf8()))) {
     case MessageSink::Answer::Yes:
-        act(&TFormReport::SpeedButton2Click);
-        return !hasUnsavedReport();
+        act(&TFormReport::saveClicked);
+        return !session_.hasUnsavedReport();
     case MessageSink::Answer::No:
-        unsavedDeclined_ = true;
+        session_.letUnsavedGo();
         return true;
     case MessageSink::Answer::Cancel:
         break;
@@ -86,209 +92,103 @@ void TFormReport::reject() {
     }
 }
 
-void TFormReport::SpeedButton1Click() {
+void TFormReport::listClicked() {
     if (list_ != nullptr) {
         list_->exec();
     }
 }
 
-void TFormReport::SpeedButton2Click() {
-    ReportWorkspace& reports = context_.reports;
-    const RowSet& rows = reports.sets.current(mode_);
-    if (viewOnly_ || rows.empty() || !reports.sets.ready(mode_) || refusedWithoutPrincipal()) {
-        return;
-    }
-    const AskReplace ask = [this](const std::string& line1, const std::string& line2) {
-        return replace_ != nullptr && replace_->ask(fromCp1251(line1), fromCp1251(line2));
-    };
-    const AskSecondReport askSecond = [this](const std::string& question) {
-        return context_.messages.askQuestion(fromCp1251(question));
-    };
-    ReportSaveResult result;
-    try {
-        result = SaveReportWithChecks(values(), rows, context_.store, *reports.record, reports.list,
-                                      ask, askSecond);
-    } catch (const IoError& error) {
-        showFileError(context_, error);
-        return;
-    }
-    if (!result.message.empty()) {
-        context_.messages.showMessage(fromCp1251(result.message));
-    }
-    if (!result.written()) {
-        return;
-    }
-    reports.currentFileName = result.fileName;
-    if (result.firstReport) {
-        reports.StoredReportOpen = true;
-    }
-    if (list_ != nullptr) {
+void TFormReport::saveClicked() {
+    bool written = false;
+    const Sayings said = session_.save(*this, written);
+    say(said);
+    if (written && list_ != nullptr) {
         list_->ReportGreed();
     }
-    setViewOnlyState();
+    showSession();
 }
 
-void TFormReport::SpeedButton3Click() {
-    context_.reports.sets.startNewReport();
-    // The amounts typed for the abandoned report are not the new one's.
-    manualRows_.clear();
-    context_.reports.StoredReportOpen = false;
-    setEditState();
-    speedButton3_->setEnabled(false);
-    clearAmountFields();
-    proposeNewReport();
-    if (mode_ == ReportMode::Slk) {
-        grid_->showNothing();
-    } else {
-        rebuildManualGrid(false);
-    }
-    updateSaveButton();
+void TFormReport::newClicked() {
+    const Sayings said = session_.startNew(calendarDay(context_.today()));
+    showSession();
+    say(said);
 }
 
-void TFormReport::SpeedButton4Click() {
-    if (!viewOnly_ && refusedWithoutPrincipal()) {
+void TFormReport::getClicked() {
+    const Sayings said = session_.get(*this);
+    showSession();
+    say(said);
+}
+
+void TFormReport::importClicked() {
+    if (import_ == nullptr || !session_.mayImport()) {
         return;
     }
-    const ComputationResult result = runGet();
-    // Totals without a remuneration look finished, but "Save" would do nothing.
-    if (result.totalsShown && !result.ready && result.message.empty() &&
-        edits_[10]->text().isEmpty()) {
-        context_.messages.showMessage(fromCp1251(messages::remunerationNeeded()));
-    }
-}
-
-ComputationResult TFormReport::runGet() {
-    ComputationResult result;
-    if (viewOnly_) {
-        return result;
-    }
-    if (mode_ == ReportMode::Slk) {
-        if (!context_.reports.sets.SlkSet.empty()) {
-            result = runFillFromSlk();
-        }
-    } else {
-        result = runManualGet();
-    }
-    return result;
-}
-
-void TFormReport::SpeedButton5Click() {
-    if (import_ == nullptr || mode_ != ReportMode::Slk || viewOnly_) {
-        return;
-    }
-    const Period proposed = values().period;
     if (!import_->importRegister()) {
         return;
     }
-    ReportSets& sets = context_.reports.sets;
-    sets.SlkReady = false;
-    sets.SlkComputed = false;
-    if (!sets.SlkSet.empty()) {
-        runFillFromSlk();
-    } else {
-        grid_->showNothing();
-        clearComputedFields();
-    }
-    updateSaveButton();
-    pageControl_->setCurrentIndex(ReportTab);
-    // Said after every import, so the count (and the month) can be checked against the
-    // principal's register.
-    if (const std::string summary = importSummary(import_->lastImport(), proposed);
-        !summary.empty()) {
-        context_.messages.showInformation(fromCp1251(summary));
-    }
+    const Sayings said = session_.registerImported(import_->lastImport());
+    showSession();
+    tabs_->setCurrentIndex(ReportTab);
+    say(said);
 }
 
-void TFormReport::SpeedButton8Click() {
-    if (viewOnly_) {
+void TFormReport::registerModeClicked() {
+    if (session_.viewOnly()) {
         return;
     }
-    setMode(ReportMode::Slk);
-    if (!context_.reports.sets.SlkSet.empty()) {
-        runFillFromSlk();
-    } else {
-        grid_->showNothing();
-        clearComputedFields();
-    }
-    updateSaveButton();
+    const Sayings said = session_.chooseRegisterMode();
+    showSession();
+    tabs_->setCurrentIndex(ReportTab);
+    say(said);
 }
 
-void TFormReport::SpeedButton9Click() {
-    if (viewOnly_) {
+void TFormReport::manualModeClicked() {
+    if (session_.viewOnly()) {
         return;
     }
-    ReportSets& sets = context_.reports.sets;
-    sets.SlkReady = false;
-    // The totals on view are the register's: a manual report needs its own "Get".
-    sets.ManualReady = false;
-    clearComputedFields();
-    setMode(ReportMode::Manual);
-    updateSaveButton();
+    const Sayings said = session_.chooseManualMode();
+    showSession();
+    tabs_->setCurrentIndex(ReportTab);
+    say(said);
 }
 
-void TFormReport::Panel1Click() {
-    zoneDigit_ = (zoneDigit_ + 1) % 10;
-    showZoneDigit();
+void TFormReport::zoneClicked() {
+    session_.nextZoneDigit();
+    showFields();
 }
 
-void TFormReport::Edit10Change() {
-    // A changed remuneration invalidates the amount due and the computation in either mode.
-    ReportSets& sets = context_.reports.sets;
-    edits_[11]->clear();
-    sets.SlkReady = false;
-    sets.ManualReady = false;
-    updateSaveButton();
+void TFormReport::restoreRemunerationAsked() {
+    session_.restoreRemuneration();
+    showSession();
 }
 
-void TFormReport::Edit10DblClick() {
-    if (mode_ != ReportMode::Manual || viewOnly_) {
-        return;
-    }
-    edits_[10]->setText(fromCp1251(rememberedRemuneration_));
+void TFormReport::copyNumbersAsked() {
+    session_.copyFirstNumber();
+    showFields();
 }
 
-void TFormReport::GroupBox1DblClick() {
-    copyFirstField(1);
+void TFormReport::copyDatesAsked() {
+    session_.copyFirstDate();
+    showFields();
 }
 
-void TFormReport::GroupBox2Click() {
-    GroupBox1DblClick();
+void TFormReport::monthChosen() {
+    const Sayings said = session_.chooseMonth(std::max(monthList_->currentIndex(), 0), *this);
+    showSession();
+    say(said);
 }
 
-void TFormReport::GroupBox2DblClick() {
-    copyFirstField(4);
+void TFormReport::yearChosen() {
+    const Sayings said = session_.chooseYear(std::max(yearList_->currentIndex(), 0), *this);
+    showSession();
+    say(said);
 }
 
-void TFormReport::copyFirstField(std::size_t first) {
-    if (viewOnly_) {
-        return;
-    }
-    edits_[first + 1]->setText(edits_[first]->text());
-    edits_[first + 2]->setText(edits_[first]->text());
-}
-
-void TFormReport::ComboBox1Select() {
-    if (mode_ == ReportMode::Manual && !viewOnly_) {
-        // Another month may have another VAT rate: what was computed is not this month's.
-        dropComputation();
-        runGet();
-    }
-}
-
-void TFormReport::ComboBox2Change() {
-    if (!viewOnly_) {
-        if (mode_ == ReportMode::Manual) {
-            dropComputation();
-        }
-        runGet();
-    }
-}
-
-void TFormReport::StringGrid1CellEdited(int column) {
-    if (column < ReportGrid::kFirstAmountColumn) {
-        return;
-    }
-    dropComputation();
+void TFormReport::cellEdited(int column) {
+    session_.editRows(grid_->gridRows(), column);
+    showFields();
+    showState();
 }
 
 } // namespace kestrelon

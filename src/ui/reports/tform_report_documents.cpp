@@ -10,19 +10,20 @@
 #include "tform_report.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
-#include <algorithm>
 
 namespace kestrelon {
 
+bool TFormReport::onDocumentTab() const {
+    return tabs_->currentIndex() != ReportTab;
+}
+
 DocumentKind TFormReport::currentDocument() const {
-    switch (pageControl_->currentIndex()) {
+    switch (tabs_->currentIndex()) {
     case ActTab:
         return DocumentKind::Act;
     case OffsetActTab:
@@ -30,13 +31,6 @@ DocumentKind TFormReport::currentDocument() const {
     default:
         return DocumentKind::Invoice;
     }
-}
-
-DocumentInput TFormReport::currentDocumentInput() const {
-    const ReportWorkspace& reports = context_.reports;
-    // Rows of a set not computed since "New" belong to an earlier report: they are not shown.
-    return documentInput(documentSource(reports.StoredReportOpen), *reports.record, values(),
-                         context_.store, reports.sets.documentRows(mode_));
 }
 
 void TFormReport::buildDocument(Tab tab) {
@@ -48,17 +42,16 @@ void TFormReport::buildDocument(Tab tab) {
         return;
     }
     const DocumentKind kind = currentDocument();
-    texts_ = buildDocumentTexts(kind, currentDocumentInput(), screen_, *screenMetrics_);
+    texts_ = buildDocumentTexts(kind, session_.documentInput(), screen_, *screenMetrics_);
     view->showDocument(layoutDocument(kind, texts_, screen_, *screenMetrics_));
 }
 
-void TFormReport::PageControl1Change(int tab) {
+void TFormReport::tabChanged(int tab) {
     const bool document = tab != ReportTab;
-    speedButton7_->setEnabled(document);
-    speedButton10_->setEnabled(document);
-    speedButton11_->setEnabled(document);
-    speedButton12_->setEnabled(document);
-    speedButton13_->setEnabled(document);
+    for (QToolButton* button :
+         {printButton_, pdfButton_, mailButton_, edoButton_, paymentButton_}) {
+        button->setEnabled(document);
+    }
     if (!document) {
         if (QWidget* focused = focusWidget()) {
             focused->clearFocus();
@@ -68,30 +61,16 @@ void TFormReport::PageControl1Change(int tab) {
     buildDocument(static_cast<Tab>(tab));
 }
 
-bool TFormReport::askPrinter(QWidget* parent, QPrinter& printer, int sheets) {
-    if (printer.printerName().isEmpty()) {
-        // No printer at all: nothing to choose from, and printing says so. "PDF" saves a file.
-        return true;
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Печать"));
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintCollateCopies |
-                      QAbstractPrintDialog::PrintShowPageSize);
-    dialog.setMinMax(1, std::max(1, sheets));
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void TFormReport::SpeedButton7Click() {
-    if (pageControl_->currentIndex() == ReportTab || !choosePrinter_ || refusedWithoutPrincipal()) {
+void TFormReport::printClicked() {
+    if (!onDocumentTab() || refusedWithoutPrincipal()) {
         return;
     }
     const DocumentKind kind = currentDocument();
     // The queue shows the job as the document calls itself: «Акт зачета 5 за Март 2013».
-    const QString job = QString::fromStdString(documentName(kind, currentDocumentInput()));
+    const QString job = QString::fromStdString(documentName(kind, session_.documentInput()));
     const OutputResult result =
         printDocument(kind, texts_, job, [this](QPrinter& printer, int sheets) {
-            return choosePrinter_(this, printer, sheets);
+            return dialogs_->askPrinter(this, printer, sheets);
         });
     if (!result.ok()) {
         context_.messages.showMessage(result.error);
@@ -107,22 +86,15 @@ QString TFormReport::pdfFailureText(const QString& path, const OutputResult& res
     return QStringLiteral("Не удалось сохранить документ в PDF:\n%1\n%2").arg(path, result.error);
 }
 
-QString TFormReport::askPdfFileName(QWidget* parent, const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить в PDF"), suggested,
-                                        QStringLiteral("PDF (*.pdf)"));
-}
-
-void TFormReport::SpeedButton10Click() {
-    if (pageControl_->currentIndex() == ReportTab || refusedWithoutPrincipal()) {
+void TFormReport::pdfClicked() {
+    if (!onDocumentTab() || refusedWithoutPrincipal()) {
         return;
     }
     const DocumentKind kind = currentDocument();
-    const DocumentInput input = currentDocumentInput();
+    const DocumentInput input = session_.documentInput();
     const QString suggested = QString::fromStdString(documentFileName(kind, input));
-    QString path =
-        choosePdfFile_
-            ? choosePdfFile_(this, QDir(folderStart(FolderKind::Pdf)).filePath(suggested))
-            : QString();
+    QString path = dialogs_->chooseFile(this, FolderKind::Pdf,
+                                        QDir(folderStart(FolderKind::Pdf)).filePath(suggested));
     if (path.isEmpty()) {
         return;
     }

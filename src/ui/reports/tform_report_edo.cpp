@@ -15,20 +15,6 @@
 
 namespace kestrelon {
 
-QString TFormReport::askEdoFolder(QWidget* parent, const QString& start) {
-    return askFolder(parent, start, QStringLiteral("Папка для документов ЭДО"),
-                     QStringLiteral("EdoFolderDialog"));
-}
-
-std::optional<EdoDetails> TFormReport::askEdoDetails(QWidget* parent,
-                                                     const EdoDetailsRequest& request) {
-    EdoDetailsDialog dialog(request, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.details();
-}
-
 bool TFormReport::completeEdoBook(const DocumentInput& input, EdoBook& book) {
     EdoDetailsRequest request;
     const std::string agentInn = input.agent ? input.agent->inn : std::string();
@@ -44,8 +30,7 @@ bool TFormReport::completeEdoBook(const DocumentInput& input, EdoBook& book) {
     request.principalName = input.principal ? fromCp1251(input.principal->name) : QString();
     request.director = fromCp1251(input.director);
     // Given up: the check below names what is still missing.
-    const std::optional<EdoDetails> details =
-        askEdoDetails_ ? askEdoDetails_(this, request) : std::nullopt;
+    const std::optional<EdoDetails> details = dialogs_->askEdoDetails(this, request);
     if (!details) {
         return true;
     }
@@ -69,12 +54,11 @@ bool TFormReport::completeEdoBook(const DocumentInput& input, EdoBook& book) {
     return true;
 }
 
-void TFormReport::SpeedButton12Click() {
-    if (pageControl_->currentIndex() == ReportTab || !chooseEdoFolder_ ||
-        refusedWithoutPrincipal()) {
+void TFormReport::edoClicked() {
+    if (!onDocumentTab() || refusedWithoutPrincipal()) {
         return;
     }
-    const DocumentInput input = currentDocumentInput();
+    const DocumentInput input = session_.documentInput();
     EdoBook book;
     try {
         book = loadEdoBook(context_.store.DataFolder);
@@ -94,7 +78,8 @@ void TFormReport::SpeedButton12Click() {
         context_.messages.showMessage(text);
         return;
     }
-    const QString chosen = chooseEdoFolder_(this, folderStart(FolderKind::Edo));
+    const QString chosen =
+        dialogs_->chooseFolder(this, FolderKind::Edo, folderStart(FolderKind::Edo));
     if (chosen.isEmpty()) {
         return;
     }

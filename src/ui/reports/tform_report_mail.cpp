@@ -7,34 +7,10 @@
 #include "tform_report.h"
 #include "ui/widgets/file_error.h"
 
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QTabWidget>
-#include <QUrl>
 
 namespace kestrelon {
-
-QString TFormReport::askMailFolder(QWidget* parent, const QString& start) {
-    return askFolder(parent, start, QStringLiteral("Папка для документов"),
-                     QStringLiteral("MailFolderDialog"));
-}
-
-QString TFormReport::askFolder(QWidget* parent, const QString& start, const QString& title,
-                               const QString& objectName) {
-    QFileDialog dialog(parent, title, start);
-    dialog.setObjectName(objectName);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-void TFormReport::openFolder(const QString& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-}
 
 QString TFormReport::folderStart(FolderKind kind) const {
     QString kept;
@@ -58,19 +34,19 @@ void TFormReport::rememberFolder(FolderKind kind, const QString& folder) {
     }
 }
 
-void TFormReport::SpeedButton11Click() {
-    if (pageControl_->currentIndex() == ReportTab || !chooseMailFolder_ ||
-        refusedWithoutPrincipal()) {
+void TFormReport::mailClicked() {
+    if (!onDocumentTab() || refusedWithoutPrincipal()) {
         return;
     }
-    const QString chosen = chooseMailFolder_(this, folderStart(FolderKind::Mail));
+    const QString chosen =
+        dialogs_->chooseFolder(this, FolderKind::Mail, folderStart(FolderKind::Mail));
     if (chosen.isEmpty()) {
         return;
     }
     const QString folder = QDir::cleanPath(QDir(chosen).absolutePath());
     rememberFolder(FolderKind::Mail, folder);
 
-    const DocumentInput input = currentDocumentInput();
+    const DocumentInput input = session_.documentInput();
     const WrittenPdfs written = writeReportPdfs(input, folder, suggestedPdfNames(input));
     if (!written.ok()) {
         context_.messages.showMessage(pdfFailureText(written.failedPath, written.result));
@@ -95,9 +71,7 @@ void TFormReport::mailProgramDone(const MailOutcome& outcome, const QString& fol
     // Nothing is lost: the documents are in the folder, shown for attaching them by hand.
     context_.messages.showMessage(
         QString::fromStdString(mailFailureMessage(*outcome, folder.toStdString())));
-    if (showFolder_) {
-        showFolder_(folder);
-    }
+    dialogs_->showFolder(folder);
 }
 
 } // namespace kestrelon

@@ -1,26 +1,25 @@
-// What the report window's outputs may not be: a file the program reads.
+// What stops the report window's outputs: a principal that cannot be found, and a chosen file
+// that is one the program reads.
 
-#include "store/protected_files.h"
 #include "tform_report.h"
-
-#include <QDir>
 
 namespace kestrelon {
 
-bool TFormReport::refusedAsProtected(const QString& path) {
-    const auto kind = protectedFileKind(path.toStdString(), context_.store.DataFolder);
-    if (!kind) {
+bool TFormReport::refusedWithoutPrincipal() {
+    const Utf8Text problem = session_.missingPrincipal();
+    if (problem.empty()) {
         return false;
     }
-    const QString shown = QDir::toNativeSeparators(path);
-    context_.messages.showMessage(
-        *kind == ProtectedFile::DataTable
-            ? QStringLiteral("Файл «%1» — таблица данных программы: на его место ничего не "
-                             "записывается. Выберите другое имя или другую папку.")
-                  .arg(shown)
-            : QStringLiteral("Файл «%1» — файл отчета (*.rep): программа читает такие файлы как "
-                             "отчеты, на его место ничего не записывается. Выберите другое имя.")
-                  .arg(shown));
+    say({{Said::Kind::Message, problem}});
+    return true;
+}
+
+bool TFormReport::refusedAsProtected(const QString& path) {
+    const Utf8Text problem = session_.protectedOutputProblem(path.toStdString());
+    if (problem.empty()) {
+        return false;
+    }
+    say({{Said::Kind::Message, problem}});
     return true;
 }
 

@@ -10,29 +10,13 @@
 #include "ui/widgets/file_error.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QTabWidget>
 
 namespace kestrelon {
 
-std::optional<PaymentDetails> TFormReport::askPaymentDetails(QWidget* parent,
-                                                             const PaymentDetails& proposed) {
-    PaymentDetailsDialog dialog(proposed, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.details();
-}
-
-QString TFormReport::askPaymentFileName(QWidget* parent, const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить платежное поручение"),
-                                        suggested, QStringLiteral("Файл для банка (*.txt)"));
-}
-
-void TFormReport::SpeedButton13Click() {
-    if (pageControl_->currentIndex() == ReportTab || !askPaymentDetails_ || !choosePaymentFile_ ||
-        refusedWithoutPrincipal()) {
+void TFormReport::paymentClicked() {
+    if (!onDocumentTab() || refusedWithoutPrincipal()) {
         return;
     }
     PaymentDetails proposed{QStringLiteral("1"),
@@ -42,11 +26,11 @@ void TFormReport::SpeedButton13Click() {
     } catch (const IoError&) {
         // A damaged number costs the user one figure to type: propose the first.
     }
-    const std::optional<PaymentDetails> details = askPaymentDetails_(this, proposed);
+    const std::optional<PaymentDetails> details = dialogs_->askPaymentDetails(this, proposed);
     if (!details) {
         return;
     }
-    const DocumentInput input = currentDocumentInput();
+    const DocumentInput input = session_.documentInput();
     const PaymentFile file = preparePaymentFile(input, toCp1251(details->number),
                                                 toCp1251(details->date), bankExchangeHeaderNow());
     if (!file.ok()) {
@@ -60,7 +44,7 @@ void TFormReport::SpeedButton13Click() {
     const QString suggested =
         QDir(folderStart(FolderKind::Payment))
             .filePath(QString::fromStdString(paymentFileName(file.order.number, input.period)));
-    const QString chosen = choosePaymentFile_(this, suggested);
+    const QString chosen = dialogs_->chooseFile(this, FolderKind::Payment, suggested);
     if (chosen.isEmpty()) {
         return;
     }

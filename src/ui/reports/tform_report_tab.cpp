@@ -55,7 +55,7 @@ QWidget* TFormReport::buildReportTab() {
     // Made after the totals and "Get" above it, so that Tab reaches it after them.
     QWidget* totals = buildTotals();
     grid_ = new ReportGrid(context_, tab);
-    grid_->onCellEdited = [this](int column) { StringGrid1CellEdited(column); };
+    grid_->onCellEdited = [this](int column) { cellEdited(column); };
 
     auto* layout = new QVBoxLayout(tab);
     layout->addLayout(top);
@@ -87,7 +87,7 @@ QWidget* TFormReport::buildNumberGroups() {
             grid->addWidget(captionFor(group, captions[static_cast<std::size_t>(k)], edit, name), 0,
                             k);
             grid->addWidget(edit, 1, k);
-            edits_[static_cast<std::size_t>(number)] = edit;
+            fields_[static_cast<std::size_t>(number - 1)] = edit;
         }
         row->addWidget(group);
         (g == 0 ? numberGroup_ : dateGroup_) = group;
@@ -116,22 +116,29 @@ QWidget* TFormReport::buildTotals() {
         edit->setFixedWidth(110);
         grid->addWidget(captionFor(box, caption, edit, caption), 0, column);
         grid->addWidget(edit, 1, column);
-        edits_[static_cast<std::size_t>(number)] = edit;
+        fields_[static_cast<std::size_t>(number - 1)] = edit;
         ++column;
     }
-    edits_[10]->installEventFilter(this);
-    edits_[10]->setToolTip(QStringLiteral(
+    QLineEdit* remuneration = fieldEdit(ReportField::Remuneration);
+    remuneration->installEventFilter(this);
+    remuneration->setToolTip(QStringLiteral(
         "Двойной щелчок или Ctrl+Shift+R в ручном режиме: вознаграждение открытого отчета"));
     // Typed, pasted, dropped or set by an assistive tool: every change of the user's counts.
-    connect(edits_[10], &QLineEdit::textChanged, this, [this] { Edit10Change(); });
+    // The window's own fills block the signal.
+    for (const ReportField typed :
+         {ReportField::OffsetActNo, ReportField::InvoiceNo, ReportField::ActNo,
+          ReportField::OffsetActDate, ReportField::InvoiceDate, ReportField::ActDate,
+          ReportField::Remuneration}) {
+        connect(fieldEdit(typed), &QLineEdit::textChanged, this,
+                [this, typed](const QString& text) { fieldTyped(typed, text); });
+    }
 
-    speedButton4_ = toolButton(box, QStringLiteral("Get"), QStringLiteral("Рассчитать"),
-                               QStringLiteral("SpeedButton4"));
-    speedButton4_->setToolTip(QString());
-    speedButton4_->setAutoRaise(false);
-    connect(speedButton4_, &QToolButton::clicked, this,
-            userAction(&TFormReport::SpeedButton4Click));
-    grid->addWidget(speedButton4_, 1, column);
+    getButton_ = toolButton(box, QStringLiteral("Get"), QStringLiteral("Рассчитать"),
+                            QStringLiteral("SpeedButton4"));
+    getButton_->setToolTip(QString());
+    getButton_->setAutoRaise(false);
+    connect(getButton_, &QToolButton::clicked, this, userAction(&TFormReport::getClicked));
+    grid->addWidget(getButton_, 1, column);
     grid->setColumnStretch(column + 1, 1);
     return box;
 }
@@ -139,35 +146,37 @@ QWidget* TFormReport::buildTotals() {
 QWidget* TFormReport::buildPeriodGroup() {
     periodGroup_ = new QGroupBox(QStringLiteral("Отчетный период"), this);
     periodGroup_->setObjectName(QStringLiteral("GroupBox3"));
-    comboBox1_ = new NamedList(QStringLiteral("Месяц"), periodGroup_);
-    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    monthList_ = new NamedList(QStringLiteral("Месяц"), periodGroup_);
+    monthList_->setObjectName(QStringLiteral("ComboBox1"));
     for (int m = 0; m < 12; ++m) {
-        comboBox1_->addItem(fromCp1251(monthName(m)));
+        monthList_->addItem(fromCp1251(monthName(m)));
     }
-    comboBox2_ = new NamedList(QStringLiteral("Год"), periodGroup_);
-    comboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+    yearList_ = new NamedList(QStringLiteral("Год"), periodGroup_);
+    yearList_->setObjectName(QStringLiteral("ComboBox2"));
     for (int y = 0; y < Period::kYearCount; ++y) {
-        comboBox2_->addItem(fromCp1251(yearText(y)));
+        yearList_->addItem(fromCp1251(yearText(y)));
     }
-    checkBox1_ = new QCheckBox(QStringLiteral("Документ сдан"), periodGroup_);
-    checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
-    checkBox1_->setToolTip(QStringLiteral("Документ сдан"));
-    connect(comboBox1_, &QComboBox::activated, this, userAction(&TFormReport::ComboBox1Select));
-    connect(comboBox2_, &QComboBox::currentIndexChanged, this,
-            userAction(&TFormReport::ComboBox2Change));
-    // The VAT rate follows the period however it is set: by the user, an import or a report.
+    chiefSignsBox_ = new QCheckBox(QStringLiteral("Документ сдан"), periodGroup_);
+    chiefSignsBox_->setObjectName(QStringLiteral("CheckBox1"));
+    chiefSignsBox_->setToolTip(QStringLiteral("Документ сдан"));
+    connect(chiefSignsBox_, &QCheckBox::toggled, this,
+            [this](bool checked) { session_.setChiefSigns(checked); });
+    // The month list moved is the period (and its VAT rate) at once; a month chosen computes.
+    connect(monthList_, &QComboBox::currentIndexChanged, this, [this](int month) {
+        session_.showPeriod(
+            {static_cast<std::uint8_t>(std::max(month, 0)), session_.values().period.year});
+        showVatRate();
+    });
+    connect(monthList_, &QComboBox::activated, this, userAction(&TFormReport::monthChosen));
+    connect(yearList_, &QComboBox::currentIndexChanged, this, userAction(&TFormReport::yearChosen));
     vatRateLabel_ = new QLabel(periodGroup_);
     vatRateLabel_->setObjectName(QStringLiteral("LabelVatRate"));
-    for (QComboBox* list : {comboBox1_, comboBox2_}) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this] { showVatRate(); });
-    }
-    showVatRate();
 
     // The rate stands under the period it belongs to, so the groups beside keep their room.
     auto* rows = new QGridLayout(periodGroup_);
-    rows->addWidget(comboBox1_, 0, 0);
-    rows->addWidget(comboBox2_, 0, 1);
-    rows->addWidget(checkBox1_, 0, 2);
+    rows->addWidget(monthList_, 0, 0);
+    rows->addWidget(yearList_, 0, 1);
+    rows->addWidget(chiefSignsBox_, 0, 2);
     rows->addWidget(vatRateLabel_, 1, 0, 1, 2);
     return periodGroup_;
 }

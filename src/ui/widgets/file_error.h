@@ -9,10 +9,7 @@ namespace kestrelon {
 
 // A name without a folder belongs to the data folder.
 inline QString fileErrorText(const IoError& error, const DataStore& store) {
-    const std::string& path = error.path();
-    const std::string full = !path.empty() && path.front() == '/' ? path : store.DataFolder + path;
-    return QStringLiteral("%1\n%2").arg(QString::fromStdString(error.message()),
-                                        QString::fromStdString(full));
+    return QString::fromStdString(kestrelon::fileErrorText(error, store.DataFolder));
 }
 
 inline void showFileError(AppContext& context, const IoError& error) {

@@ -8,6 +8,7 @@
 #include "schema_validation.h"
 #include "support/mail_stand_in.h"
 #include "ui/support/modal_driver.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QDir>
 #include <QLabel>
@@ -35,7 +36,7 @@ protected:
     void prepare() {
         prepareMonth();
         tabs()->setCurrentIndex(TFormReport::ActTab);
-        report->setEdoFolderChooser([this](QWidget*, const QString&) {
+        test::scriptedDialogs(*report).setEdoFolderChooser([this](QWidget*, const QString&) {
             ++folderChoices;
             return chosen;
         });
@@ -102,7 +103,7 @@ TEST_F(ReportEdoTest, TheFirstTimeItAsksOnceThenWritesTheUpdAndTheTwoPdfs) {
     // The next month nothing is asked: the data folder keeps the ids and the name.
     sink.messages.clear();
     int asked = 0;
-    report->setEdoDetailsAsker([&](QWidget*, const EdoDetailsRequest&) {
+    test::scriptedDialogs(*report).setEdoDetailsAsker([&](QWidget*, const EdoDetailsRequest&) {
         ++asked;
         return std::optional<EdoDetails>();
     });
@@ -115,7 +116,7 @@ TEST_F(ReportEdoTest, TheFirstTimeItAsksOnceThenWritesTheUpdAndTheTwoPdfs) {
 
 TEST_F(ReportEdoTest, WithAMissingIdOrAMadeUpPrincipalInnNothingIsWrittenAndTheMessageSaysWhy) {
     prepare(); // the sample's principal keeps the made-up INN 7712345670
-    report->setEdoDetailsAsker(
+    test::scriptedDialogs(*report).setEdoDetailsAsker(
         [](QWidget*, const EdoDetailsRequest&) { return std::optional<EdoDetails>(); });
     click(*report, QStringLiteral("SpeedButton12"));
     EXPECT_TRUE(written().isEmpty());

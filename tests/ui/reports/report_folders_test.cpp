@@ -7,6 +7,7 @@
 #include "support/mail_stand_in.h"
 #include "ui/reports/tform23.h"
 #include "ui/reports/tform_report_list.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -22,7 +23,7 @@ protected:
     // "PDF" on the open tab, saving into `folder`; gives the folder the chooser started in.
     QString savePdfInto(const QString& into) {
         QString started;
-        report->setPdfFileChooser([&](QWidget*, const QString& suggested) {
+        test::scriptedDialogs(*report).setPdfFileChooser([&](QWidget*, const QString& suggested) {
             started = QFileInfo(suggested).absolutePath();
             return into.isEmpty() ? QString() : into + QStringLiteral("/act");
         });
@@ -32,7 +33,7 @@ protected:
     // "Отправить" into `folder` (nothing when empty); gives the folder its chooser started in.
     QString sendFrom(const QString& into) {
         QString started;
-        report->setMailFolderChooser([&](QWidget*, const QString& start) {
+        test::scriptedDialogs(*report).setMailFolderChooser([&](QWidget*, const QString& start) {
             started = start;
             return into;
         });

@@ -6,6 +6,7 @@
 #include "store/folder_choice.h"
 #include "support/mail_stand_in.h"
 #include "ui/support/modal_driver.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QAccessible>
 #include <QDialogButtonBox>
@@ -31,11 +32,12 @@ protected:
         test::type(*report, 10, QStringLiteral("100"));
         click(*report, QStringLiteral("SpeedButton4"));
         tabs()->setCurrentIndex(TFormReport::OffsetActTab);
-        report->setFolderShower([this](const QString& folder) { shown.append(folder); });
+        test::scriptedDialogs(*report).setFolderShower(
+            [this](const QString& folder) { shown.append(folder); });
         if (!answerTheChooser) {
             return;
         }
-        report->setMailFolderChooser([this](QWidget*, const QString& start) {
+        test::scriptedDialogs(*report).setMailFolderChooser([this](QWidget*, const QString& start) {
             starts.append(start);
             return chosen;
         });
@@ -190,7 +192,7 @@ TEST_F(ReportMailTest, OfferedExactlyWhenPdfIsAndReachedByTheKeyboard) {
     EXPECT_EQ(button("SpeedButton11")->toolTip(), QStringLiteral("Отправить документы по почте"));
 
     int asked = 0;
-    report->setMailFolderChooser([&](QWidget*, const QString&) {
+    test::scriptedDialogs(*report).setMailFolderChooser([&](QWidget*, const QString&) {
         ++asked;
         return QString();
     });

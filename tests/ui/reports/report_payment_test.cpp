@@ -6,6 +6,7 @@
 #include "store/cp1251.h"
 #include "support/bank_exchange_reader.h"
 #include "ui/support/modal_driver.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QDir>
 #include <QLabel>
@@ -35,10 +36,11 @@ protected:
     void prepare() {
         prepareMonth();
         tabs()->setCurrentIndex(TFormReport::OffsetActTab);
-        report->setPaymentFileChooser([this](QWidget*, const QString& suggested) {
-            suggestions << suggested;
-            return chosen.isEmpty() ? QString() : chosen;
-        });
+        test::scriptedDialogs(*report).setPaymentFileChooser(
+            [this](QWidget*, const QString& suggested) {
+                suggestions << suggested;
+                return chosen.isEmpty() ? QString() : chosen;
+            });
     }
 
     test::TempFolder outFolder;
@@ -102,10 +104,11 @@ TEST_F(ReportPaymentTest, WritesTheOrderABankImportsAndProposesTheNextNumber) {
     sink.messages.clear();
     suggestions.clear();
     QString proposedNumber;
-    report->setPaymentDetailsAsker([&](QWidget*, const PaymentDetails& proposed) {
-        proposedNumber = proposed.number;
-        return std::optional<PaymentDetails>(proposed);
-    });
+    test::scriptedDialogs(*report).setPaymentDetailsAsker(
+        [&](QWidget*, const PaymentDetails& proposed) {
+            proposedNumber = proposed.number;
+            return std::optional<PaymentDetails>(proposed);
+        });
     chosen.clear(); // then the user gives up at the file name: nothing more is written
     click(*report, QStringLiteral("SpeedButton13"));
     EXPECT_EQ(proposedNumber, QStringLiteral("18"));
@@ -120,9 +123,10 @@ TEST_F(ReportPaymentTest, WritesTheOrderABankImportsAndProposesTheNextNumber) {
 TEST_F(ReportPaymentTest, AFileTheProgramReadsIsNotWrittenOver) {
     giveRealRequisites();
     prepare();
-    report->setPaymentDetailsAsker([](QWidget*, const PaymentDetails& proposed) {
-        return std::optional<PaymentDetails>(proposed);
-    });
+    test::scriptedDialogs(*report).setPaymentDetailsAsker(
+        [](QWidget*, const PaymentDetails& proposed) {
+            return std::optional<PaymentDetails>(proposed);
+        });
     folder.writeFile("old.rep", "a stored report");
     folder.writeFile("Firms", "the organizations");
     const struct {
@@ -144,9 +148,10 @@ TEST_F(ReportPaymentTest, AFileTheProgramReadsIsNotWrittenOver) {
 
 TEST_F(ReportPaymentTest, AnOrderABankWouldBounceIsNotWrittenAndTheMessageSaysWhy) {
     prepare(); // the sample's principal: the made-up INN and no bank account
-    report->setPaymentDetailsAsker([](QWidget*, const PaymentDetails& proposed) {
-        return std::optional<PaymentDetails>(proposed);
-    });
+    test::scriptedDialogs(*report).setPaymentDetailsAsker(
+        [](QWidget*, const PaymentDetails& proposed) {
+            return std::optional<PaymentDetails>(proposed);
+        });
     click(*report, QStringLiteral("SpeedButton13"));
     EXPECT_TRUE(suggestions.isEmpty()) << "no file name is asked for an order not written";
     EXPECT_FALSE(QFile::exists(chosen));

@@ -12,6 +12,7 @@
 #include "ui/reports/document_view.h"
 #include "ui/reports/tform_report.h"
 #include "ui/reports/tform_report_list.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
     // The print dialog is answered as a user who takes what it offers: the default printer,
     // one copy, every sheet. What it was shown, and how many sheets the tab shows, go where
     // the script can check them against the print server's log and the paper.
-    window.setPrinterChooser([](QWidget*, QPrinter& printer, int sheets) {
+    test::scriptedDialogs(window).setPrinterChooser([](QWidget*, QPrinter& printer, int sheets) {
         std::cout << "report_print_e2e: job \"" << printer.docName().toStdString() << "\" on "
                   << printer.printerName().toStdString() << ", " << sheets << " sheet(s)\n";
         return true;

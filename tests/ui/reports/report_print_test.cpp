@@ -5,6 +5,7 @@
 
 #include "report_outputs.h"
 #include "ui/support/modal_driver.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QAccessible>
 #include <QPrinter>
@@ -34,18 +35,19 @@ protected:
     // The dialog's stand-in: it notes what it was shown, names a file for the printout (as the
     // dialog's "Print to file" does) and answers as the test says.
     void answerPrintDialog(bool accept, int from = 0, int to = 0, int copies = 1) {
-        report->setPrinterChooser([=, this](QWidget* parent, QPrinter& printer, int sheets) {
-            EXPECT_EQ(parent, report);
-            asked.push_back({printer.printerName(), printer.docName(), sheets});
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printout);
-            if (from > 0) {
-                printer.setPrintRange(QPrinter::PageRange);
-                printer.setFromTo(from, to);
-            }
-            printer.setCopyCount(copies);
-            return accept;
-        });
+        test::scriptedDialogs(*report).setPrinterChooser(
+            [=, this](QWidget* parent, QPrinter& printer, int sheets) {
+                EXPECT_EQ(parent, report);
+                asked.push_back({printer.printerName(), printer.docName(), sheets});
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(printout);
+                if (from > 0) {
+                    printer.setPrintRange(QPrinter::PageRange);
+                    printer.setFromTo(from, to);
+                }
+                printer.setCopyCount(copies);
+                return accept;
+            });
     }
 
     QString printout = QString::fromStdString(folder.path()) + QStringLiteral("printout.pdf");
@@ -118,7 +120,8 @@ TEST_F(ReportPrintTest, TheTabThePdfAndThePrintoutHaveTheSameSheets) {
         EXPECT_EQ(tabSheets(TFormReport::OffsetActTab), c.sheets);
 
         const QString pdf = QString::fromStdString(folder.path()) + QStringLiteral("act.pdf");
-        report->setPdfFileChooser([&](QWidget*, const QString&) { return pdf; });
+        test::scriptedDialogs(*report).setPdfFileChooser(
+            [&](QWidget*, const QString&) { return pdf; });
         click(*report, QStringLiteral("SpeedButton10"));
         EXPECT_EQ(pdfPages(pdf), static_cast<int>(c.sheets)) << "the PDF";
 

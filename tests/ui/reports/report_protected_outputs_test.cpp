@@ -2,6 +2,7 @@
 // something other than a plain file; the file the user chose stays as it was, and it is said.
 
 #include "report_outputs.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QDir>
 #include <sys/stat.h>
@@ -36,7 +37,8 @@ TEST_F(ProtectedOutputsTest, PdfRefusesAFifoOrALinkAndNeverTouchesAReport) {
         SCOPED_TRACE(c.chosen);
         sink.messages.clear();
         const QString path = QString::fromStdString(folder.path() + c.chosen);
-        report->setPdfFileChooser([path](QWidget*, const QString&) { return path; });
+        test::scriptedDialogs(*report).setPdfFileChooser(
+            [path](QWidget*, const QString&) { return path; });
         click(*report, QStringLiteral("SpeedButton10")); // "PDF"
         if (*c.says == '\0') {
             EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join('|').toStdString();

@@ -4,6 +4,7 @@
 
 #include "report_outputs.h"
 #include "support/mail_stand_in.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 namespace kestrelon {
 namespace {
@@ -17,7 +18,7 @@ protected:
     std::vector<std::string> send() {
         prepareMonth();
         tabs()->setCurrentIndex(TFormReport::OffsetActTab);
-        report->setMailFolderChooser(
+        test::scriptedDialogs(*report).setMailFolderChooser(
             [this](QWidget*, const QString&) { return QString::fromStdString(out.path()); });
         test::MailStandIn mail;
         click(*report, QStringLiteral("SpeedButton11"));

@@ -7,6 +7,7 @@
 #include "reports/files/report_scan.h"
 #include "ui/reports/document_view.h"
 #include "ui/reports/tform_slk.h"
+#include "ui/support/scripted_report_dialogs.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -56,14 +57,14 @@ TEST_F(ReportWindowTest, TypedAmountsSurviveComingBackToTheWindow) {
     typeCell(0, 3, QStringLiteral("100"));
     typeCell(1, 5, QStringLiteral("236"));
     // Any activation (back from the list, a question, another program) keeps them...
-    report->FormActivate();
+    report->activated();
     whenModal(QStringLiteral("FormReportList"), [](QDialog& list) { list.reject(); });
     click(*report, QStringLiteral("SpeedButton1"));
     EXPECT_EQ(cell(0, 3), QStringLiteral("100"));
     EXPECT_EQ(cell(1, 5), QStringLiteral("236"));
     // ...and when the contracts change, the rows that are still there keep theirs.
     store->Clients[1].Inactive = 0;
-    report->FormActivate();
+    report->activated();
     ASSERT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(cell(1, 0), QStringLiteral("22222222"));
     EXPECT_EQ(cell(1, 3), QString());
@@ -225,7 +226,7 @@ TEST_F(ReportWindowTest, PrintWithoutAPrinterSaysSoAndPdfWritesTheOpenDocument) 
 
     QString suggested;
     const QString target = QString::fromStdString(folder.path()) + QStringLiteral("счет");
-    report->setPdfFileChooser([&](QWidget*, const QString& name) {
+    test::scriptedDialogs(*report).setPdfFileChooser([&](QWidget*, const QString& name) {
         suggested = name;
         return target;
     });

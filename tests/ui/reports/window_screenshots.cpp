@@ -165,14 +165,14 @@ int main(int argc, char** argv) {
     TFormReport& report = *windows->FormReport;
 
     report.show();
-    report.SpeedButton9Click();
+    report.manualModeClicked();
     auto* grid = report.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
     typeAmounts(*grid, 0, "1000", "", "");
     typeAmounts(*grid, 1, "", "", "2360");
     report.findChild<QLineEdit*>(QStringLiteral("Edit10"))->setText(QStringLiteral("150.50"));
-    report.SpeedButton4Click();
+    report.getClicked();
     shoot(report, out, QStringLiteral("report-manual"));
-    report.SpeedButton2Click();
+    report.saveClicked();
     shoot(report, out, QStringLiteral("report-view-only"));
 
     auto* tabs = report.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
