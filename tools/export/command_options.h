@@ -2,7 +2,9 @@
 // The arguments of a kestrelon-export command: positional ones and "--name VALUE" options, in
 // any order.
 
+#include "store/utf8_text.h"
 #include <map>
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -14,6 +16,13 @@ struct CommandOptions {
     std::vector<std::string> positional;
     std::map<std::string, std::string> values; // by the option's name, "--" included
 
+    // A text option (an id, a name, a number) as the command line gives it: UTF-8, to be put
+    // into the records' encoding where a record takes it.
+    std::optional<Utf8Text> text(const std::string& name) const {
+        const std::optional<std::string> given = value(name);
+        return given ? std::optional(Utf8Text::fromUtf8(*given)) : std::nullopt;
+    }
+    // A path option: the bytes the system takes.
     std::optional<std::string> value(const std::string& name) const {
         const auto found = values.find(name);
         return found == values.end() ? std::nullopt : std::optional(found->second);

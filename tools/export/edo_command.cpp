@@ -4,7 +4,6 @@
 #include "export_command.h"
 #include "render/edo_files.h"
 #include "report_file.h"
-#include "store/cp1251.h"
 #include "store/image_file.h"
 
 #include <QDir>
@@ -18,7 +17,8 @@ namespace {
 
 struct EdoArguments {
     std::string report, outFolder;
-    std::optional<std::string> dataFolder, senderId, recipientId, signer;
+    std::optional<std::string> dataFolder;
+    std::optional<Utf8Text> senderId, recipientId, signer;
 };
 
 std::optional<EdoArguments> parse(const std::vector<std::string>& args, std::ostream& err) {
@@ -28,9 +28,9 @@ std::optional<EdoArguments> parse(const std::vector<std::string>& args, std::ost
     if (!options) {
         return std::nullopt;
     }
-    return EdoArguments{options->positional[0],           options->positional[1],
-                        options->value("--data-folder"),  options->value("--sender-id"),
-                        options->value("--recipient-id"), options->value("--signer")};
+    return EdoArguments{options->positional[0],          options->positional[1],
+                        options->value("--data-folder"), options->text("--sender-id"),
+                        options->text("--recipient-id"), options->text("--signer")};
 }
 
 } // namespace
@@ -73,14 +73,13 @@ int runEdoExport(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     UpdSettings settings = updSettingsFromData(input, *store, book);
     if (parsed->senderId) {
-        // Arguments are UTF-8; the program's texts are windows-1251.
-        settings.senderId = utf8ToCp1251(*parsed->senderId);
+        settings.senderId = parsed->senderId->toCp1251();
     }
     if (parsed->recipientId) {
-        settings.recipientId = utf8ToCp1251(*parsed->recipientId);
+        settings.recipientId = parsed->recipientId->toCp1251();
     }
     if (parsed->signer) {
-        settings.signer = fullNameFromText(utf8ToCp1251(*parsed->signer));
+        settings.signer = fullNameFromText(parsed->signer->toCp1251());
         if (!settings.signer) {
             err << "kestrelon-export: --signer needs the surname, name and patronymic written "
                    "out, as \"Иванов Иван Иванович\"\n";

@@ -5,7 +5,6 @@
 #include "exchange/payment_number.h"
 #include "export_command.h"
 #include "report_file.h"
-#include "store/cp1251.h"
 #include "store/file_set.h"
 
 #include <filesystem>
@@ -17,7 +16,7 @@ namespace {
 
 struct PaymentArguments {
     std::string report, outFile;
-    std::optional<std::string> number, date;
+    std::optional<Utf8Text> number, date;
 };
 
 std::optional<PaymentArguments> parse(const std::vector<std::string>& args, std::ostream& err) {
@@ -27,7 +26,7 @@ std::optional<PaymentArguments> parse(const std::vector<std::string>& args, std:
         return std::nullopt;
     }
     return PaymentArguments{options->positional[0], options->positional[1],
-                            options->value("--number"), options->value("--date")};
+                            options->text("--number"), options->text("--date")};
 }
 
 } // namespace
@@ -50,7 +49,7 @@ int runPaymentExport(const std::vector<std::string>& args, std::ostream& out, st
     // The number the program would propose, from the report's data folder; it is not kept.
     std::string number = "1";
     if (parsed->number) {
-        number = utf8ToCp1251(*parsed->number); // arguments are UTF-8
+        number = parsed->number->toCp1251();
     } else {
         try {
             const std::filesystem::path folder =
@@ -59,9 +58,9 @@ int runPaymentExport(const std::vector<std::string>& args, std::ostream& out, st
         } catch (const IoError&) {
         }
     }
-    const PaymentFile file = preparePaymentFile(documentInputFromReport(*record), number,
-                                                utf8ToCp1251(parsed->date.value_or(todayText())),
-                                                bankExchangeHeaderNow());
+    const PaymentFile file = preparePaymentFile(
+        documentInputFromReport(*record), number,
+        parsed->date.value_or(Utf8Text::fromUtf8(todayText())).toCp1251(), bankExchangeHeaderNow());
     if (!file.ok()) {
         err << "kestrelon-export: the payment order is not written:\n";
         for (const std::string& problem : file.problems) {
