@@ -42,10 +42,17 @@ TEST(ExporterMail, TheMailProgramGetsTheSubjectAndTheThreeWholeDocumentsInOrder)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     ASSERT_TRUE(mail.ran());
     const std::string out = folder.path() + "out/";
-    EXPECT_EQ(mail.arguments(),
-              (std::vector<std::string>{
-                  "--utf8", "--subject", "Отчет агента за Март 2011, акт зачета № 7", "--attach",
-                  out + kNames[0], "--attach", out + kNames[1], "--attach", out + kNames[2]}));
+    const std::vector<std::string> args = mail.arguments();
+    ASSERT_EQ(args.size(), 11u);
+    EXPECT_EQ(std::vector<std::string>(args.begin(), args.begin() + 4),
+              (std::vector<std::string>{"--utf8", "--subject",
+                                        "Отчет агента за Март 2011, акт зачета № 7", "--body"}));
+    // The same letter as the window writes, from the stored report.
+    EXPECT_NE(args[4].find("за Март 2011 по агентскому договору"), std::string::npos) << args[4];
+    EXPECT_NE(args[4].find("— акт зачета № 7 от 31.03.2011\n"), std::string::npos) << args[4];
+    EXPECT_EQ(std::vector<std::string>(args.begin() + 5, args.end()),
+              (std::vector<std::string>{"--attach", out + kNames[0], "--attach", out + kNames[1],
+                                        "--attach", out + kNames[2]}));
     for (const char* name : kNames) {
         EXPECT_TRUE(test::isWholePdf(out + name)) << name;
     }
@@ -83,8 +90,10 @@ TEST(ExporterMail, ThePrincipalsCardNamesTheRecipientAsInTheWindow) {
         const ExporterRun run = runExporter(c.args, folder.path());
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const std::vector<std::string> args = mail.arguments();
-        ASSERT_GE(args.size(), 9u);
-        EXPECT_EQ(std::vector<std::string>(args.begin() + 9, args.end()), c.recipients);
+        ASSERT_GE(args.size(), 11u);
+        EXPECT_EQ(args[3], "--body");
+        EXPECT_NE(args[4].find("Сумма к перечислению принципалу"), std::string::npos) << args[4];
+        EXPECT_EQ(std::vector<std::string>(args.begin() + 11, args.end()), c.recipients);
     }
 }
 

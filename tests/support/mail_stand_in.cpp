@@ -20,7 +20,7 @@ void MailStandIn::setPath(bool keepTheRest) {
 MailStandIn::MailStandIn(int exitStatus, const std::string& before) {
     // Shell built-ins only: the script must run whatever PATH holds.
     const std::string script = "#!/bin/sh\n"
-                               "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
+                               "for a in \"$@\"; do printf '%s\\000' \"$a\"; done > '" +
                                folder_.path() + "arguments'\n: > '" + folder_.path() + "ran'\n" +
                                before + "\n: > '" + folder_.path() + "ended'\nexit " +
                                std::to_string(exitStatus) + "\n";
@@ -55,7 +55,8 @@ bool MailStandIn::ended() const {
 std::vector<std::string> MailStandIn::arguments() const {
     std::istringstream in(folder_.readFile("arguments"));
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
+    // One argument ends in a zero byte: a letter's body holds line breaks.
+    for (std::string line; std::getline(in, line, '\0');) {
         lines.push_back(line);
     }
     return lines;

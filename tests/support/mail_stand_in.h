@@ -27,7 +27,7 @@ public:
     bool ran() const;
     // It is about to exit with its status.
     bool ended() const;
-    // The arguments of its run, one per line as it wrote them.
+    // The arguments of its run, each whole as it was given.
     std::vector<std::string> arguments() const;
 
 private:

@@ -132,7 +132,7 @@ int mailDocuments(const DocumentInput& input, const WrittenPdfs& written, const 
         files.push_back(path.toStdString());
     }
     const MailOutcome outcome =
-        runMailProgram(mailArguments(mailSubject(input), files, recipients));
+        runMailProgram(mailArguments(mailSubject(input), mailBody(input), files, recipients));
     if (outcome) {
         err << "kestrelon-export: " << mailFailureReason(*outcome, folder.toStdString()) << "\n";
         return kExportMailFailed;

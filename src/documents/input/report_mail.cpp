@@ -1,5 +1,6 @@
 #include "report_mail.h"
 
+#include "documents/words/numeric_date.h"
 #include "documents/words/word_list.h"
 #include "store/cp1251.h"
 
@@ -68,7 +69,74 @@ bool readsAsAddress(const std::string& word) {
     });
 }
 
+// "3389.50" -> "3 389,50": an amount as a letter writes it; what is not an amount stays as
+// it is.
+std::string amountForLetter(const std::string& amount) {
+    const auto point = amount.find('.');
+    const std::string whole = amount.substr(0, point);
+    const bool digits = !whole.empty() && std::all_of(whole.begin(), whole.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+    if (!digits) {
+        return amount;
+    }
+    std::string grouped;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) {
+            grouped += ' ';
+        }
+        grouped += whole[i];
+    }
+    return point == std::string::npos ? grouped : grouped + ',' + amount.substr(point + 1);
+}
+
+// «счет № 5 от 31.03.2013» (cp1251), or nothing without a number.
+std::string documentLine(const char* kind, const std::string& number, const std::string& date) {
+    const std::string no = withoutBlanksAround(oneLine(number));
+    if (no.empty()) {
+        return {};
+    }
+    std::string line = "— "_cp + utf8ToCp1251(kind) + " № "_cp + no;
+    const std::string day = numericDate(withoutBlanksAround(date));
+    if (!day.empty()) {
+        line += " от "_cp + day;
+    }
+    return line;
+}
+
 } // namespace
+
+std::string mailBody(const DocumentInput& input) {
+    std::string body = "Добрый день!\n\nНаправляем отчет агента и документы"_cp;
+    const std::string month = monthName(input.period.month);
+    const std::string year = yearText(input.period.year);
+    if (!month.empty() && !year.empty()) {
+        body += " за "_cp + month + ' ' + year;
+    }
+    const std::string contract = withoutBlanksAround(oneLine(input.contractNo));
+    if (!contract.empty()) {
+        body += " по агентскому договору № "_cp + contract;
+    }
+    body += ":\n";
+    for (const std::string& line :
+         {documentLine("счет", input.invoiceNo, input.invoiceDate),
+          documentLine("акт", input.actNo, input.actDate),
+          documentLine("акт зачета", input.offsetActNo, input.offsetActDate)}) {
+        if (!line.empty()) {
+            body += line + '\n';
+        }
+    }
+    const std::string due = withoutBlanksAround(oneLine(input.toPrincipal));
+    if (!due.empty()) {
+        body += "\nСумма к перечислению принципалу по акту зачета: "_cp + amountForLetter(due) +
+                " руб.\n"_cp;
+    }
+    body += "\nДокументы — во вложении, в формате PDF.\n\nС уважением,\n"_cp;
+    if (input.agent && !input.agent->name.empty()) {
+        body += oneLine(input.agent->name) + '\n';
+    }
+    return cp1251ToUtf8(body);
+}
 
 std::string mailSubject(const DocumentInput& input) {
     std::string subject = "Отчет агента"_cp;
@@ -84,12 +152,16 @@ std::string mailSubject(const DocumentInput& input) {
     return cp1251ToUtf8(oneLine(subject));
 }
 
-std::vector<std::string> mailArguments(const std::string& subject,
+std::vector<std::string> mailArguments(const std::string& subject, const std::string& body,
                                        const std::vector<std::string>& attachments,
                                        const std::vector<std::string>& recipients) {
     // The subject is UTF-8 whatever the locale; without --utf8 xdg-email would read it in the
     // locale's encoding and garble it under the C locale.
     std::vector<std::string> arguments = {"--utf8", "--subject", subject};
+    if (!body.empty()) {
+        arguments.push_back("--body");
+        arguments.push_back(body);
+    }
     for (const std::string& file : attachments) {
         arguments.push_back("--attach");
         arguments.push_back(file);

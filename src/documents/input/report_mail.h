@@ -17,9 +17,15 @@ inline constexpr const char* kMailProgram = "xdg-email";
 // out rather than shown empty.
 std::string mailSubject(const DocumentInput& input);
 
-// The mail program's arguments, in its order: "--utf8", the subject, one "--attach" per file,
-// and last the recipients' addresses (UTF-8), where the mail program takes them.
-std::vector<std::string> mailArguments(const std::string& subject,
+// The letter to the principal (UTF-8): the month and the agent contract, the three documents
+// with their numbers and dates, the sum due to the principal and the agent's name. A line
+// whose value is missing is left out rather than shown empty.
+std::string mailBody(const DocumentInput& input);
+
+// The mail program's arguments, in its order: "--utf8", the subject, the body when there is
+// one, one "--attach" per file, and last the recipients' addresses (UTF-8), where the mail
+// program takes them.
+std::vector<std::string> mailArguments(const std::string& subject, const std::string& body,
                                        const std::vector<std::string>& attachments,
                                        const std::vector<std::string>& recipients = {});
 

@@ -60,7 +60,7 @@ void TFormReport::mailClicked() {
     // in the mail program.
     const std::vector<std::string> to = mailRecipients(principalEmail(context_.store));
     startMailProgram(
-        mailArguments(mailSubject(input), files, to), this,
+        mailArguments(mailSubject(input), mailBody(input), files, to), this,
         [this, folder](const MailOutcome& outcome) { mailProgramDone(outcome, folder); });
 }
 

@@ -35,16 +35,53 @@ TEST(ReportMail, TheSubjectNamesThePeriodAndTheOffsetAct) {
     }
 }
 
-TEST(ReportMail, TheSubjectComesFirstThenEveryFileInItsOrder) {
+TEST(ReportMail, TheSubjectComesFirstThenTheBodyThenEveryFileInItsOrder) {
     EXPECT_EQ(
-        mailArguments("Тема", {"/a/Счет 1.pdf", "/a/Акт 1.pdf", "/a/Акт зачета 1.pdf"}),
-        (std::vector<std::string>{"--utf8", "--subject", "Тема", "--attach", "/a/Счет 1.pdf",
-                                  "--attach", "/a/Акт 1.pdf", "--attach", "/a/Акт зачета 1.pdf"}));
+        mailArguments("Тема", "Письмо", {"/a/Счет 1.pdf", "/a/Акт 1.pdf", "/a/Акт зачета 1.pdf"}),
+        (std::vector<std::string>{"--utf8", "--subject", "Тема", "--body", "Письмо", "--attach",
+                                  "/a/Счет 1.pdf", "--attach", "/a/Акт 1.pdf", "--attach",
+                                  "/a/Акт зачета 1.pdf"}));
     EXPECT_EQ(std::string(kMailProgram), "xdg-email");
 }
 
+TEST(ReportMail, TheLetterNamesTheMonthTheDocumentsTheSumDueAndTheAgent) {
+    DocumentInput input = sampleInput();
+    input.period = Period{2, 3};
+    input.contractNo = "12345678";
+    input.invoiceNo = "5";
+    input.invoiceDate = "31.3.2013";
+    input.actNo = "6";
+    input.actDate = "31.03.2013";
+    input.offsetActNo = "7";
+    input.offsetActDate = "1.04.2013";
+    input.toPrincipal = "1234567.50";
+    input.agent->name = "ООО \"Сапсан-Телеком\""_cp;
+    EXPECT_EQ(mailBody(input), "Добрый день!\n\n"
+                               "Направляем отчет агента и документы за Март 2013 по агентскому "
+                               "договору № 12345678:\n"
+                               "— счет № 5 от 31.03.2013\n"
+                               "— акт № 6 от 31.03.2013\n"
+                               "— акт зачета № 7 от 01.04.2013\n"
+                               "\nСумма к перечислению принципалу по акту зачета: 1 234 567,50 "
+                               "руб.\n"
+                               "\nДокументы — во вложении, в формате PDF.\n\n"
+                               "С уважением,\nООО \"Сапсан-Телеком\"\n");
+
+    // What is missing is left out, and nothing can add a line of its own.
+    input.actNo = "";
+    input.invoiceDate = "";
+    input.toPrincipal = "";
+    input.offsetActNo = "7\nBcc: x@y";
+    const std::string shorter = mailBody(input);
+    EXPECT_EQ(shorter.find("— акт № "), std::string::npos) << shorter;
+    EXPECT_NE(shorter.find("— счет № 5\n"), std::string::npos) << shorter;
+    EXPECT_NE(shorter.find("— акт зачета № 7 Bcc: x@y от 01.04.2013\n"), std::string::npos)
+        << shorter;
+    EXPECT_EQ(shorter.find("Сумма"), std::string::npos) << shorter;
+}
+
 TEST(ReportMail, TheRecipientsComeLastWhereTheMailProgramTakesAnAddress) {
-    EXPECT_EQ(mailArguments("Тема", {"/a/Счет 1.pdf"}, {"buh@tarvel.ru", "gl@tarvel.ru"}),
+    EXPECT_EQ(mailArguments("Тема", "", {"/a/Счет 1.pdf"}, {"buh@tarvel.ru", "gl@tarvel.ru"}),
               (std::vector<std::string>{"--utf8", "--subject", "Тема", "--attach", "/a/Счет 1.pdf",
                                         "buh@tarvel.ru", "gl@tarvel.ru"}));
 }
