@@ -32,6 +32,8 @@ const char* folderFileName(FolderKind kind) {
         return files::kEdoFolder;
     case FolderKind::Payment:
         return files::kPaymentFolder;
+    case FolderKind::Register:
+        return files::kRegisterFolder;
     }
     return files::kMailFolder;
 }

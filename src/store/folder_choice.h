@@ -5,7 +5,8 @@
 // documents it sends ("MailFolder"), "PDF" the folder of the last document saved ("PdfFolder"),
 // the report list's "Sync" the folder it copies reports to and from ("SyncFolder"), "ЭДО" the
 // folder of the documents for the EDO operator ("EdoFolder"), "Платежка" the folder of the
-// payment orders ("PaymentFolder"). A path is
+// payment orders ("PaymentFolder"), the import's "Open" the folder of the last register opened
+// ("RegisterFolder"). A path is
 // kept as the file system names it (UTF-8), not as cp1251, so that a folder of any name is
 // found again.
 
@@ -31,7 +32,7 @@ struct FolderChoice {
 };
 static_assert(sizeof(FolderChoice) == 4096);
 
-enum class FolderKind { Mail, Pdf, Sync, Edo, Payment };
+enum class FolderKind { Mail, Pdf, Sync, Edo, Payment, Register };
 
 // The name of the kind's file in the data folder.
 const char* folderFileName(FolderKind kind);

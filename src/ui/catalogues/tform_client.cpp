@@ -6,6 +6,7 @@
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/file_error.h"
+#include "ui/widgets/grid_find_field.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/window_size.h"
 
@@ -59,6 +60,12 @@ TFormClient::TFormClient(AppContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(toolbar);
+    find_ = new GridFindField(
+        *grid_, [this](int row) { return findText(row); }, QStringLiteral("Найти договор"), this);
+    find_->setPlaceholderText(
+        QStringLiteral("Найти (Ctrl+F): часть номера договора, названия или ИНН"));
+    find_->onFiltered = [this] { updateButtons(); };
+    layout->addWidget(find_);
     layout->addWidget(grid_, 1);
     moveOnWithEnter(*this);
 
@@ -85,20 +92,38 @@ void TFormClient::showContracts() {
         }
         rows.push_back(row);
     }
-    // Refilling the grid moves its current cell about; the selection is not the user's doing.
-    const QSignalBlocker blocker(grid_);
-    const int column = std::max(grid_->currentColumn(), 0);
-    grid_->showRows(rows);
-    if (!rows.empty()) {
-        grid_->setCurrentCell(context_.catalogues.clients.SelectedClient, column);
+    {
+        // Refilling the grid moves its current cell about; the selection is not the user's
+        // doing.
+        const QSignalBlocker blocker(grid_);
+        const int column = std::max(grid_->currentColumn(), 0);
+        grid_->showRows(rows);
+        if (!rows.empty()) {
+            grid_->setCurrentCell(context_.catalogues.clients.SelectedClient, column);
+        }
     }
+    // A contract the typed text hides gives way to the first one shown, as a selection.
+    find_->refilter();
+}
+
+QString TFormClient::findText(int row) const {
+    const DataStore& store = context_.store;
+    if (row < 0 || static_cast<std::size_t>(row) >= store.ClientCount) {
+        return {};
+    }
+    QString text;
+    for (const std::string& cell : clientGridRow(store, static_cast<std::size_t>(row))) {
+        text += fromCp1251(cell) + u' ';
+    }
+    return text + fromCp1251(store.Clients[static_cast<std::size_t>(row)].FirmInn.view());
 }
 
 void TFormClient::updateButtons() {
     const std::size_t count = context_.store.ClientCount;
     speedButton1_->setEnabled(count < kMaxContracts);
-    speedButton2_->setEnabled(count > 0);
-    speedButton3_->setEnabled(count > 0);
+    const bool rowShown = count > 0 && find_->shownRows() > 0;
+    speedButton2_->setEnabled(rowShown);
+    speedButton3_->setEnabled(rowShown);
 }
 
 void TFormClient::showEvent(QShowEvent* event) {

@@ -12,6 +12,7 @@ class QToolButton;
 namespace kestrelon {
 
 class CatalogueGrid;
+class GridFindField;
 class TFormAddClient;
 class TFormDelFirm;
 
@@ -45,6 +46,8 @@ private:
     // Shows the contracts (or the empty list) with SelectedClient's row current.
     void showContracts();
     void updateButtons();
+    // What a contract's row is found by: its shown texts and the organization's INN.
+    QString findText(int row) const;
     // After the card or the delete question: the list, the buttons, and the snapshot of the
     // marks when "Clients" was written.
     void afterChange(ClientsChange change);
@@ -58,6 +61,7 @@ private:
     QToolButton* speedButton2_ = nullptr;
     QToolButton* speedButton3_ = nullptr;
     CatalogueGrid* grid_ = nullptr;
+    GridFindField* find_ = nullptr;
 };
 
 } // namespace kestrelon

@@ -8,6 +8,7 @@
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/file_error.h"
+#include "ui/widgets/grid_find_field.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/window_size.h"
 
@@ -31,10 +32,16 @@ const std::array<ButtonText, 5> kButtons = {{
     {u"Restore", u"Восстановить удаленную организацию"},
 }};
 
-std::vector<QStringList> nameRows(const FirmTable& table, std::size_t count) {
+// The name, the phone and the address the documents print (the postal one, else the legal
+// one): two organizations of one long name are told apart by the rest.
+std::vector<QStringList> firmRows(const FirmTable& table, std::size_t count) {
     std::vector<QStringList> rows;
     for (std::size_t slot = 0; slot < count; ++slot) {
-        rows.push_back({fromCp1251(table[slot].Name.view()), QString(), QString()});
+        const FirmRecord& firm = table[slot];
+        const auto address = firm.PostalAddress.view().empty() ? firm.LegalAddress.view()
+                                                               : firm.PostalAddress.view();
+        rows.push_back(
+            {fromCp1251(firm.Name.view()), fromCp1251(firm.Phone.view()), fromCp1251(address)});
     }
     return rows;
 }
@@ -71,9 +78,15 @@ TFormFirm::TFormFirm(AppContext& context, QWidget* parent) : QDialog(parent), co
     connect(grid_, &QTableWidget::currentCellChanged, this, &TFormFirm::StringGrid1Click);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, &TFormFirm::StringGrid1DblClick);
 
+    find_ = new GridFindField(
+        *grid_, [this](int row) { return findText(row); }, QStringLiteral("Найти организацию"),
+        this);
+    find_->onFiltered = [this] { enableRowButtons(); };
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(toolbar);
+    layout->addWidget(find_);
     layout->addWidget(grid_, 1);
     moveOnWithEnter(*this);
 
@@ -106,15 +119,41 @@ void TFormFirm::showList() {
     // A screen reader names the grid by the list it shows.
     grid_->setAccessibleName(windowTitle());
     buttons_[0]->setEnabled(!deleted && !full);
-    buttons_[1]->setEnabled(listMode_ == ListMode::Active);
-    buttons_[2]->setEnabled(listMode_ == ListMode::Active);
-    buttons_[4]->setEnabled(listMode_ == ListMode::Deleted && !full);
 
     refreshing_ = true;
+    const FirmTable& table = deleted ? store.FirmsDel : store.Firms;
     grid_->setDataTextColour(deleted ? Qt::red : Qt::black);
-    grid_->showRows(nameRows(deleted ? store.FirmsDel : store.Firms, count));
+    grid_->showRows(firmRows(table, count));
+    // The whole name (cut in its column) and the INN, on pointing at a row.
+    for (std::size_t slot = 0; slot < count && listMode_ != ListMode::Nothing; ++slot) {
+        const QString tip =
+            QStringLiteral("%1\nИНН %2")
+                .arg(fromCp1251(table[slot].Name.view()), fromCp1251(table[slot].Inn.view()));
+        for (int column = 0; column < grid_->columnCount(); ++column) {
+            grid_->item(static_cast<int>(slot), column)->setToolTip(tip);
+        }
+    }
     grid_->setCurrentDataRow(deleted ? selection.SelectedDeletedFirm : selection.SelectedFirm);
     refreshing_ = false;
+    find_->refilter();
+}
+
+void TFormFirm::enableRowButtons() {
+    const bool full = context_.store.FirmCount >= context_.store.Firms.size();
+    const bool rowShown = find_->shownRows() > 0;
+    buttons_[1]->setEnabled(listMode_ == ListMode::Active && rowShown);
+    buttons_[2]->setEnabled(listMode_ == ListMode::Active && rowShown);
+    buttons_[4]->setEnabled(listMode_ == ListMode::Deleted && !full && rowShown);
+}
+
+QString TFormFirm::findText(int row) const {
+    const DataStore& store = context_.store;
+    const FirmTable& table = listMode_ == ListMode::Deleted ? store.FirmsDel : store.Firms;
+    if (row < 0 || static_cast<std::size_t>(row) >= table.size()) {
+        return {};
+    }
+    const FirmRecord& firm = table[static_cast<std::size_t>(row)];
+    return fromCp1251(firm.Name.view()) + u' ' + fromCp1251(firm.Inn.view());
 }
 
 template <typename Change> void TFormFirm::change(Change&& operation) {

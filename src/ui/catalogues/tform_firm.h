@@ -12,6 +12,7 @@ class QToolButton;
 namespace kestrelon {
 
 class CatalogueGrid;
+class GridFindField;
 class TFormDelFirm;
 class TFormDelFirm1;
 class TFormRekvizit;
@@ -52,8 +53,14 @@ private:
     TFormDelFirm1* contractDialog_ = nullptr;
     ListMode listMode_ = ListMode::Nothing;
     bool refreshing_ = false;
+    // What acts on a row is enabled while a row is shown.
+    void enableRowButtons();
+    // The organizations of the list shown: what their rows are found by.
+    QString findText(int row) const;
+
     std::array<QToolButton*, 5> buttons_{};
     CatalogueGrid* grid_ = nullptr;
+    GridFindField* find_ = nullptr;
 };
 
 } // namespace kestrelon

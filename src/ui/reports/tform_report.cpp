@@ -46,7 +46,7 @@ PageGeometry screenGeometry(const QWidget& window) {
 
 TFormReport::TFormReport(AppContext& context, QWidget* parent)
     : LazyDialog(parent), context_(context), session_(context.store, context.reports),
-      dialogs_(std::make_unique<QtReportDialogs>()) {
+      folders_(context), dialogs_(std::make_unique<QtReportDialogs>()) {
     setObjectName(QStringLiteral("FormReport"));
     setWindowTitle(QStringLiteral("Отчеты агента"));
     setFixedSize(kDesignedSize);

@@ -13,6 +13,7 @@
 #include "reports/session/month_session.h"
 #include "store/folder_choice.h"
 #include "ui/widgets/app_context.h"
+#include "ui/widgets/kept_folder.h"
 #include "ui/widgets/lazy_dialog.h"
 
 #include <QImage>
@@ -154,12 +155,10 @@ private:
     bool refusedAsProtected(const QString& path);
     // Asks for what the data folder lacks and keeps it; false when it could not be kept.
     bool completeEdoBook(const DocumentInput& input, EdoBook& book);
-    // Where the file and folder choosers start when nothing better is known.
-    static QString documentsFolder();
     static QString pdfFailureText(const QString& path, const OutputResult& result);
     // Where a chooser of the kind starts: the folder last chosen for it while it exists.
     QString folderStart(FolderKind kind) const;
-    void rememberFolder(FolderKind kind, const QString& folder);
+    void rememberFolder(FolderKind kind, const QString& folder) { folders_.remember(kind, folder); }
     void mailProgramDone(const MailOutcome& outcome, const QString& folder);
     bool onDocumentTab() const;
     DocumentKind currentDocument() const;
@@ -172,8 +171,7 @@ private:
     TFormReportList* list_ = nullptr;
     TFormChangeRep* replace_ = nullptr;
     TFormErrNDS* vatQuestion_ = nullptr;
-    // A failed save of the chosen folder was shown: it is not said again until one succeeds.
-    bool folderFailureShown_ = false;
+    FolderKeeper folders_;
     // Said while the window was not on view.
     Sayings pending_;
     int shownRowsRevision_ = -1;

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -75,11 +74,6 @@ void TFormReport::printClicked() {
     if (!result.ok()) {
         context_.messages.showMessage(result.error);
     }
-}
-
-QString TFormReport::documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 QString TFormReport::pdfFailureText(const QString& path, const OutputResult& result) {

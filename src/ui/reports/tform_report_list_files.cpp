@@ -14,26 +14,13 @@
 #include "tform_del_rep.h"
 #include "tform_report_list.h"
 #include "ui/widgets/file_error.h"
+#include "ui/widgets/kept_folder.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QDir>
 #include <algorithm>
 
 namespace kestrelon {
-namespace {
-
-// The folder "Sync" last copied with, while it exists; empty when there is none.
-QString keptSyncFolder(const DataStore& store) {
-    QString kept;
-    try {
-        kept = QString::fromStdString(loadFolder(store.DataFolder, FolderKind::Sync));
-    } catch (const IoError&) {
-        // A damaged choice only costs the user a few clicks.
-    }
-    return !kept.isEmpty() && QDir(kept).exists() ? kept : QString();
-}
-
-} // namespace
 
 void TFormReportList::SpeedButton3Click() {
     const int row = chosenRow();
@@ -121,7 +108,7 @@ void TFormReportList::SpeedButton1Click() {
     }
     // The folder of the last copy, kept across runs, is where the choice starts; without one,
     // or when it is gone, the dialog starts where it stands.
-    const QString kept = keptSyncFolder(context_.store);
+    const QString kept = keptFolder(context_.store, FolderKind::Sync);
     if (!kept.isEmpty()) {
         folderDialog_->selectFolder(kept);
     }

@@ -13,25 +13,7 @@
 namespace kestrelon {
 
 QString TFormReport::folderStart(FolderKind kind) const {
-    QString kept;
-    try {
-        kept = QString::fromStdString(loadFolder(context_.store.DataFolder, kind));
-    } catch (const IoError&) {
-        // A damaged choice only costs the user a few clicks: start where nothing is known.
-    }
-    return !kept.isEmpty() && QDir(kept).exists() ? kept : documentsFolder();
-}
-
-void TFormReport::rememberFolder(FolderKind kind, const QString& folder) {
-    try {
-        saveFolder(context_.store.DataFolder, kind, folder.toStdString());
-        folderFailureShown_ = false;
-    } catch (const IoError& error) {
-        if (!folderFailureShown_) {
-            folderFailureShown_ = true;
-            showFileError(context_, error);
-        }
-    }
+    return kestrelon::folderStart(context_.store, kind);
 }
 
 void TFormReport::mailClicked() {

@@ -31,7 +31,7 @@ QString patterns(const QStringList& extensions) {
     return both.join(QLatin1Char(' '));
 }
 
-QString chooseRegisterFile(QWidget* parent) {
+QString chooseRegisterFile(QWidget* parent, const QString& start) {
     const QStringList filters = {
         QStringLiteral("Реестры (%1)").arg(patterns({"slk", "xlsx", "xls", "ods", "csv"})),
         QStringLiteral("SYLK (%1)").arg(patterns({"slk"})),
@@ -39,7 +39,7 @@ QString chooseRegisterFile(QWidget* parent) {
         QStringLiteral("OpenDocument (%1)").arg(patterns({"ods"})),
         QStringLiteral("CSV (%1)").arg(patterns({"csv"})),
         QStringLiteral("Все файлы (*)")};
-    return QFileDialog::getOpenFileName(parent, kOpenHint, QString(), filters.join(";;"));
+    return QFileDialog::getOpenFileName(parent, kOpenHint, start, filters.join(";;"));
 }
 
 // Puts text in place of the whole register as one step of the editor's undo, so that a slip
@@ -159,10 +159,15 @@ void TFormSlk::Button3Click() {
 }
 
 void TFormSlk::Button4Click() {
-    const QString path = chooseFile_ ? chooseFile_(this) : QString();
-    if (!path.isEmpty()) {
-        openRegisterFile(path);
+    const QString path = chooseFile_
+                             ? chooseFile_(this, folderStart(context_.store, FolderKind::Register))
+                             : QString();
+    if (path.isEmpty()) {
+        return;
     }
+    // Registers come month after month from one folder: the next "Open" starts there.
+    folders_.remember(FolderKind::Register, QFileInfo(path).absolutePath());
+    openRegisterFile(path);
 }
 
 } // namespace kestrelon

@@ -5,6 +5,7 @@
 
 #include "reports/register/slk_import.h"
 #include "ui/widgets/app_context.h"
+#include "ui/widgets/kept_folder.h"
 
 #include <QDialog>
 #include <functional>
@@ -29,8 +30,9 @@ public:
     // problem shows it and keeps the text.
     bool openRegisterFile(const QString& path);
 
-    // How "Open" asks for a file; tests replace it. An empty name means the user gave up.
-    using FileChooser = std::function<QString(QWidget* parent)>;
+    // How "Open" asks for a file, starting in `start` (the folder of the last register
+    // opened); tests replace it. An empty name means the user gave up.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& start)>;
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
     QPlainTextEdit* textArea() const { return memo_; }
@@ -42,6 +44,7 @@ public:
 
 private:
     AppContext& context_;
+    FolderKeeper folders_{context_};
     FileChooser chooseFile_;
     bool confirmed_ = false;
     SlkImportResult lastImport_;

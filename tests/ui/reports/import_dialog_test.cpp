@@ -3,9 +3,11 @@
 
 #include "report_windows.h"
 #include "ui/reports/tform_slk.h"
+#include "ui/widgets/kept_folder.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
@@ -245,13 +247,39 @@ TEST_F(ImportDialogTest, ClearAndOpenCanBeUndone) {
 
         folder.writeFile("other.slk", "ID;P\r\nC;Y1;X1;K\"note\"\r\nE\r\n");
         const QString other = QString::fromStdString(folder.path() + "other.slk");
-        dialog.setFileChooser([other](QWidget*) { return other; });
+        dialog.setFileChooser([other](QWidget*, const QString&) { return other; });
         click(dialog, QStringLiteral("Button4")); // "Open"
         EXPECT_EQ(memoText(), "note");
         QTest::keyClick(focused(dialog), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(memoText(), utf8(kLine)) << "nor does opening a file over the text";
         click(dialog, QStringLiteral("Button2"));
     });
+}
+
+TEST_F(ImportDialogTest, OpenStartsInTheFolderOfTheLastRegisterOpened) {
+    const std::string month = folder.path() + "Реестры/";
+    QDir().mkpath(QString::fromStdString(month));
+    folder.writeFile("Реестры/март.slk", "ID;P\r\nC;Y1;X1;K\"note\"\r\nE\r\n");
+    QStringList starts;
+    const auto open = [&](TFormSlk& dialog) {
+        dialog.setFileChooser([&](QWidget*, const QString& start) {
+            starts.append(start);
+            return QString::fromStdString(month + "март.slk");
+        });
+        click(dialog, QStringLiteral("Button4")); // "Open"
+        click(dialog, QStringLiteral("Button2"));
+    };
+    throughDialog(open);
+    throughDialog(open);
+    ASSERT_EQ(starts.size(), 2);
+    EXPECT_NE(starts[0].toStdString() + "/", month) << "nothing kept yet";
+    EXPECT_EQ(starts[1].toStdString() + "/", month);
+    EXPECT_EQ(loadFolder(store->DataFolder, FolderKind::Register) + "/", month)
+        << "kept for the next run";
+
+    // A folder gone since is not offered.
+    QDir(QString::fromStdString(month)).removeRecursively();
+    EXPECT_EQ(keptFolder(*store, FolderKind::Register), "");
 }
 
 // A file from a file manager dropped onto the text area, as Qt delivers the drag and the drop.
@@ -282,7 +310,8 @@ TEST_F(ImportDialogTest, OpenAndADropReadEverySpreadsheetFileIntoTheSameReport) 
                 if (dropped) {
                     dropFile(*dialog.textArea(), registerFile(name));
                 } else {
-                    dialog.setFileChooser([name](QWidget*) { return registerFile(name); });
+                    dialog.setFileChooser(
+                        [name](QWidget*, const QString&) { return registerFile(name); });
                     click(dialog, QStringLiteral("Button4")); // "Open"
                 }
                 EXPECT_TRUE(memoText().starts_with("Invoices register for 12345678\t"));
@@ -330,7 +359,7 @@ TEST_F(ImportDialogTest, ABadFileSaysWhyAndKeepsTheText) {
             if (c.dropped) {
                 dropFile(*dialog.textArea(), c.path);
             } else {
-                dialog.setFileChooser([&c](QWidget*) { return c.path; });
+                dialog.setFileChooser([&c](QWidget*, const QString&) { return c.path; });
                 click(dialog, QStringLiteral("Button4")); // "Open"
             }
             EXPECT_EQ(memoText(), utf8(kLine));

@@ -97,7 +97,7 @@ protected:
         whenModal(QStringLiteral("FormSlk"), [&](QDialog& dialog) {
             auto& import = static_cast<TFormSlk&>(dialog);
             if (fromFile) {
-                import.setFileChooser([slk](QWidget*) { return slk;
+                import.setFileChooser([slk](QWidget*, const QString&) { return slk;
             });
             click(dialog, QStringLiteral("Button4")); // "Open"
             EXPECT_TRUE(import.textArea()->toPlainText().contains(QStringLiteral("15.11.2012")))
