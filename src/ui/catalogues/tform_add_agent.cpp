@@ -7,6 +7,7 @@
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/first_focus.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/scrollable_body.h"
 #include "ui/widgets/shown_entry.h"
 
 #include <QButtonGroup>
@@ -86,14 +87,16 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     QPushButton* cancel = makeButton(this, QStringLiteral("Cancel"), "ButtonCancel",
                                      &TFormAddAgent::ButtonCancelClick);
 
-    auto* layout = new QVBoxLayout(this);
+    // On a small or scaled screen the fields keep their size and scroll; the buttons stay.
+    const ScrollingDialog parts = makeScrollingDialog(*this);
+    QVBoxLayout* layout = parts.fields;
     layout->addWidget(captionedGroup(QStringLiteral("Организация"), comboBox1_, this));
     layout->addLayout(numberAndDate);
     layout->addWidget(makeReportCutNote(edit4_, ReportCopy::AgentContractNo));
     layout->addLayout(contacts);
     layout->addWidget(actGroup_);
     layout->addStretch(1);
-    layout->addLayout(buttonRow({ok, cancel}));
+    parts.buttons->addLayout(buttonRow({ok, cancel}));
     moveOnWithEnter(*this);
     startEachShowingOn(*this, [this] { return comboBox1_; });
 }

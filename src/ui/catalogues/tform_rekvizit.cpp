@@ -8,6 +8,7 @@
 #include "ui/widgets/enter_moves_on.h"
 #include "ui/widgets/first_focus.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/scrollable_body.h"
 #include "ui/widgets/window_size.h"
 
 #include <QHBoxLayout>
@@ -69,7 +70,9 @@ TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("FormRekvizit"));
     setWindowTitle(QStringLiteral("Реквизиты"));
 
-    auto* layout = new QVBoxLayout(this);
+    // On a small or scaled screen the fields keep their size and scroll; the buttons stay.
+    const ScrollingDialog parts = makeScrollingDialog(*this);
+    QVBoxLayout* layout = parts.fields;
     buildFields(*layout);
 
     for (const FieldBinding& binding : kBindings) {
@@ -99,7 +102,7 @@ TFormRekvizit::TFormRekvizit(AppContext& context, QWidget* parent)
     buttons->addWidget(no);
     buttons->addWidget(ok);
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    parts.buttons->addLayout(buttons);
 
     resize(sizeHint().expandedTo(QSize(720, 0)));
     applyStoredSize(*this, context_.store.FormW.size(SizedWindow::OrganizationCard));

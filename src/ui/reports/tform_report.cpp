@@ -4,6 +4,7 @@
 #include "documents/page/screen_scale.h"
 #include "render/qt_text_metrics.h"
 #include "ui/widgets/dialog_parts.h"
+#include "ui/widgets/flow_layout.h"
 #include "ui/widgets/scrollable_body.h"
 
 #include <QButtonGroup>
@@ -53,24 +54,25 @@ TFormReport::TFormReport(AppContext& context, QWidget* parent)
 }
 
 void TFormReport::build() {
-    // Scrolls when the window is fitted into a screen smaller than the designed size.
+    // The tabs scroll when the window is fitted into a screen smaller than the designed size;
+    // the toolbar above them stays in view, on as many lines as the width needs.
     auto* layout = new QVBoxLayout(makeScrollableBody(*this));
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(4, 0, 4, 4);
     buildToolbar();
-    auto* toolbar = new QHBoxLayout;
-    toolbar->setSpacing(2);
+    auto* toolbar = new FlowLayout(nullptr, 2);
+    toolbar->setContentsMargins(4, 4, 4, 4);
     for (QWidget* w : std::initializer_list<QWidget*>{listButton_, saveButton_, newButton_,
                                                       importButton_, printButton_, pdfButton_,
                                                       mailButton_, edoButton_, paymentButton_}) {
         toolbar->addWidget(w);
     }
-    toolbar->addSpacing(16);
+    toolbar->addGapAfterLast(16);
     toolbar->addWidget(registerModeButton_);
     toolbar->addWidget(manualModeButton_);
-    toolbar->addSpacing(8);
+    toolbar->addGapAfterLast(8);
     toolbar->addWidget(zoneButton_);
-    toolbar->addStretch(1);
-    layout->addLayout(toolbar);
+    toolbar->addGapAfterLast(16);
+    static_cast<QVBoxLayout*>(this->layout())->insertLayout(0, toolbar);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("PageControl1"));
@@ -85,6 +87,7 @@ void TFormReport::build() {
         tabs_->addTab(documents_[static_cast<std::size_t>(d)], documents[d]);
     }
     connect(tabs_, &QTabWidget::currentChanged, this, userAction(&TFormReport::tabChanged));
+    toolbar->addWidget(buildZoomList());
     layout->addWidget(tabs_, 1);
 
     addShortcuts();
@@ -199,9 +202,9 @@ void TFormReport::start() {
     const QDate today = context_.today();
     say(session_.start({today.year(), today.month(), today.day()}));
     showSession();
-    for (QToolButton* button :
-         {printButton_, pdfButton_, mailButton_, edoButton_, paymentButton_}) {
-        button->setEnabled(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             printButton_, pdfButton_, mailButton_, edoButton_, paymentButton_, zoomList_}) {
+        control->setEnabled(false);
     }
 }
 

@@ -4,6 +4,7 @@
 // act and the act of mutual offset on the other three tabs. The window shows a MonthSession
 // and hands it the user's acts; what the desktop is asked goes through ReportDialogs.
 
+#include "document_zoom.h"
 #include "exchange/edo_book.h"
 #include "render/document_texts.h"
 #include "render/mail_program.h"
@@ -96,6 +97,9 @@ public:
     int zoneDigit() const { return session_.zoneDigit(); }
     const ReportValues& values() const { return session_.values(); }
     const DocumentView* documentView(Tab tab) const;
+    // The zoom of the three document tabs, kept while the program runs.
+    void setZoom(const DocumentZoom& zoom);
+    const DocumentZoom& zoom() const { return zoom_; }
 
 protected:
     void build() override;
@@ -118,6 +122,9 @@ private:
     QWidget* buildTotals();
     QWidget* buildPeriodGroup();
     void addShortcuts();
+    QComboBox* buildZoomList();
+    // One step of the zoom up (> 0) or down from the page's size now; 0 is the real size.
+    void zoomStep(int step);
     void start();
 
     // How a control, a key or an event of the window's runs its handler: the grid first takes
@@ -208,6 +215,8 @@ private:
     QLabel* vatRateLabel_ = nullptr;
     ReportGrid* grid_ = nullptr;
     std::array<DocumentView*, 3> documents_{};
+    QComboBox* zoomList_ = nullptr;
+    DocumentZoom zoom_;
 
     QLineEdit* fieldEdit(ReportField field) const {
         return fields_[static_cast<std::size_t>(field)];

@@ -9,6 +9,8 @@
 #include "tform_slk.h"
 
 #include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTabWidget>
 
@@ -33,6 +35,10 @@ void TFormReport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) {
         return;
+    }
+    // Each opening starts at the window's left edge, where "List" and the period are.
+    if (auto* body = findChild<QScrollArea*>(QStringLiteral("BodyScroll"))) {
+        body->horizontalScrollBar()->setValue(0);
     }
     const Sayings pending = std::exchange(pending_, {});
     say(pending);

@@ -47,9 +47,9 @@ void TFormReport::buildDocument(Tab tab) {
 
 void TFormReport::tabChanged(int tab) {
     const bool document = tab != ReportTab;
-    for (QToolButton* button :
-         {printButton_, pdfButton_, mailButton_, edoButton_, paymentButton_}) {
-        button->setEnabled(document);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             printButton_, pdfButton_, mailButton_, edoButton_, paymentButton_, zoomList_}) {
+        control->setEnabled(document);
     }
     if (!document) {
         if (QWidget* focused = focusWidget()) {

@@ -5,6 +5,7 @@
 #include "report_grid.h"
 #include "reports/values/period.h"
 #include "tform_report.h"
+#include "ui/widgets/flow_layout.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QCheckBox>
@@ -47,10 +48,10 @@ QLabel* captionFor(QWidget* parent, const QString& text, QLineEdit* edit,
 QWidget* TFormReport::buildReportTab() {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("TabSheet1"));
-    auto* top = new QHBoxLayout;
+    // The groups go on the next line rather than off to the right on a narrow window.
+    auto* top = new FlowLayout(nullptr, 6);
     top->addWidget(buildNumberGroups());
     top->addWidget(buildPeriodGroup());
-    top->addStretch(1);
 
     // Made after the totals and "Get" above it, so that Tab reaches it after them.
     QWidget* totals = buildTotals();
@@ -100,24 +101,32 @@ QWidget* TFormReport::buildNumberGroups() {
 }
 
 QWidget* TFormReport::buildTotals() {
+    // A caption over each field, the columns on the next line on a narrow window.
     auto* box = new QWidget(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
+    auto* row = new FlowLayout(box, 6);
+    const auto column = [box, row](QWidget* caption, QWidget* control) {
+        auto* pair = new QWidget(box);
+        auto* grid = new QGridLayout(pair);
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setRowMinimumHeight(0, box->fontMetrics().height());
+        if (caption != nullptr) {
+            grid->addWidget(caption, 0, 0);
+        }
+        grid->addWidget(control, 1, 0);
+        row->addWidget(pair);
+    };
     const std::array<std::pair<int, QString>, 5> fields = {{{7, QStringLiteral("Начисл. доход")},
                                                             {8, QStringLiteral("Ндс")},
                                                             {9, QStringLiteral("C Ндс")},
                                                             {10, QStringLiteral("Вознагражд.")},
                                                             {11, QStringLiteral("Тарвелу")}}};
-    int column = 0;
     for (const auto& [number, caption] : fields) {
         QLineEdit* edit = number == 10 ? field(box, number, 10, QStringLiteral("[0-9,.\\-]*"))
                                        : field(box, number, 0, QString());
         edit->setReadOnly(number != 10);
         edit->setFixedWidth(110);
-        grid->addWidget(captionFor(box, caption, edit, caption), 0, column);
-        grid->addWidget(edit, 1, column);
+        column(captionFor(box, caption, edit, caption), edit);
         fields_[static_cast<std::size_t>(number - 1)] = edit;
-        ++column;
     }
     QLineEdit* remuneration = fieldEdit(ReportField::Remuneration);
     remuneration->installEventFilter(this);
@@ -138,8 +147,7 @@ QWidget* TFormReport::buildTotals() {
     getButton_->setToolTip(QString());
     getButton_->setAutoRaise(false);
     connect(getButton_, &QToolButton::clicked, this, userAction(&TFormReport::getClicked));
-    grid->addWidget(getButton_, 1, column);
-    grid->setColumnStretch(column + 1, 1);
+    column(nullptr, getButton_);
     return box;
 }
 

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -42,6 +43,13 @@ QString chooseRegisterFile(QWidget* parent, const QString& start) {
     return QFileDialog::getOpenFileName(parent, kOpenHint, start, filters.join(";;"));
 }
 
+// The register's lines are read from their start: the cursor goes to the first line's start
+// and the text to its left edge, not to the end of the longest line.
+void showLineStarts(QPlainTextEdit& memo) {
+    memo.moveCursor(QTextCursor::Start);
+    memo.horizontalScrollBar()->setValue(0);
+}
+
 // Puts text in place of the whole register as one step of the editor's undo, so that a slip
 // on "Clear" or "Open" can be taken back with Ctrl+Z; clear() and setPlainText() would also
 // forget the undo history.
@@ -50,6 +58,7 @@ void replaceAllText(QPlainTextEdit& memo, const QString& text) {
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);
     memo.setTextCursor(cursor);
+    showLineStarts(memo);
 }
 
 } // namespace
@@ -101,6 +110,7 @@ bool TFormSlk::importRegister() {
     // The register is pasted or typed: each opening starts in the text, not on the button
     // pressed last time.
     memo_->setFocus(Qt::OtherFocusReason);
+    showLineStarts(*memo_);
     exec();
     return confirmed_;
 }

@@ -20,4 +20,14 @@ QWidget* makeScrollableBody(QWidget& window) {
     return body;
 }
 
+ScrollingDialog makeScrollingDialog(QWidget& window) {
+    ScrollingDialog parts;
+    parts.fields = new QVBoxLayout(makeScrollableBody(window));
+    parts.buttons = new QVBoxLayout;
+    const QMargins margins = parts.fields->contentsMargins();
+    parts.buttons->setContentsMargins(margins.left(), 0, margins.right(), margins.bottom());
+    static_cast<QVBoxLayout*>(window.layout())->addLayout(parts.buttons);
+    return parts;
+}
+
 } // namespace kestrelon

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QUrl>
 
 namespace kestrelon {
@@ -234,6 +235,28 @@ TEST_F(ImportDialogTest, CancelAndEscapeKeepTheTextAndTheImportedRows) {
         EXPECT_EQ(cell(0, 0), QStringLiteral("11111111"));
         windows->FormSlk->textArea()->setPlainText(kLine);
     }
+}
+
+TEST_F(ImportDialogTest, TheTextOpensAtTheStartOfItsLines) {
+    // A register's lines are longer than the dialog is wide.
+    const QString longLine = kLine + QString(300, u'x');
+    folder.writeFile("long.csv", utf8(longLine + u'\n' + longLine + u'\n'));
+    const QString file = QString::fromStdString(folder.path() + "long.csv");
+    throughDialog([&](TFormSlk& dialog) {
+        dialog.setFileChooser([file](QWidget*, const QString&) { return file; });
+        click(dialog, QStringLiteral("Button4")); // "Open"
+        QScrollBar* across = dialog.textArea()->horizontalScrollBar();
+        ASSERT_GT(across->maximum(), 0);
+        EXPECT_EQ(across->value(), 0) << "after Open";
+        // The user reads to the end of a line and closes the dialog.
+        QTest::keyClick(dialog.textArea(), Qt::Key_End);
+        EXPECT_GT(across->value(), 0);
+        click(dialog, QStringLiteral("Button2"));
+    });
+    throughDialog([&](TFormSlk& dialog) {
+        EXPECT_EQ(dialog.textArea()->horizontalScrollBar()->value(), 0) << "on opening again";
+        click(dialog, QStringLiteral("Button2"));
+    });
 }
 
 TEST_F(ImportDialogTest, ClearAndOpenCanBeUndone) {

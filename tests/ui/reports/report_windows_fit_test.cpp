@@ -53,6 +53,19 @@ TEST_F(ReportWindowsFitTest, TheReportWindowFitsAndScrollsToEveryControl) {
     }
 }
 
+TEST_F(ReportWindowsFitTest, TheReportWindowReopensAtItsLeftEdge) {
+    // Narrower than the grid: the body scrolls sideways.
+    onScreenOf(QRect(0, 24, 420, 488));
+    createWindows();
+    report->show();
+    auto* scroll = test::child<QScrollArea>(*report, QStringLiteral("BodyScroll"));
+    ASSERT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+    scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+    report->hide();
+    report->show();
+    EXPECT_EQ(scroll->horizontalScrollBar()->value(), 0);
+}
+
 TEST_F(ReportWindowsFitTest, OnALargeScreenTheReportWindowKeepsItsFixedSize) {
     onScreenOf(QRect(0, 0, 1920, 1080));
     createWindows();
