@@ -566,6 +566,9 @@ def exchange_buttons(bus, window):
         bus.named(details, "TEXT", name)
     bus.press(details, "Отмена")
     bus.close_message("Документы для ЭДО не записаны")
+    # The page's zoom is a list a screen reader names.
+    zoom = bus.named(window, "COMBO_BOX", "Масштаб")
+    bus.wait("the zoom list to be enabled on a document's tab", lambda: bus.has(zoom, "ENABLED"))
     bus.press(window, "Отчет")
 
 
@@ -603,6 +606,22 @@ def catalogue_cards(bus, report):
     firms = bus.find(card, "the organization list",
                      lambda a: a.getRole() == bus.pyatspi.ROLE_COMBO_BOX)
     checked(bus, report, "client card of a contract, list disabled", [(firms, AGENT_FIRM, None)])
+
+
+def find_fields(bus, report):
+    """The organizations' find field is heard by its name and narrows the list: with nothing
+    found, "Edit" is off."""
+    main = bus.wait("the main window", lambda: bus.window("Kestrelon"), 30)
+    bus.press(main, "Firms")
+    firms = bus.wait("the organizations", lambda: bus.window("Организации"))
+    find = bus.named(firms, "TEXT", "Найти организацию")
+    edit = bus.find(firms, "«Edit»", lambda a: a.name == "Edit")
+    bus.wait("«Edit» to be enabled", lambda: bus.has(edit, "ENABLED"))
+    find.queryEditableText().setTextContents("нет такой организации")
+    bus.wait("«Edit» off while nothing is found", lambda: not bus.has(edit, "ENABLED"))
+    find.queryEditableText().setTextContents("")
+    bus.wait("«Edit» on again", lambda: bus.has(edit, "ENABLED"))
+    report.lines.append("organizations: the find field «Найти организацию» is heard and narrows")
 
 
 def function_editor(bus, report):
@@ -645,7 +664,7 @@ def main():
         bus = Bus(address)
 
         def scenarios():
-            for scenario in (report_window, catalogue_cards, function_editor):
+            for scenario in (report_window, catalogue_cards, find_fields, function_editor):
                 desktop.start_program()
                 bus.wait("the program on the accessibility bus", bus.application, 30)
                 try:

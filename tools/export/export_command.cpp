@@ -49,7 +49,10 @@ With --mail the three files are named as the report window names them, e.g.
 with them attached to a new message, as the report window's "Отправить" does:
 
   xdg-email --utf8 --subject "Отчет агента за Март 2013, акт зачета № 5"
-            --attach FILE1 --attach FILE2 --attach FILE3 [ADDRESS]
+            --body LETTER --attach FILE1 --attach FILE2 --attach FILE3 [ADDRESS]
+
+The LETTER names the month, the three documents with their numbers and dates,
+the sum due to the principal and the agent.
 
 The ADDRESS is the E-mail of the principal's organization card in the data
 folder (the one given with --data-folder, else the report's own folder), as

@@ -47,7 +47,7 @@ QComboBox* TFormReport::buildZoomList() {
     zoomList_->setToolTip(
         QStringLiteral("Масштаб страницы: Ctrl+плюс, Ctrl+минус, Ctrl+0 — 100 %, Ctrl и колесо"));
     zoomList_->addItem(QStringLiteral("По ширине"));
-    zoomList_->addItem(QStringLiteral("Страница целиком"));
+    zoomList_->addItem(QStringLiteral("Вся страница"));
     for (const int percent : kZoomPercents) {
         zoomList_->addItem(QStringLiteral("%1 %").arg(percent));
     }

@@ -121,7 +121,7 @@ TEST_F(ReportZoomTest, ControlAndTheWheelZoomAndTheListFitsThePage) {
     EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
 
     QTest::keyClick(zoomList(), Qt::Key_Down);
-    EXPECT_EQ(zoomList()->currentText(), "Страница целиком");
+    EXPECT_EQ(zoomList()->currentText(), "Вся страница");
     const int pageHeight = static_cast<int>(view->document().pageHeight * view->scale());
     EXPECT_LE(pageHeight, view->maximumViewportSize().height()) << "a whole page in view";
     EXPECT_LT(view->page()->width(), real.width());

@@ -182,6 +182,13 @@ int main(int argc, char** argv) {
         tabs->setCurrentIndex(tab);
         shoot(report, out, QString::fromLatin1(names[tab]));
     }
+    // The act at twice its size and as a whole page: drawn anew, not enlarged.
+    tabs->setCurrentIndex(2);
+    report.setZoom({DocumentZoom::Fit::None, 200});
+    shoot(report, out, QStringLiteral("act-tab-200"));
+    report.setZoom({DocumentZoom::Fit::Page, 100});
+    shoot(report, out, QStringLiteral("act-tab-fit-page"));
+    report.setZoom({});
     tabs->setCurrentIndex(0);
 
     // What "ЭДО" asks the first time, for a principal and an agent with long real names.
