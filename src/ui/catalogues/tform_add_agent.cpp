@@ -54,7 +54,6 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName(QStringLiteral("FormAddAgent"));
     setWindowTitle(QStringLiteral("FormAddAgent"));
-    resize(520, 0);
 
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
@@ -99,6 +98,8 @@ TFormAddAgent::TFormAddAgent(AppContext& context, QWidget* parent)
     parts.buttons->addLayout(buttonRow({ok, cancel}));
     moveOnWithEnter(*this);
     startEachShowingOn(*this, [this] { return comboBox1_; });
+    // As tall as the fields want; a small screen's fitting makes it smaller and it scrolls.
+    resize(std::max(520, sizeHint().width()), sizeHint().height());
 }
 
 QWidget* TFormAddAgent::createAgentTab() {

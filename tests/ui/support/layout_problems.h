@@ -81,6 +81,17 @@ inline QStringList layoutProblems(const QWidget& window, const QRect& area) {
                         .arg(window.frameGeometry().width())
                         .arg(window.frameGeometry().height());
     }
+    // A window that scrolls opens as tall as its content, as far as the screen has room.
+    const int room = area.height() - (window.frameGeometry().height() - window.height());
+    const int wanted = std::min(window.sizeHint().height(), room);
+    const bool scrolls = window.findChild<QAbstractScrollArea*>(QStringLiteral("BodyScroll"));
+    if (scrolls && window.height() + 8 < wanted && window.height() < window.maximumHeight()) {
+        problems << QStringLiteral("the window opens %1 high where it wants %2 and the screen has "
+                                   "room for %3")
+                        .arg(window.height())
+                        .arg(window.sizeHint().height())
+                        .arg(room);
+    }
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         // A spin box's own text field is the spin box's to size.
         if (!w->isVisibleTo(&window) || !isControl(*w) || w->window() != &window ||
