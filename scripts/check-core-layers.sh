@@ -2,7 +2,7 @@
 # The core's folders depend one way, each on the folders below it:
 #   store <- sheets <- sheets/xls, sheets/zipped
 #   store <- reports/values <- reports/register (uses sheets) <- reports/computation
-#            reports/values, reports/register <- reports/files
+#            reports/values, reports/register <- reports/files <- reports/summary
 #   reports <- documents/words <- documents/page, documents/input <- documents/forms,
 #              documents/offset_act
 #   catalogues, documents, reports <- reports/session (the month as the report window shows it)
@@ -34,6 +34,7 @@ declare -A allowed=(
     [documents/input]="documents/words $reports catalogues store"
     [documents/forms]="$layout"
     [documents/offset_act]="$layout"
+    [reports/summary]="reports/files reports/values store"
     [reports/session]="$documents $reports catalogues store"
     [exchange]="$documents $reports catalogues store"
     [render]="$documents exchange $reports catalogues store"

@@ -18,12 +18,12 @@ program_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fontconfig
     fp-utils
-    libgsf-1-dev libxml2-dev zlib1g-dev
+    libgsf-1-dev libxml2-dev zlib1g-dev libxlsxwriter-dev
 )
 suite_packages=(
     xvfb xauth
     dbus-daemon at-spi2-core python3-pyatspi
-    poppler-utils
+    poppler-utils python3-openpyxl
     file desktop-file-utils
     locales
 )

@@ -2,6 +2,7 @@
 
 #include "documents/words/numeric_date.h"
 #include "documents/words/word_list.h"
+#include "reports/values/money.h"
 #include "store/cp1251.h"
 
 #include <algorithm>
@@ -69,27 +70,6 @@ bool readsAsAddress(const std::string& word) {
     });
 }
 
-// "3389.50" -> "3 389,50": an amount as a letter writes it; what is not an amount stays as
-// it is.
-std::string amountForLetter(const std::string& amount) {
-    const auto point = amount.find('.');
-    const std::string whole = amount.substr(0, point);
-    const bool digits = !whole.empty() && std::all_of(whole.begin(), whole.end(), [](char c) {
-        return std::isdigit(static_cast<unsigned char>(c)) != 0;
-    });
-    if (!digits) {
-        return amount;
-    }
-    std::string grouped;
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) {
-            grouped += ' ';
-        }
-        grouped += whole[i];
-    }
-    return point == std::string::npos ? grouped : grouped + ',' + amount.substr(point + 1);
-}
-
 // «счет № 5 от 31.03.2013» (cp1251), or nothing without a number.
 std::string documentLine(const char* kind, const std::string& number, const std::string& date) {
     const std::string no = withoutBlanksAround(oneLine(number));
@@ -128,8 +108,10 @@ std::string mailBody(const DocumentInput& input) {
     }
     const std::string due = withoutBlanksAround(oneLine(input.toPrincipal));
     if (!due.empty()) {
-        body += "\nСумма к перечислению принципалу по акту зачета: "_cp + amountForLetter(due) +
-                " руб.\n"_cp;
+        // What is not an amount is written as it stands.
+        const KopecksOrError amount = parseAmount(due);
+        body += "\nСумма к перечислению принципалу по акту зачета: "_cp +
+                (amount.ok() ? groupedAmount(amount.kopecks) : due) + " руб.\n"_cp;
     }
     body += "\nДокументы — во вложении, в формате PDF.\n\nС уважением,\n"_cp;
     if (input.agent && !input.agent->name.empty()) {

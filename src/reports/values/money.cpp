@@ -104,11 +104,28 @@ KopecksOrError parseAmount(std::string_view text) {
 }
 
 std::string KopToRub(std::uint32_t kopecks) {
-    const std::uint32_t rest = kopecks % 100;
+    return kopecksText(kopecks);
+}
+
+std::string kopecksText(std::uint64_t kopecks) {
+    const std::uint64_t rest = kopecks % 100;
     std::string text = std::to_string(kopecks / 100) + ".";
     text += static_cast<char>('0' + rest / 10);
     text += static_cast<char>('0' + rest % 10);
     return text;
+}
+
+std::string groupedAmount(std::uint64_t kopecks) {
+    const std::string rubles = std::to_string(kopecks / 100);
+    std::string text;
+    for (std::size_t i = 0; i < rubles.size(); ++i) {
+        if (i > 0 && (rubles.size() - i) % 3 == 0) {
+            text += ' ';
+        }
+        text += rubles[i];
+    }
+    const std::string withKopecks = kopecksText(kopecks);
+    return text + ',' + withKopecks.substr(withKopecks.size() - 2);
 }
 
 std::optional<std::uint32_t> KopMinusRub(std::uint32_t base, std::uint32_t amount) {

@@ -47,6 +47,10 @@ KopecksOrError parseAmount(std::string_view text);
 
 // MoneyText: rubles, ".", two kopeck digits ("1500.00", "0.05").
 std::string KopToRub(std::uint32_t kopecks);
+// The same for a sum of many amounts.
+std::string kopecksText(std::uint64_t kopecks);
+// As people write an amount: "1 234 567,89" (thousands apart by blanks, a decimal comma).
+std::string groupedAmount(std::uint64_t kopecks);
 
 // base - amount, refusing a base smaller than the amount (no unsigned wrap).
 std::optional<std::uint32_t> KopMinusRub(std::uint32_t base, std::uint32_t amount);
