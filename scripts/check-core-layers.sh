@@ -6,7 +6,8 @@
 #   reports <- documents/words <- documents/page, documents/input <- documents/forms,
 #              documents/offset_act
 #   catalogues, documents, reports <- reports/session (the month as the report window shows it)
-#   catalogues, documents, reports <- exchange <- render (the Qt side of the documents)
+#   catalogues, documents, reports <- exchange <- render (the Qt side of the documents and of
+#   the year's summary, reports/summary)
 # Fails on an include that runs the other way, or that a folder unknown here makes. The windows'
 # folders are held by check-ui-layers.sh.
 set -euo pipefail
@@ -37,7 +38,7 @@ declare -A allowed=(
     [reports/summary]="reports/files reports/values store"
     [reports/session]="$documents $reports catalogues store"
     [exchange]="$documents $reports catalogues store"
-    [render]="$documents exchange $reports catalogues store"
+    [render]="$documents exchange $reports reports/summary catalogues store"
 )
 
 . scripts/lib/include-layers.sh

@@ -59,27 +59,35 @@ PlacedDocument chosenSheets(const QPrinter& printer, const PlacedDocument& docum
 
 } // namespace
 
-OutputResult printDocument(DocumentKind kind, const DocumentTexts& texts, const QString& jobName,
-                           const PrinterChoice& choose) {
+OutputResult printAfterChoice(const QString& jobName, const std::function<int(QPrinter&)>& sheets,
+                              const PrinterChoice& choose,
+                              const std::function<OutputResult(QPrinter&)>& print) {
     // Without any printer Qt makes a printer that writes a PDF file: the choice may name the
     // file, else there is nowhere to print.
     QPrinter printer(startingPrinter(), QPrinter::HighResolution);
     setUpForDocument(printer, jobName);
-    if (choose) {
-        // The sheets break alike on every device: counted on the starting printer, they hold
-        // on whichever the user picks.
-        const QtTextMetrics metrics(&printer);
-        const int sheets = static_cast<int>(
-            layoutDocument(kind, texts, pagedDeviceGeometry(printer), metrics).pages.size());
-        if (!choose(printer, sheets)) {
-            return {};
-        }
+    if (choose && !choose(printer, sheets(printer))) {
+        return {};
     }
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     if (toFile ? printer.outputFileName().isEmpty() : printer.printerName().isEmpty()) {
         return {QStringLiteral("Принтер по умолчанию не найден.")};
     }
-    return printOnPrinter(printer, kind, texts);
+    return print(printer);
+}
+
+OutputResult printDocument(DocumentKind kind, const DocumentTexts& texts, const QString& jobName,
+                           const PrinterChoice& choose) {
+    // The sheets break alike on every device: counted on the starting printer, they hold on
+    // whichever the user picks.
+    const auto sheets = [&](QPrinter& printer) {
+        const QtTextMetrics metrics(&printer);
+        return static_cast<int>(
+            layoutDocument(kind, texts, pagedDeviceGeometry(printer), metrics).pages.size());
+    };
+    return printAfterChoice(jobName, sheets, choose, [&](QPrinter& printer) {
+        return printOnPrinter(printer, kind, texts);
+    });
 }
 
 OutputResult printOnPrinter(QPrinter& printer, DocumentKind kind, const DocumentTexts& texts) {

@@ -25,6 +25,12 @@ using PrinterChoice = std::function<bool(QPrinter& printer, int sheets)>;
 OutputResult printDocument(DocumentKind kind, const DocumentTexts& texts, const QString& jobName,
                            const PrinterChoice& choose);
 
+// An A4 printer set up on the default printer for the job of `sheets` sheets, the user's
+// choice on it, then `print` on the printer chosen; the same outcomes as printDocument.
+OutputResult printAfterChoice(const QString& jobName, const std::function<int(QPrinter&)>& sheets,
+                              const PrinterChoice& choose,
+                              const std::function<OutputResult(QPrinter&)>& print);
+
 // The same on a printer set up by the caller: the sheets and copies it has chosen.
 OutputResult printOnPrinter(QPrinter& printer, DocumentKind kind, const DocumentTexts& texts);
 

@@ -3,6 +3,7 @@
 #include "command_options.h"
 #include "edo_command.h"
 #include "payment_command.h"
+#include "year_command.h"
 
 #include "documents/input/report_mail.h"
 #include "render/mail_program.h"
@@ -26,6 +27,7 @@ constexpr const char* kUsage =
        kestrelon-export --edo REPORT.rep OUT_FOLDER [--data-folder DIR]
                         [--sender-id ID] [--recipient-id ID] [--signer "SURNAME NAME PATRONYMIC"]
        kestrelon-export --payment REPORT.rep OUT_FILE [--number N] [--date DD.MM.YYYY]
+       kestrelon-export --year YYYY DATA_FOLDER OUT.xlsx|OUT.csv|OUT.pdf
        kestrelon-export --help
 
 Writes the three documents of a stored Kestrelon agent report as A4 PDF files,
@@ -83,6 +85,16 @@ number defaults to the one after the last kept in the report's folder
 ("PaymentNo"; the command does not change it), the date to today. When a
 requisite of either side is missing or does not check out, nothing is written
 and every reason is listed on standard error (exit status 1).
+
+With --year the summary of the year's reports of DATA_FOLDER (every *.rep file
+in it, not only the 64 the report list shows): a line per month with the number
+of reports, the gross with VAT, the VAT, the remuneration and the sum due to the
+principal, a line after each quarter and the year's total, exact to the kopeck.
+OUT.xlsx is a workbook whose amounts are number cells (format #,##0.00) and
+whose quarter and year lines are formulas with their values; OUT.csv uses ";"
+between cells and a decimal comma, in UTF-8 with a byte order mark; OUT.pdf is
+one A4 page. A file that cannot be counted is named on standard error with the
+reason; a year without any report writes nothing and exits 1.
 
 Exit status: 0 when every file was written (and, with --mail, the mail
 program took them); 1 when the report cannot be used (missing, wrong size,
@@ -152,6 +164,9 @@ int runExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     if (!args.empty() && args[0] == "--payment") {
         return runPaymentExport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
+    if (!args.empty() && args[0] == "--year") {
+        return runYearExport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
     if (!args.empty() && args[0] == "--edo") {
         return runEdoExport(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
