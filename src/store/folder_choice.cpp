@@ -34,6 +34,8 @@ const char* folderFileName(FolderKind kind) {
         return files::kPaymentFolder;
     case FolderKind::Register:
         return files::kRegisterFolder;
+    case FolderKind::Summary:
+        return files::kSummaryFolder;
     }
     return files::kMailFolder;
 }

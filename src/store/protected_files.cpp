@@ -13,12 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<const char*, 19> kDataFiles = {
-    files::kFirms,      files::kFirmsDeleted, files::kClients,       files::kClientsDeleted,
-    files::kAgent,      files::kWindowState,  files::kColumnWidths,  files::kFunctions,
-    files::kLogo,       files::kGlobe,        files::kMailFolder,    files::kPdfFolder,
-    files::kSyncFolder, files::kEdoFolder,    files::kPaymentFolder, files::kPaymentNumber,
-    files::kPrincipal,  files::kEdo,          files::kRegisterFolder};
+constexpr std::array<const char*, 20> kDataFiles = {
+    files::kFirms,      files::kFirmsDeleted, files::kClients,        files::kClientsDeleted,
+    files::kAgent,      files::kWindowState,  files::kColumnWidths,   files::kFunctions,
+    files::kLogo,       files::kGlobe,        files::kMailFolder,     files::kPdfFolder,
+    files::kSyncFolder, files::kEdoFolder,    files::kPaymentFolder,  files::kPaymentNumber,
+    files::kPrincipal,  files::kEdo,          files::kRegisterFolder, files::kSummaryFolder};
 
 // The file a path names, as far as it can be found: links and ".." resolved.
 fs::path resolved(const std::string& path) {

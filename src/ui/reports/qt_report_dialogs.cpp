@@ -10,6 +10,11 @@
 namespace kestrelon {
 
 QString QtReportDialogs::chooseFile(QWidget* parent, FolderKind kind, const QString& suggested) {
+    if (kind == FolderKind::Summary) {
+        return QFileDialog::getSaveFileName(
+            parent, QStringLiteral("Сохранить итоги года"), suggested,
+            QStringLiteral("Книга Excel (*.xlsx);;Текст CSV для любой программы (*.csv)"));
+    }
     if (kind == FolderKind::Payment) {
         return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить платежное поручение"),
                                             suggested, QStringLiteral("Файл для банка (*.txt)"));

@@ -19,8 +19,9 @@ class ReportDialogs {
 public:
     virtual ~ReportDialogs() = default;
 
-    // A file to write a document (FolderKind::Pdf) or a payment order (FolderKind::Payment)
-    // to, given the suggested path. Empty when the user gave up.
+    // A file to write a document (FolderKind::Pdf), a payment order (FolderKind::Payment) or
+    // the year's summary (FolderKind::Summary) to, given the suggested path. Empty when the
+    // user gave up.
     virtual QString chooseFile(QWidget* parent, FolderKind kind, const QString& suggested) = 0;
     // A folder for the mail's documents (FolderKind::Mail) or the EDO files (FolderKind::Edo),
     // starting in `start`. Empty when the user gave up.

@@ -47,7 +47,7 @@ PageGeometry screenGeometry(const QWidget& window) {
 
 TFormReport::TFormReport(AppContext& context, QWidget* parent)
     : LazyDialog(parent), context_(context), session_(context.store, context.reports),
-      folders_(context), dialogs_(std::make_unique<QtReportDialogs>()) {
+      dialogs_(std::make_unique<QtReportDialogs>()), folders_(context) {
     setObjectName(QStringLiteral("FormReport"));
     setWindowTitle(QStringLiteral("Отчеты агента"));
     setFixedSize(kDesignedSize);

@@ -61,7 +61,13 @@ void TFormReportList::build() {
     connect(speedButton1_, &QToolButton::clicked, this, &TFormReportList::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TFormReportList::SpeedButton2Click);
     connect(speedButton3_, &QToolButton::clicked, this, &TFormReportList::SpeedButton3Click);
-    QHBoxLayout* toolbar = toolbarRow({speedButton1_, speedButton2_, speedButton3_});
+    yearButton_ =
+        makeSpeedButton(this, QStringLiteral("Год"),
+                        QStringLiteral("Итоги года по месяцам и кварталам"), "SpeedButton4");
+    yearButton_->setFocusPolicy(Qt::StrongFocus);
+    yearButton_->setAccessibleDescription(yearButton_->toolTip());
+    connect(yearButton_, &QToolButton::clicked, this, &TFormReportList::yearClicked);
+    QHBoxLayout* toolbar = toolbarRow({speedButton1_, speedButton2_, speedButton3_, yearButton_});
 
     grid_ = new CatalogueGrid(context_, GridBlock::ReportList,
                               {QStringLiteral("№"), QStringLiteral("Месяц"), QStringLiteral("Год"),

@@ -20,6 +20,7 @@ class CatalogueGrid;
 class ReportListHost;
 class TForm23;
 class TFormDelRep;
+class TFormYear;
 
 class TFormReportList : public LazyDialog {
 public:
@@ -39,6 +40,7 @@ public:
     void SpeedButton1Click(); // "Sync"
     void SpeedButton2Click(); // "Del"
     void SpeedButton3Click(); // "Open"
+    void yearClicked();       // «Год»
     void StringGrid1Click(int row);
     void StringGrid1DblClick(int row);
     void StringGrid1SelectionChanged();
@@ -53,6 +55,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Opens the report of the file (cp1251) in the report window and closes the list; false
+    // when it was not opened (put off, vanished, unreadable: said).
+    bool openReportFile(const std::string& fileName);
     // The status bar's panels that show something.
     enum Panel {
         Count = 0,
@@ -88,6 +93,8 @@ private:
     QToolButton* speedButton1_ = nullptr;
     QToolButton* speedButton2_ = nullptr;
     QToolButton* speedButton3_ = nullptr;
+    QToolButton* yearButton_ = nullptr;
+    TFormYear* year_ = nullptr;
     CatalogueGrid* grid_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     std::array<QLabel*, kPanels> panels_{};

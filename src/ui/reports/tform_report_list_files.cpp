@@ -8,11 +8,14 @@
 #include "reports/files/report_list_messages.h"
 #include "reports/files/report_scan.h"
 #include "reports/files/report_sync.h"
+#include "reports/values/period.h"
+#include "store/cp1251.h"
 #include "store/folder_choice.h"
 #include "store/io_error.h"
 #include "tform23.h"
 #include "tform_del_rep.h"
 #include "tform_report_list.h"
+#include "tform_year.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/kept_folder.h"
 #include "ui/widgets/qt_text.h"
@@ -27,10 +30,13 @@ void TFormReportList::SpeedButton3Click() {
     if (row < 0) {
         return;
     }
+    openReportFile(context_.reports.list.entries[static_cast<std::size_t>(row)].FileName);
+}
+
+bool TFormReportList::openReportFile(const std::string& fileName) {
     ReportWorkspace& reports = context_.reports;
-    const std::string fileName = reports.list.entries[static_cast<std::size_t>(row)].FileName;
     if (host_ != nullptr && !host_->mayReplaceReport()) {
-        return;
+        return false;
     }
     // Saving the report that was on view lists it too: the chosen one is found again by name.
     const auto& entries = reports.list.entries;
@@ -44,17 +50,34 @@ void TFormReportList::SpeedButton3Click() {
                         reports.currentFileName)) {
             context_.messages.showMessage(fromCp1251(messages::reportVanished(fileName)));
             rescan();
-            return;
+            return false;
         }
     } catch (const IoError& error) {
         showFileProblem(fileName, error.message());
-        return;
+        return false;
     }
     reports.StoredReportOpen = true;
     if (host_ != nullptr) {
         host_->openStoredReport();
     }
     accept();
+    return true;
+}
+
+void TFormReportList::yearClicked() {
+    if (year_ == nullptr) {
+        year_ = new TFormYear(context_, this);
+        year_->onOpenReport = [this](const std::string& fileName) {
+            return openReportFile(utf8ToCp1251(fileName));
+        };
+    }
+    const int row = chosenRow();
+    std::optional<int> year;
+    if (row >= 0) {
+        year = Period::kFirstYear +
+               context_.reports.list.entries[static_cast<std::size_t>(row)].PeriodYear;
+    }
+    year_->showYear(year);
 }
 
 void TFormReportList::SpeedButton2Click() {

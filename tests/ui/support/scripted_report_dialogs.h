@@ -23,6 +23,7 @@ public:
 
     void setPdfFileChooser(FileChooser chooser) { pdfFile_ = std::move(chooser); }
     void setPaymentFileChooser(FileChooser chooser) { paymentFile_ = std::move(chooser); }
+    void setSummaryFileChooser(FileChooser chooser) { summaryFile_ = std::move(chooser); }
     void setMailFolderChooser(FolderChooser chooser) { mailFolder_ = std::move(chooser); }
     void setEdoFolderChooser(FolderChooser chooser) { edoFolder_ = std::move(chooser); }
     void setEdoDetailsAsker(EdoDetailsAsker asker) { edoDetails_ = std::move(asker); }
@@ -31,7 +32,9 @@ public:
     void setFolderShower(FolderShower shower) { folderShown_ = std::move(shower); }
 
     QString chooseFile(QWidget* parent, FolderKind kind, const QString& suggested) override {
-        const FileChooser& scripted = kind == FolderKind::Payment ? paymentFile_ : pdfFile_;
+        const FileChooser& scripted = kind == FolderKind::Payment   ? paymentFile_
+                                      : kind == FolderKind::Summary ? summaryFile_
+                                                                    : pdfFile_;
         return scripted ? scripted(parent, suggested)
                         : QtReportDialogs::chooseFile(parent, kind, suggested);
     }
@@ -65,6 +68,7 @@ public:
 private:
     FileChooser pdfFile_;
     FileChooser paymentFile_;
+    FileChooser summaryFile_;
     FolderChooser mailFolder_;
     FolderChooser edoFolder_;
     EdoDetailsAsker edoDetails_;
