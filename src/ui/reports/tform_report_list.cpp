@@ -1,4 +1,6 @@
 #include "tform_report_list.h"
+#include "store/cp1251.h"
+#include "tform_year.h"
 
 #include "ui/widgets/catalogue_grid.h"
 #include "ui/widgets/dialog_parts.h"
@@ -67,6 +69,10 @@ void TFormReportList::build() {
     yearButton_->setFocusPolicy(Qt::StrongFocus);
     yearButton_->setAccessibleDescription(yearButton_->toolTip());
     connect(yearButton_, &QToolButton::clicked, this, &TFormReportList::yearClicked);
+    year_ = new TFormYear(context_, this);
+    year_->onOpenReport = [this](const std::string& fileName) {
+        return openReportFile(utf8ToCp1251(fileName));
+    };
     QHBoxLayout* toolbar = toolbarRow({speedButton1_, speedButton2_, speedButton3_, yearButton_});
 
     grid_ = new CatalogueGrid(context_, GridBlock::ReportList,

@@ -65,12 +65,6 @@ bool TFormReportList::openReportFile(const std::string& fileName) {
 }
 
 void TFormReportList::yearClicked() {
-    if (year_ == nullptr) {
-        year_ = new TFormYear(context_, this);
-        year_->onOpenReport = [this](const std::string& fileName) {
-            return openReportFile(utf8ToCp1251(fileName));
-        };
-    }
     const int row = chosenRow();
     std::optional<int> year;
     if (row >= 0) {

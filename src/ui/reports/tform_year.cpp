@@ -66,6 +66,8 @@ TFormYear::TFormYear(AppContext& context, QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Nothing is typed in it: Tab goes on to the picture.
+    table_->setTabKeyNavigation(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableWidget::currentCellChanged, this,
