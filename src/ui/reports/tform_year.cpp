@@ -63,6 +63,7 @@ TFormYear::TFormYear(AppContext& context, QWidget* parent)
     }
     table_->setHorizontalHeaderLabels(headers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -127,11 +128,18 @@ int TFormYear::monthOfRow(int row) {
 }
 
 void TFormYear::showYear(std::optional<int> year) {
+    if (loadYear(year)) {
+        table_->setFocus();
+        exec();
+    }
+}
+
+bool TFormYear::loadYear(std::optional<int> year) {
     try {
         folder_ = readFolderReports(context_.store.DataFolder);
     } catch (const IoError& error) {
         showFileError(context_, error);
-        return;
+        return false;
     }
     years_ = reportYears(folder_);
     if (years_.empty()) {
@@ -148,8 +156,7 @@ void TFormYear::showYear(std::optional<int> year) {
         static_cast<int>(std::find(years_.begin(), years_.end(), shown) - years_.begin()));
     summary_ = summarizeYear(folder_, shown);
     showSummary();
-    table_->setFocus();
-    exec();
+    return true;
 }
 
 void TFormYear::yearChosen(int entry) {

@@ -29,6 +29,8 @@ public:
     // Reads the data folder and shows `year` (the latest with a report when it has none) until
     // the user closes the window.
     void showYear(std::optional<int> year);
+    // The same without showing the window; false when the folder cannot be read (said).
+    bool loadYear(std::optional<int> year);
     // Opens a report (its file name, UTF-8) in the report window; true when it was opened.
     std::function<bool(const std::string& fileName)> onOpenReport;
 

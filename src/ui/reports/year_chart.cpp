@@ -52,12 +52,11 @@ void YearChart::selectMonth(int month) {
 
 QRectF YearChart::monthArea(int month) const {
     const double width = static_cast<double>(this->width()) / 12.0;
-    return {month * width, static_cast<double>(kLegendHeight), width,
-            static_cast<double>(height() - kLegendHeight)};
+    return {month * width, 0.0, width, static_cast<double>(height())};
 }
 
 int YearChart::monthAt(const QPoint& point) const {
-    if (point.y() < kLegendHeight || width() <= 0) {
+    if (width() <= 0) {
         return -1;
     }
     const int month = point.x() * 12 / width();
@@ -67,39 +66,45 @@ int YearChart::monthAt(const QPoint& point) const {
 void YearChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
-    const std::uint64_t largest =
-        std::max(std::max(*std::max_element(remuneration_.begin(), remuneration_.end()),
-                          *std::max_element(toPrincipal_.begin(), toPrincipal_.end())),
-                 std::uint64_t{1});
-    // The legend says which bar is which.
-    painter.setPen(palette().color(QPalette::Text));
-    int x = 6;
-    for (const auto& [colour, text] : {std::pair{kRemuneration, QStringLiteral("Вознаграждение")},
-                                       std::pair{kToPrincipal, QStringLiteral("Принципалу")}}) {
-        painter.fillRect(QRect(x, 4, 10, 10), colour);
-        painter.drawText(QRect(x + 14, 0, 200, kLegendHeight), Qt::AlignVCenter, text);
-        x += 14 + fontMetrics().horizontalAdvance(text) + 16;
+    for (int m = 0; m < 12; ++m) {
+        if (m == selected_) {
+            painter.fillRect(monthArea(m), kSelectedGround);
+        }
     }
+    // Two bands, each to its own scale: the remuneration is a small part of the sum due and
+    // would not show beside it.
+    const double top = kLegendHeight;
+    const double bottom = height() - kLabelHeight;
+    const double band = (bottom - top) / 2;
+    const auto drawBand = [&](double bandTop, const std::array<std::uint64_t, 12>& values,
+                              const QColor& colour, const QString& caption) {
+        const std::uint64_t largest =
+            std::max(*std::max_element(values.begin(), values.end()), std::uint64_t{1});
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRectF(4, bandTop - kLegendHeight, width() - 8, kLegendHeight),
+                         Qt::AlignLeft | Qt::AlignBottom,
+                         QStringLiteral("%1, до %2 руб.")
+                             .arg(caption, QString::fromStdString(groupedAmount(largest))));
+        const double room = band - kLegendHeight - 2;
+        for (int m = 0; m < 12; ++m) {
+            const QRectF area = monthArea(m);
+            const double barWidth = std::max(2.0, area.width() * 0.45);
+            const double h = room * static_cast<double>(values[static_cast<std::size_t>(m)]) /
+                             static_cast<double>(largest);
+            painter.fillRect(
+                QRectF(area.center().x() - barWidth / 2, bandTop + room - h, barWidth, h), colour);
+        }
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawLine(QPointF(0, bandTop + room), QPointF(width(), bandTop + room));
+    };
+    drawBand(top, remuneration_, kRemuneration, QStringLiteral("Вознаграждение"));
+    drawBand(top + band, toPrincipal_, kToPrincipal, QStringLiteral("Принципалу"));
+    painter.setPen(palette().color(QPalette::Text));
     for (int m = 0; m < 12; ++m) {
         const QRectF area = monthArea(m);
-        if (m == selected_) {
-            painter.fillRect(area, kSelectedGround);
-        }
-        const double barsTop = area.top() + 4;
-        const double barsBottom = area.bottom() - kLabelHeight;
-        const double room = barsBottom - barsTop;
-        const double barWidth = std::max(2.0, area.width() * 0.3);
-        const double left = area.center().x() - barWidth;
-        const auto bar = [&](double at, std::uint64_t value, const QColor& colour) {
-            const double h = room * static_cast<double>(value) / static_cast<double>(largest);
-            painter.fillRect(QRectF(at, barsBottom - h, barWidth, h), colour);
-        };
-        bar(left, remuneration_[static_cast<std::size_t>(m)], kRemuneration);
-        bar(left + barWidth, toPrincipal_[static_cast<std::size_t>(m)], kToPrincipal);
-        painter.setPen(palette().color(QPalette::Text));
         const QString label = QString::fromStdString(cp1251ToUtf8(monthName(m))).left(3);
-        painter.drawText(QRectF(area.left(), barsBottom, area.width(), kLabelHeight),
-                         Qt::AlignCenter, label);
+        painter.drawText(QRectF(area.left(), bottom, area.width(), kLabelHeight), Qt::AlignCenter,
+                         label);
     }
     if (hasFocus() && selected_ >= 0) {
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));

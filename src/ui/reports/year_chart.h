@@ -24,8 +24,8 @@ public:
     std::function<void(int month)> onMonthChosen;
     std::function<void(int month)> onMonthOpened;
 
-    QSize sizeHint() const override { return {560, 170}; }
-    QSize minimumSizeHint() const override { return {300, 120}; }
+    QSize sizeHint() const override { return {560, 200}; }
+    QSize minimumSizeHint() const override { return {300, 150}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -40,11 +40,14 @@ const Screen kScreens[] = {
 
 // Every window of the program, the main one first.
 std::vector<QWidget*> everyWindow(ProgramWindows& windows) {
-    std::vector<QWidget*> all{windows.FormMain.get()};
+    // Built first: a window may make its own windows as it is built.
     for (QDialog* dialog : windows.FormMain->findChildren<QDialog*>()) {
         if (auto* lazy = dynamic_cast<LazyDialog*>(dialog)) {
             lazy->ensureBuilt();
         }
+    }
+    std::vector<QWidget*> all{windows.FormMain.get()};
+    for (QDialog* dialog : windows.FormMain->findChildren<QDialog*>()) {
         all.push_back(dialog);
     }
     return all;

@@ -7,6 +7,7 @@
 #include "reports/computation/manual_computation.h"
 #include "reports/register/import_summary.h"
 #include "reports/register/register_file.h"
+#include "reports/summary/summary_folder.h"
 #include "store/startup_load.h"
 #include "ui/reports/edo_details_dialog.h"
 #include "ui/reports/payment_details_dialog.h"
@@ -16,6 +17,7 @@
 #include "ui/reports/tform_err_nds.h"
 #include "ui/reports/tform_report_list.h"
 #include "ui/reports/tform_slk.h"
+#include "ui/reports/tform_year.h"
 #include "ui/tariff/tform1.h"
 #include "ui/tariff/tform2.h"
 #include "ui/tariff/tform_func.h"
@@ -232,6 +234,22 @@ int main(int argc, char** argv) {
         windows->FormReportList->reject();
     });
     windows->FormReportList->exec();
+
+    // The year's summary of 2012: the saved December, ten more months, two in March, and a file
+    // that is no report.
+    const char* const gross[] = {"118000.00",  "95400.50",  "120300.00", "87000.10",
+                                 "99999.99",   "150000.00", "43210.98",  "76543.21",
+                                 "1234567.89", "88000.00",  "64000.00"};
+    for (int m = 0; m < 11; ++m) {
+        test::writeSummaryReport(folder, std::to_string(20 + m), m, 2012, gross[m], "0.00",
+                                 "1000.00", gross[m]);
+    }
+    test::writeSummaryReport(folder, "40", 2, 2012, "5000.00", "762.71", "100.00", "4900.00");
+    folder.writeFile("копия отчета.rep", std::string(1000, 'x'));
+    auto* year = windows->FormReportList->findChild<TFormYear*>();
+    year->loadYear(2012);
+    shoot(*year, out, QStringLiteral("year"));
+    year->hide();
 
     QTimer::singleShot(0, windows->FormDelRep, [&] {
         shoot(*windows->FormDelRep, out, QStringLiteral("delete-question"));
