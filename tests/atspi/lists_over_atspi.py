@@ -608,6 +608,30 @@ def catalogue_cards(bus, report):
     checked(bus, report, "client card of a contract, list disabled", [(firms, AGENT_FIRM, None)])
 
 
+def year_summary(bus, report):
+    """The year's summary from the report list's «Год»: its table's cells are read, and its
+    picture has a name and a description that gives the months' values."""
+    main = bus.wait("the main window", lambda: bus.window("Kestrelon"), 30)
+    bus.press(main, "Report")
+    window = bus.wait("the report window", lambda: bus.window("Отчеты агента"))
+    bus.press(window, "List")
+    listing = bus.wait("the report list", lambda: bus.window("Отчеты"))
+    bus.press(listing, "Год")
+    year = bus.wait("the year's summary", lambda: bus.window("Итоги 2012 года"))
+    table = bus.named(year, "TABLE", "Итоги года по месяцам и кварталам").queryTable()
+    expected = {(0, 0): "Январь", (3, 0): "I квартал", (12, 0): "Октябрь", (12, 1): "1",
+                (16, 0): "Итого за год", (16, 1): "1"}
+    for (row, column), text in expected.items():
+        heard = table.getAccessibleAt(row, column).name
+        if heard != text:
+            fail(f"the summary's cell {row},{column} is heard as «{heard}», not «{text}»")
+    chart = bus.find(year, "the picture", lambda a: a.name ==
+                     "Вознаграждение и сумма принципалу по месяцам")
+    if not chart.description.startswith("Октябрь: вознаграждение"):
+        fail(f"the picture is described as «{chart.description}»")
+    report.lines.append("year's summary: the cells and the picture are heard")
+
+
 def find_fields(bus, report):
     """The organizations' find field is heard by its name and narrows the list: with nothing
     found, "Edit" is off."""
@@ -664,7 +688,8 @@ def main():
         bus = Bus(address)
 
         def scenarios():
-            for scenario in (report_window, catalogue_cards, find_fields, function_editor):
+            for scenario in (report_window, catalogue_cards, find_fields, year_summary,
+                             function_editor):
                 desktop.start_program()
                 bus.wait("the program on the accessibility bus", bus.application, 30)
                 try:
