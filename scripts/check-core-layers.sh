@@ -8,6 +8,7 @@
 #   catalogues, documents, reports <- reports/session (the month as the report window shows it)
 #   catalogues, documents, reports <- exchange <- render (the Qt side of the documents and of
 #   the year's summary, reports/summary)
+#   store, reports/files <- backup (the data folder's backups)
 # Fails on an include that runs the other way, or that a folder unknown here makes. The windows'
 # folders are held by check-ui-layers.sh.
 set -euo pipefail
@@ -35,6 +36,7 @@ declare -A allowed=(
     [documents/input]="documents/words $reports catalogues store"
     [documents/forms]="$layout"
     [documents/offset_act]="$layout"
+    [backup]="reports/files reports/values store"
     [reports/summary]="reports/files reports/values store"
     [reports/session]="$documents $reports catalogues store"
     [exchange]="$documents $reports catalogues store"

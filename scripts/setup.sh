@@ -18,7 +18,7 @@ program_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fontconfig
     fp-utils
-    libgsf-1-dev libxml2-dev zlib1g-dev libxlsxwriter-dev
+    libgsf-1-dev libxml2-dev zlib1g-dev libxlsxwriter-dev libzip-dev
 )
 suite_packages=(
     xvfb xauth

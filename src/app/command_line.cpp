@@ -18,6 +18,19 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         if (argument == "--close-when-shown") {
             line.closeWhenShown = true;
+        } else if (argument == "--backup" || argument == "--backups" || argument == "--restore") {
+            if (line.action != CommandLine::Action::Run) {
+                return fail("--backup, --backups and --restore go one at a time");
+            }
+            if (argument == "--restore") {
+                if (i + 1 == arguments.size()) {
+                    return fail("--restore needs a backup file");
+                }
+                line.restoreFile = arguments[++i];
+            }
+            line.action = argument == "--backup"    ? CommandLine::Action::Backup
+                          : argument == "--backups" ? CommandLine::Action::Backups
+                                                    : CommandLine::Action::Restore;
         } else if (argument == "--data-folder") {
             if (i + 1 == arguments.size()) {
                 return fail("--data-folder needs a folder");
@@ -38,6 +51,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 std::string usageText(const std::string& program) {
     return "Usage: " + program +
            " [--data-folder DIR] [--close-when-shown]\n"
+           "       " +
+           program +
+           " --backup | --backups | --restore FILE [--data-folder DIR]\n"
            "\n"
            "Kestrelon, the agent's reports, invoices and acts.\n"
            "\n"
@@ -48,6 +64,13 @@ std::string usageText(const std::string& program) {
            "                      $XDG_DATA_HOME/kestrelon (~/.local/share/kestrelon).\n"
            "  --close-when-shown  close the main window as soon as it is shown (checks that\n"
            "                      an installed copy starts).\n"
+           "  --backup            make a backup of the data folder now, without windows.\n"
+           "  --backups           list the backups: date, size and what each holds.\n"
+           "  --restore FILE      restore a backup into the data folder (the present state is\n"
+           "                      backed up first). These three refuse to work while the\n"
+           "                      program runs with the same data folder. The backups go to\n"
+           "                      the folder beside the data folder named after it with\n"
+           "                      \".backups\", unless another was chosen in the program.\n"
            "  -h, --help          print this text and exit.\n";
 }
 

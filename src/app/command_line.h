@@ -8,13 +8,15 @@
 namespace kestrelon {
 
 struct CommandLine {
-    enum class Action { Run, Help, Error };
+    // Backup, Backups and Restore work on the data folder without any window.
+    enum class Action { Run, Help, Error, Backup, Backups, Restore };
     Action action = Action::Run;
     // Empty: the data lives in the executable's folder, as for a copied, portable program.
     std::filesystem::path dataFolder;
     // Closes the main window as soon as it is shown: a start-up check for installed copies.
     bool closeWhenShown = false;
-    std::string error; // what was wrong, when action is Error
+    std::string error;       // what was wrong, when action is Error
+    std::string restoreFile; // the backup --restore restores
 };
 
 // Reads the arguments after the program's name. A later --data-folder wins over an earlier

@@ -2,7 +2,9 @@
 // executable; --data-folder moves the data elsewhere (an installed copy cannot write beside
 // its executable).
 
+#include "backup_command.h"
 #include "command_line.h"
+#include "store/startup_load.h"
 #include "ui/main/program_windows.h"
 #include "ui/widgets/qt_translation.h"
 #include "ui/widgets/screen_fit.h"
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -33,6 +36,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: %s\n\n%s", program.c_str(), line.error.c_str(),
                      kestrelon::usageText(program).c_str());
         return 2;
+    }
+    if (line.action != CommandLine::Action::Run) {
+        std::error_code unknown;
+        const std::filesystem::path executable =
+            std::filesystem::read_symlink("/proc/self/exe", unknown);
+        const std::string folder = line.dataFolder.empty()
+                                       ? kestrelon::dataFolderFromExecutable(executable)
+                                       : kestrelon::dataFolderFromChosen(line.dataFolder);
+        return kestrelon::runBackupCommand(line, folder, std::cout, std::cerr);
     }
     if (!line.dataFolder.empty()) {
         std::error_code error;

@@ -34,6 +34,7 @@ inline constexpr const char* kEdoFolder = "EdoFolder";
 inline constexpr const char* kPaymentFolder = "PaymentFolder";
 inline constexpr const char* kRegisterFolder = "RegisterFolder";
 inline constexpr const char* kSummaryFolder = "SummaryFolder";
+inline constexpr const char* kBackupFolder = "BackupFolder";
 inline constexpr const char* kPaymentNumber = "PaymentNo"; // the last payment order's number
 inline constexpr const char* kPrincipal = "Principal";
 inline constexpr const char* kEdo = "Edo"; // EDO participant ids and the signer's full name

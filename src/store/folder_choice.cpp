@@ -36,6 +36,8 @@ const char* folderFileName(FolderKind kind) {
         return files::kRegisterFolder;
     case FolderKind::Summary:
         return files::kSummaryFolder;
+    case FolderKind::Backup:
+        return files::kBackupFolder;
     }
     return files::kMailFolder;
 }

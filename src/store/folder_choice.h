@@ -6,8 +6,8 @@
 // the report list's "Sync" the folder it copies reports to and from ("SyncFolder"), "ЭДО" the
 // folder of the documents for the EDO operator ("EdoFolder"), "Платежка" the folder of the
 // payment orders ("PaymentFolder"), the import's "Open" the folder of the last register opened
-// ("RegisterFolder"), the year's summary the folder it was last saved to ("SummaryFolder"). A
-// path is
+// ("RegisterFolder"), the year's summary the folder it was last saved to ("SummaryFolder"), the
+// backups the folder chosen for them ("BackupFolder"). A path is
 // kept as the file system names it (UTF-8), not as cp1251, so that a folder of any name is
 // found again.
 
@@ -33,7 +33,7 @@ struct FolderChoice {
 };
 static_assert(sizeof(FolderChoice) == 4096);
 
-enum class FolderKind { Mail, Pdf, Sync, Edo, Payment, Register, Summary };
+enum class FolderKind { Mail, Pdf, Sync, Edo, Payment, Register, Summary, Backup };
 
 // The name of the kind's file in the data folder.
 const char* folderFileName(FolderKind kind);

@@ -13,12 +13,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<const char*, 20> kDataFiles = {
+constexpr std::array<const char*, 21> kDataFiles = {
     files::kFirms,      files::kFirmsDeleted, files::kClients,        files::kClientsDeleted,
     files::kAgent,      files::kWindowState,  files::kColumnWidths,   files::kFunctions,
     files::kLogo,       files::kGlobe,        files::kMailFolder,     files::kPdfFolder,
     files::kSyncFolder, files::kEdoFolder,    files::kPaymentFolder,  files::kPaymentNumber,
-    files::kPrincipal,  files::kEdo,          files::kRegisterFolder, files::kSummaryFolder};
+    files::kPrincipal,  files::kEdo,          files::kRegisterFolder, files::kSummaryFolder, files::kBackupFolder};
 
 // The file a path names, as far as it can be found: links and ".." resolved.
 fs::path resolved(const std::string& path) {
@@ -81,6 +81,10 @@ std::string protectedFileRefusal(ProtectedFile kind, const std::string& output) 
         return output + " is a table of the data folder; choose another output";
     }
     return {};
+}
+
+std::span<const char* const> dataTableNames() {
+    return kDataFiles;
 }
 
 } // namespace kestrelon

@@ -3,6 +3,7 @@
 // user's (or of a command line) would destroy a report or a table.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ enum class ProtectedFile {
 std::optional<ProtectedFile> protectedFileKind(const std::string& output,
                                                const std::string& dataFolder,
                                                const std::vector<std::string>& inputs = {});
+
+// The names of the data folder's tables and side files (not its reports).
+std::span<const char* const> dataTableNames();
 
 // The refusal for the command line (English), naming the file.
 std::string protectedFileRefusal(ProtectedFile kind, const std::string& output);
