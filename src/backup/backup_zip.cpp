@@ -110,8 +110,11 @@ BackupRead readBackupZip(const std::string& path) {
         const zip_int64_t got = zip_fread(file.get(), bytes.data(), stat.size);
         char extra = 0;
         if (got != static_cast<zip_int64_t>(stat.size) || zip_fread(file.get(), &extra, 1) != 0) {
+            zip_error_t* error = zip_file_get_error(file.get());
             throw BackupProblem("часть «" + name + "» не читается целиком: " +
-                                zip_error_strerror(zip_file_get_error(file.get())));
+                                (zip_error_code_zip(error) == ZIP_ER_OK
+                                     ? std::string("данные обрываются или повреждены")
+                                     : std::string(zip_error_strerror(error))));
         }
         if ((stat.valid & ZIP_STAT_CRC) == 0 || crcOf(bytes) != stat.crc) {
             throw BackupProblem("часть «" + name + "» не сходится с контрольной суммой");
