@@ -12,8 +12,12 @@
 #include <QApplication>
 #include <csignal>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <iostream>
@@ -70,6 +74,14 @@ int main(int argc, char** argv) {
     if (line.closeWhenShown) {
         onShown = [](kestrelon::ProgramWindows& windows) { windows.FormMain->close(); };
     }
-    return kestrelon::runProgram(QCoreApplication::applicationFilePath().toStdString(), messages,
-                                 onShown, line.dataFolder);
+    const int status = kestrelon::runProgram(QCoreApplication::applicationFilePath().toStdString(),
+                                             messages, onShown, line.dataFolder);
+    if (status == kestrelon::kRestartProgram) {
+        // A backup was restored: the program starts again on the restored folder, its lock
+        // given up with the run that ended.
+        ::execv("/proc/self/exe", argv);
+        std::fprintf(stderr, "%s: cannot start again: %s\n", program.c_str(), std::strerror(errno));
+        return 1;
+    }
+    return status;
 }

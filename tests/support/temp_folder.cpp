@@ -25,6 +25,12 @@ TempFolder::~TempFolder() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
+    // The backups a closing program made of it go too.
+    std::string folder = path_;
+    while (!folder.empty() && folder.back() == '/') {
+        folder.pop_back();
+    }
+    std::filesystem::remove_all(folder + ".backups", ec);
 }
 
 void TempFolder::writeFile(const std::string& name, const std::string& bytes) const {

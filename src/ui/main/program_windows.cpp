@@ -1,5 +1,6 @@
 #include "program_windows.h"
 
+#include "backup/restore.h"
 #include "store/data_folder_lock.h"
 #include "store/data_folder_upkeep.h"
 #include "store/io_error.h"
@@ -137,6 +138,15 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
         messages.showMessage(QString::fromUtf8(DataFolderLock::kHeldElsewhereMessage));
         return 1;
     }
+    if (folderLock.held()) {
+        // A restore a killed run committed is finished before anything is read.
+        try {
+            finishInterruptedRestore(store->DataFolder);
+        } catch (const IoError& error) {
+            messages.showMessage(fileErrorText(error, *store));
+            return 1;
+        }
+    }
     const bool writable = tidyDataFolder(*store, folderLock.held(), messages);
     if (!loadTablesAtStartup(*store, messages)) {
         return 1;
@@ -152,7 +162,8 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
     if (onShown) {
         QTimer::singleShot(0, windows->FormMain.get(), [&] { onShown(*windows); });
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return windows->FormMain->restartRequested() ? kRestartProgram : status;
 }
 
 } // namespace kestrelon

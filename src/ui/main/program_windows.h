@@ -77,6 +77,9 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context);
 // is shown (tests and benchmarks use it to drive or close the window). A non-empty
 // `dataFolder` is used instead of the executable's folder; the shipped files are still found
 // beside the executable when it lacks them.
+// What runProgram returns when a backup was restored: the caller starts the program again.
+inline constexpr int kRestartProgram = 75;
+
 int runProgram(const std::filesystem::path& executable, MessageSink& messages,
                const std::function<void(ProgramWindows&)>& onShown = {},
                const std::filesystem::path& dataFolder = {});

@@ -1,5 +1,8 @@
 #include "tform_main.h"
 
+#include "backup/backup_zip.h"
+#include "tform_backups.h"
+
 #include "document_opener.h"
 #include "logo_paint_box.h"
 #include "logo_painter.h"
@@ -67,6 +70,17 @@ TFormMain::TFormMain(AppContext& context, QWidget* parent) : QWidget(parent), co
         targetButtons_[i] = button;
     }
     targetButtons_[0]->setToolTip(QStringLiteral("Список организаций"));
+    backups_ = new TFormBackups(context_, this);
+    backups_->onRestored = [this] {
+        restartRequested_ = true;
+        close();
+    };
+    QToolButton* copies =
+        makeSpeedButton(this, QStringLiteral("Копии"), QStringLiteral("Резервные копии"),
+                        QStringLiteral("SpeedButton8"));
+    copies->setAccessibleDescription(copies->toolTip());
+    connect(copies, &QToolButton::clicked, this, [this] { backups_->exec(); });
+    row->addWidget(copies);
     row->addStretch(1);
     QToolButton* help =
         makeSpeedButton(this, QStringLiteral("Help"), QString(), QStringLiteral("SpeedButton6"));
@@ -227,23 +241,40 @@ bool TFormMain::FormClose() {
             return false;
         }
     }
-    const auto next = windowStateToSave(store.FormW, currentWindowSizes());
-    if (!next) {
-        return true;
+    if (const auto next = windowStateToSave(store.FormW, currentWindowSizes())) {
+        store.FormW = *next;
+        try {
+            store.SaveFileForm();
+        } catch (const IoError& error) {
+            // Window sizes are nobody's data: a folder that takes no saves (a read-only copy,
+            // a full disk) must not hold the program open. Said once, and the program ends.
+            showFileError(context_, error);
+        }
     }
-    store.FormW = *next;
-    try {
-        store.SaveFileForm();
-    } catch (const IoError& error) {
-        // Window sizes are nobody's data: a folder that takes no saves (a read-only copy, a
-        // full disk) must not hold the program open. Said once, and the program ends.
-        showFileError(context_, error);
-    }
+    backUpOnClosing();
     return true;
 }
 
+void TFormMain::backUpOnClosing() {
+    const std::string folder = backupFolderOf(context_.store.DataFolder);
+    QString why;
+    try {
+        makeBackup(context_.store.DataFolder, folder, backupMomentNow());
+        return;
+    } catch (const BackupProblem& problem) {
+        why = QString::fromUtf8(problem.what());
+    } catch (const IoError& error) {
+        why = fileErrorText(error, context_.store);
+    }
+    // Said once; the program still closes.
+    context_.messages.showMessage(
+        QStringLiteral("Резервная копия данных не сделана:\n%1\nПапка копий: %2")
+            .arg(why, QString::fromStdString(folder)));
+}
+
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (FormClose()) {
+    // After a restore nothing of the memory's tables may reach the restored folder.
+    if (restartRequested_ || FormClose()) {
         event->accept();
     } else {
         event->ignore();

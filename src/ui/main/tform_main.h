@@ -19,6 +19,8 @@ class QToolButton;
 
 namespace kestrelon {
 
+class TFormBackups;
+
 class LogoPaintBox;
 class TFormAbout;
 
@@ -68,8 +70,16 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
 
+public:
+    // A backup was restored: the program is to start again on the restored folder.
+    bool restartRequested() const { return restartRequested_; }
+    TFormBackups* backupsWindow() const { return backups_; }
+
+protected:
 private:
     void openTarget(Target target);
+    // A backup of the data folder when it changed; a failure is said, closing goes on.
+    void backUpOnClosing();
     // Opens the first of the help's forms from `next` on that is shipped and shows; a message
     // says why when none does.
     void openHelp(const QStringList& forms, int next);
@@ -83,6 +93,8 @@ private:
     std::array<QDialog*, 5> targetWindows_{};
     std::array<QWidget*, 5> sizedWindows_{};
     LogoPaintBox* paintBox_ = nullptr;
+    TFormBackups* backups_ = nullptr;
+    bool restartRequested_ = false;
     QTimer* timer_ = nullptr;
     TFormAbout* about_ = nullptr;
     std::optional<LogoLayout> layout_;
