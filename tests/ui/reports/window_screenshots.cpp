@@ -2,6 +2,7 @@
 // sample month, as PNG files, so that a person can look at them for clipped or overlapping
 // texts. It is a looking aid, not a test; run it offscreen or under Xvfb.
 
+#include "backup/backup_folder.h"
 #include "catalogues/contract_parties.h"
 #include "report_windows.h"
 #include "reports/computation/manual_computation.h"
@@ -9,6 +10,8 @@
 #include "reports/register/register_file.h"
 #include "reports/summary/summary_folder.h"
 #include "store/startup_load.h"
+#include "ui/main/tform_backups.h"
+#include "ui/main/tform_main.h"
 #include "ui/reports/edo_details_dialog.h"
 #include "ui/reports/payment_details_dialog.h"
 #include "ui/reports/tform23.h"
@@ -250,6 +253,15 @@ int main(int argc, char** argv) {
     year->loadYear(2012);
     shoot(*year, out, QStringLiteral("year"));
     year->hide();
+
+    // «Резервные копии» with two backups of this folder.
+    makeBackup(store.DataFolder, defaultBackupFolder(store.DataFolder), {{2013, 1, 6}, 18, 5, 0});
+    makeBackup(store.DataFolder, defaultBackupFolder(store.DataFolder), {{2013, 1, 7}, 17, 45, 9},
+               true);
+    TFormBackups* backups = windows->FormMain->backupsWindow();
+    backups->showBackups();
+    shoot(*backups, out, QStringLiteral("backups"));
+    backups->hide();
 
     QTimer::singleShot(0, windows->FormDelRep, [&] {
         shoot(*windows->FormDelRep, out, QStringLiteral("delete-question"));
