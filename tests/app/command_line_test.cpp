@@ -36,6 +36,11 @@ TEST(CommandLine, ReadsTheOptions) {
         {{"--data-folder="}, Action::Error, "", false},
         {{"--data-folder", ""}, Action::Error, "", false},
         {{"--data-folder", "d", "-x"}, Action::Error, "d", false},
+        {{"--backup"}, Action::Backup, "", false},
+        {{"--backups", "--data-folder", "d"}, Action::Backups, "d", false},
+        {{"--data-folder", "d", "--restore", "k.zip"}, Action::Restore, "d", false},
+        {{"--restore"}, Action::Error, "", false},
+        {{"--backup", "--backups"}, Action::Error, "", false},
     };
     for (const Case& c : cases) {
         std::string shown;
@@ -49,6 +54,11 @@ TEST(CommandLine, ReadsTheOptions) {
         EXPECT_EQ(line.closeWhenShown, c.closeWhenShown);
         EXPECT_EQ(line.error.empty(), c.action != Action::Error);
     }
+}
+
+TEST(CommandLine, RestoreTakesItsFile) {
+    EXPECT_EQ(parseCommandLine({"--restore", "/b/kestrelon-2026-12-10-140530.zip"}).restoreFile,
+              "/b/kestrelon-2026-12-10-140530.zip");
 }
 
 TEST(CommandLine, ErrorNamesTheWrongArgument) {
