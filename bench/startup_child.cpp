@@ -1,11 +1,13 @@
 // Started afresh by startup_bench for every measurement: runs the program's whole start-up
 // over the data folder given as its argument and says "shown" on its standard output the
-// moment the main window is on screen, then closes it.
+// moment the main window is on the screen (as the bare window's yardstick says it), then closes
+// it once the program has built its other windows.
 
 #include "ui/main/program_windows.h"
 
 #include <QApplication>
-#include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,6 +16,28 @@ namespace {
 class NullSink : public kestrelon::MessageSink {
 public:
     void showMessage(const QString&) override {}
+};
+
+// Says "shown" when the main window is first exposed.
+class ShownSayer : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = qobject_cast<QWindow*>(watched);
+        if (!said_ && window != nullptr && event->type() == QEvent::Expose && window->isExposed() &&
+            window->title() == QStringLiteral("Kestrelon")) {
+            said_ = true;
+            // Once the exposure is handled (the window painted), as the yardstick's wait
+            // returns.
+            QTimer::singleShot(0, [] {
+                std::fputs("shown\n", stdout);
+                std::fflush(stdout);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool said_ = false;
 };
 
 } // namespace
@@ -28,11 +52,9 @@ int main(int argc, char** argv) {
     }
     const std::string executable = std::string(argv[1]) + "kestrelon";
     QApplication app(argc, argv);
+    ShownSayer sayer;
+    app.installEventFilter(&sayer);
     NullSink sink;
-    return kestrelon::runProgram(executable, sink, [](kestrelon::ProgramWindows& w) {
-        (void)QTest::qWaitForWindowExposed(w.FormMain.get());
-        std::fputs("shown\n", stdout);
-        std::fflush(stdout);
-        w.FormMain->close();
-    });
+    return kestrelon::runProgram(executable, sink,
+                                 [](kestrelon::ProgramWindows& w) { w.FormMain->close(); });
 }

@@ -2,7 +2,7 @@
 #include "store/io_error.h"
 #include "summary_files.h"
 
-#include <xlsxwriter.h>
+#include "xlsxwriter_library.h"
 
 #include <unistd.h>
 
@@ -59,17 +59,18 @@ void writeLine(lxw_worksheet* sheet, lxw_row_t row, const SummaryLine& line, lxw
                lxw_format* bold, lxw_format* boldMoney) {
     const SummarySums& sums = *line.sums;
     const bool total = line.kind != SummaryLine::Kind::Month;
-    worksheet_write_string(sheet, row, 0, cp1251ToUtf8(line.label).c_str(), total ? bold : nullptr);
+    xlsxwriter().worksheet_write_string(sheet, row, 0, cp1251ToUtf8(line.label).c_str(),
+                                        total ? bold : nullptr);
     const std::uint64_t amounts[kAmountColumns] = {sums.gross, sums.vat, sums.remuneration,
                                                    sums.toPrincipal};
     if (line.kind == SummaryLine::Kind::Month) {
         if (sums.reports == 0) {
             return; // empty cells
         }
-        worksheet_write_number(sheet, row, 1, sums.reports, nullptr);
+        xlsxwriter().worksheet_write_number(sheet, row, 1, sums.reports, nullptr);
         for (lxw_col_t c = 0; c < kAmountColumns; ++c) {
-            worksheet_write_number(sheet, row, 2 + c, static_cast<double>(amounts[c]) / 100.0,
-                                   money);
+            xlsxwriter().worksheet_write_number(sheet, row, 2 + c,
+                                                static_cast<double>(amounts[c]) / 100.0, money);
         }
         return;
     }
@@ -86,46 +87,52 @@ void writeLine(lxw_worksheet* sheet, lxw_row_t row, const SummaryLine& line, lxw
         }
         return sum;
     };
-    worksheet_write_formula_num(sheet, row, 1, formula(1).c_str(), bold, sums.reports);
+    xlsxwriter().worksheet_write_formula_num(sheet, row, 1, formula(1).c_str(), bold, sums.reports);
     for (lxw_col_t c = 0; c < kAmountColumns; ++c) {
-        worksheet_write_formula_num(sheet, row, 2 + c, formula(2 + c).c_str(), boldMoney,
-                                    static_cast<double>(amounts[c]) / 100.0);
+        xlsxwriter().worksheet_write_formula_num(sheet, row, 2 + c, formula(2 + c).c_str(),
+                                                 boldMoney,
+                                                 static_cast<double>(amounts[c]) / 100.0);
     }
 }
 
 } // namespace
 
 std::string summaryXlsx(const YearSummary& summary) {
+    try {
+        xlsxwriter();
+    } catch (const MissingLibrary& missing) {
+        throw IoError(missing.what(), "xlsx");
+    }
     const TemporaryFile file;
-    lxw_workbook* book = workbook_new(file.path().c_str());
+    lxw_workbook* book = xlsxwriter().workbook_new(file.path().c_str());
     if (book == nullptr) {
         throw IoError("the spreadsheet library could not start a workbook", file.path());
     }
     const std::string sheetName = "Итоги " + std::to_string(summary.year);
-    lxw_worksheet* sheet = workbook_add_worksheet(book, sheetName.c_str());
-    lxw_format* money = workbook_add_format(book);
-    format_set_num_format(money, "#,##0.00");
-    lxw_format* bold = workbook_add_format(book);
-    format_set_bold(bold);
-    lxw_format* boldMoney = workbook_add_format(book);
-    format_set_bold(boldMoney);
-    format_set_num_format(boldMoney, "#,##0.00");
+    lxw_worksheet* sheet = xlsxwriter().workbook_add_worksheet(book, sheetName.c_str());
+    lxw_format* money = xlsxwriter().workbook_add_format(book);
+    xlsxwriter().format_set_num_format(money, "#,##0.00");
+    lxw_format* bold = xlsxwriter().workbook_add_format(book);
+    xlsxwriter().format_set_bold(bold);
+    lxw_format* boldMoney = xlsxwriter().workbook_add_format(book);
+    xlsxwriter().format_set_bold(boldMoney);
+    xlsxwriter().format_set_num_format(boldMoney, "#,##0.00");
 
-    worksheet_write_string(sheet, 0, 0, summaryTitle(summary).c_str(), bold);
+    xlsxwriter().worksheet_write_string(sheet, 0, 0, summaryTitle(summary).c_str(), bold);
     for (lxw_col_t c = 0; c < std::size(kSummaryColumns); ++c) {
-        worksheet_write_string(sheet, kHeaderRow, c, kSummaryColumns[c], bold);
+        xlsxwriter().worksheet_write_string(sheet, kHeaderRow, c, kSummaryColumns[c], bold);
     }
-    worksheet_set_column(sheet, 0, 0, 16, nullptr);
-    worksheet_set_column(sheet, 1, 1, 9, nullptr);
-    worksheet_set_column(sheet, 2, 5, 16, nullptr);
+    xlsxwriter().worksheet_set_column(sheet, 0, 0, 16, nullptr);
+    xlsxwriter().worksheet_set_column(sheet, 1, 1, 9, nullptr);
+    xlsxwriter().worksheet_set_column(sheet, 2, 5, 16, nullptr);
     lxw_row_t row = kFirstLineRow;
     for (const SummaryLine& line : summaryLines(summary)) {
         writeLine(sheet, row++, line, money, bold, boldMoney);
     }
-    const lxw_error error = workbook_close(book);
+    const lxw_error error = xlsxwriter().workbook_close(book);
     if (error != LXW_NO_ERROR) {
         throw IoError(std::string("the spreadsheet library could not write the workbook: ") +
-                          lxw_strerror(error),
+                          xlsxwriter().lxw_strerror(error),
                       file.path());
     }
     return file.bytes();

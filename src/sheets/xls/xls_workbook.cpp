@@ -3,10 +3,7 @@
 #include "biff_records.h"
 #include "store/cp1251.h"
 
-#include <gsf/gsf-infile-msole.h>
-#include <gsf/gsf-infile.h>
-#include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-input.h>
+#include "gsf_library.h"
 
 #include <memory>
 #include <optional>
@@ -16,7 +13,7 @@ namespace kestrelon {
 namespace {
 
 struct Unref {
-    void operator()(void* object) const { g_object_unref(object); }
+    void operator()(void* object) const { gsf().g_object_unref(object); }
 };
 template <typename T> using Owned = std::unique_ptr<T, Unref>;
 
@@ -25,10 +22,10 @@ template <typename T> using Owned = std::unique_ptr<T, Unref>;
 class QuietLibrary {
 public:
     QuietLibrary()
-        : handler_(g_log_set_handler(
+        : handler_(gsf().g_log_set_handler(
               kDomain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
               [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr)) {}
-    ~QuietLibrary() { g_log_remove_handler(kDomain, handler_); }
+    ~QuietLibrary() { gsf().g_log_remove_handler(kDomain, handler_); }
     QuietLibrary(const QuietLibrary&) = delete;
     QuietLibrary& operator=(const QuietLibrary&) = delete;
 
@@ -41,10 +38,10 @@ private:
 // holds both, and the newer is read. Names in a compound file are compared without case.
 Owned<GsfInput> workbookStream(GsfInfile* file) {
     for (const char* wanted : {"Workbook", "Book"}) {
-        for (int i = 0; i < gsf_infile_num_children(file); ++i) {
-            const char* name = gsf_infile_name_by_index(file, i);
-            if (name != nullptr && g_ascii_strcasecmp(name, wanted) == 0) {
-                return Owned<GsfInput>(gsf_infile_child_by_index(file, i));
+        for (int i = 0; i < gsf().gsf_infile_num_children(file); ++i) {
+            const char* name = gsf().gsf_infile_name_by_index(file, i);
+            if (name != nullptr && gsf().g_ascii_strcasecmp(name, wanted) == 0) {
+                return Owned<GsfInput>(gsf().gsf_infile_child_by_index(file, i));
             }
         }
     }
@@ -54,13 +51,13 @@ Owned<GsfInput> workbookStream(GsfInfile* file) {
 // The stream's bytes; nullopt when the compound file cannot give them all. A stream is never
 // longer than the file that holds it, whatever its directory entry claims.
 std::optional<std::string> bytesOf(GsfInput* stream, std::size_t fileSize) {
-    const gsf_off_t size = gsf_input_size(stream);
+    const gsf_off_t size = gsf().gsf_input_size(stream);
     if (size < 0 || static_cast<std::uint64_t>(size) > fileSize) {
         return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (size > 0 &&
-        gsf_input_read(stream, bytes.size(), reinterpret_cast<guint8*>(bytes.data())) == nullptr) {
+    if (size > 0 && gsf().gsf_input_read(stream, bytes.size(),
+                                         reinterpret_cast<guint8*>(bytes.data())) == nullptr) {
         return std::nullopt;
     }
     return bytes;
@@ -69,15 +66,21 @@ std::optional<std::string> bytesOf(GsfInput* stream, std::size_t fileSize) {
 } // namespace
 
 void readXlsWorkbook(std::string_view fileBytes, WorkbookCells& book) {
+    try {
+        gsf();
+    } catch (const MissingLibrary& missing) {
+        book.fail(utf8ToCp1251(std::string("файл .xls не прочитать: ") + missing.what()));
+        return;
+    }
     const QuietLibrary quiet;
     const Owned<GsfInput> input(
-        gsf_input_memory_new(reinterpret_cast<const guint8*>(fileBytes.data()),
-                             static_cast<gsf_off_t>(fileBytes.size()), FALSE));
+        gsf().gsf_input_memory_new(reinterpret_cast<const guint8*>(fileBytes.data()),
+                                   static_cast<gsf_off_t>(fileBytes.size()), FALSE));
     GError* error = nullptr;
-    const Owned<GsfInfile> file(gsf_infile_msole_new(input.get(), &error));
+    const Owned<GsfInfile> file(gsf().gsf_infile_msole_new(input.get(), &error));
     if (file == nullptr) {
         const std::string said = error != nullptr ? utf8ToCp1251(error->message) : "";
-        g_clear_error(&error);
+        gsf().g_clear_error(&error);
         book.fail(damagedFileProblem("не открывается составной файл"_cp +
                                      (said.empty() ? "" : ": " + said)));
         return;

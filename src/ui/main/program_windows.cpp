@@ -1,5 +1,9 @@
 #include "program_windows.h"
 
+#include <QElapsedTimer>
+#include <QWindow>
+#include <cstdio>
+
 #include "backup/restore.h"
 #include "store/data_folder_lock.h"
 #include "store/data_folder_upkeep.h"
@@ -71,8 +75,19 @@ bool loadTablesAtStartup(DataStore& store, MessageSink& messages) {
 }
 
 std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
+    auto w = createMainWindow(context);
+    createOtherWindows(*w, context);
+    return w;
+}
+
+std::unique_ptr<ProgramWindows> createMainWindow(AppContext& context) {
     auto w = std::make_unique<ProgramWindows>();
     w->FormMain = std::make_unique<TFormMain>(context);
+    return w;
+}
+
+void createOtherWindows(ProgramWindows& windows, AppContext& context) {
+    ProgramWindows* w = &windows;
     TFormMain* main = w->FormMain.get();
     w->Form1 = new TForm1(context, main);
     w->Form2 = new TForm2(context, main);
@@ -123,12 +138,42 @@ std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context) {
     main->attachSizedWindow(SizedWindow::OrganizationCard, w->FormRekvizit);
     main->attachSizedWindow(SizedWindow::ClientContracts, w->FormClient);
     main->attachSizedWindow(SizedWindow::ReportList, w->FormReportList);
-    return w;
 }
+
+namespace {
+
+// Calls `then` (through the event loop, once the window is painted) the first time `window`
+// is on the screen.
+class FirstExposure : public QObject {
+public:
+    FirstExposure(QWindow& window, std::function<void()> then)
+        : QObject(&window), then_(std::move(then)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = static_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Expose && window->isExposed() && then_) {
+            QTimer::singleShot(0, this, std::exchange(then_, {}));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
 
 int runProgram(const std::filesystem::path& executable, MessageSink& messages,
                const std::function<void(ProgramWindows&)>& onShown,
                const std::filesystem::path& dataFolder) {
+    QElapsedTimer probe;
+    probe.start();
+    auto mark = [&](const char* what) {
+        std::fprintf(stderr, "%6.2f ms %s\n", probe.nsecsElapsed() / 1e6, what);
+    };
     auto store = std::make_unique<DataStore>();
     store->ProgramFolder = dataFolderFromExecutable(executable);
     store->DataFolder =
@@ -157,11 +202,33 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
             QString::fromStdString(unwritableDataFolderMessage(store->DataFolder)));
     }
     AppContext context{*store, messages};
-    const auto windows = createProgramWindows(context);
-    windows->FormMain->show();
-    if (onShown) {
-        QTimer::singleShot(0, windows->FormMain.get(), [&] { onShown(*windows); });
+    // The main window is shown first; the windows it opens are built once it is on the screen,
+    // or at once when one of them is asked for before.
+    mark("tables");
+    const auto windows = createMainWindow(context);
+    mark("main created");
+    TFormMain* main = windows->FormMain.get();
+    bool built = false;
+    const std::function<void()> buildTheRest = [&] {
+        if (built) {
+            return;
+        }
+        built = true;
+        mark("exposed");
+        createOtherWindows(*windows, context);
+        mark("others");
+        if (onShown) {
+            QTimer::singleShot(0, main, [&] { onShown(*windows); });
+        }
+    };
+    main->setWindowBuilder(buildTheRest);
+    main->show();
+    mark("show");
+    if (QWindow* window = main->windowHandle()) {
+        new FirstExposure(*window, buildTheRest);
     }
+    // A platform that never says the window is exposed still gets its windows.
+    QTimer::singleShot(250, main, buildTheRest);
     const int status = QApplication::exec();
     return windows->FormMain->restartRequested() ? kRestartProgram : status;
 }

@@ -70,6 +70,9 @@ struct ProgramWindows {
 
 // Creates the windows in start-up order, doing each window's creation work.
 std::unique_ptr<ProgramWindows> createProgramWindows(AppContext& context);
+// The same in two steps: the main window alone, then every other window attached to it.
+std::unique_ptr<ProgramWindows> createMainWindow(AppContext& context);
+void createOtherWindows(ProgramWindows& windows, AppContext& context);
 
 // The whole run: fixes DataFolder from the executable's path, loads the tables, creates the
 // windows, shows the main window and runs the event loop until it closes. Returns the exit

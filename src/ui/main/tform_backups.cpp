@@ -90,8 +90,8 @@ TFormBackups::TFormBackups(AppContext& context, QWidget* parent)
                                       &TFormBackups::makeNowClicked);
     restore_ = makeButton(this, QStringLiteral("Восстановить…"), "ButtonRestore",
                           &TFormBackups::restoreClicked);
-    QPushButton* close = makeButton(this, QStringLiteral("Закрыть"), "ButtonClose",
-                                    &TFormBackups::closeClicked);
+    QPushButton* close =
+        makeButton(this, QStringLiteral("Закрыть"), "ButtonClose", &TFormBackups::closeClicked);
 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folderLabel);

@@ -70,16 +70,11 @@ TFormMain::TFormMain(AppContext& context, QWidget* parent) : QWidget(parent), co
         targetButtons_[i] = button;
     }
     targetButtons_[0]->setToolTip(QStringLiteral("Список организаций"));
-    backups_ = new TFormBackups(context_, this);
-    backups_->onRestored = [this] {
-        restartRequested_ = true;
-        close();
-    };
     QToolButton* copies =
         makeSpeedButton(this, QStringLiteral("Копии"), QStringLiteral("Резервные копии"),
                         QStringLiteral("SpeedButton8"));
     copies->setAccessibleDescription(copies->toolTip());
-    connect(copies, &QToolButton::clicked, this, [this] { backups_->exec(); });
+    connect(copies, &QToolButton::clicked, this, [this] { backupsWindow()->exec(); });
     row->addWidget(copies);
     row->addStretch(1);
     QToolButton* help =
@@ -101,8 +96,6 @@ TFormMain::TFormMain(AppContext& context, QWidget* parent) : QWidget(parent), co
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &TFormMain::Timer1Timer);
 
-    about_ = new TFormAbout(this);
-
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -119,7 +112,29 @@ void TFormMain::attachSizedWindow(SizedWindow slot, QWidget* window) {
     sizedWindows_[static_cast<std::size_t>(slot) / 2] = window;
 }
 
+TFormBackups* TFormMain::backupsWindow() {
+    // Made on first use, as the about window.
+    if (backups_ == nullptr) {
+        backups_ = new TFormBackups(context_, this);
+        backups_->onRestored = [this] {
+            restartRequested_ = true;
+            close();
+        };
+    }
+    return backups_;
+}
+
+void TFormMain::setWindowBuilder(std::function<void()> build) {
+    buildWindows_ = std::move(build);
+    for (QToolButton* button : targetButtons_) {
+        button->setEnabled(true);
+    }
+}
+
 void TFormMain::openTarget(Target target) {
+    if (targetWindows_[static_cast<std::size_t>(target)] == nullptr && buildWindows_) {
+        buildWindows_();
+    }
     if (QDialog* window = targetWindows_[static_cast<std::size_t>(target)]) {
         window->exec();
     }
@@ -206,6 +221,10 @@ void TFormMain::showHelpFailure(const QStringList& forms) {
 }
 
 void TFormMain::AboutClick() {
+    // Made on first use: nothing the main window does not show is built before it is seen.
+    if (about_ == nullptr) {
+        about_ = new TFormAbout(this);
+    }
     about_->exec();
 }
 

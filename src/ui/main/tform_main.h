@@ -36,6 +36,9 @@ public:
 
     // Connects a button to the window it opens; a button stays disabled until then.
     void attachWindow(Target target, QDialog* window);
+    // Builds the windows the buttons open when one is asked for before they were built; the
+    // buttons are enabled meanwhile.
+    void setWindowBuilder(std::function<void()> build);
     // A window whose size is kept in "FormW" at shut-down.
     void attachSizedWindow(SizedWindow slot, QWidget* window);
 
@@ -73,7 +76,7 @@ protected:
 public:
     // A backup was restored: the program is to start again on the restored folder.
     bool restartRequested() const { return restartRequested_; }
-    TFormBackups* backupsWindow() const { return backups_; }
+    TFormBackups* backupsWindow();
 
 protected:
 private:
@@ -94,6 +97,7 @@ private:
     std::array<QWidget*, 5> sizedWindows_{};
     LogoPaintBox* paintBox_ = nullptr;
     TFormBackups* backups_ = nullptr;
+    std::function<void()> buildWindows_;
     bool restartRequested_ = false;
     QTimer* timer_ = nullptr;
     TFormAbout* about_ = nullptr;

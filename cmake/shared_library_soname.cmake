@@ -1,0 +1,18 @@
+# kestrelon_library_soname(TARGET NAME OUT): the SONAME ("libgsf-1.so.114") of the library named
+# NAME ("libgsf-1") among those the imported TARGET links, read from the file by readelf, so that
+# the program loads at first use exactly the library it was built against.
+function(kestrelon_library_soname target name out)
+    get_target_property(libraries ${target} INTERFACE_LINK_LIBRARIES)
+    foreach(library IN LISTS libraries)
+        get_filename_component(file ${library} NAME)
+        if(file MATCHES "^${name}\\.so")
+            execute_process(COMMAND readelf -d ${library} OUTPUT_VARIABLE dynamic
+                            RESULT_VARIABLE failed)
+            if(NOT failed AND dynamic MATCHES "\\(SONAME\\)[^[]*\\[([^]]+)\\]")
+                set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
+                return()
+            endif()
+        endif()
+    endforeach()
+    message(FATAL_ERROR "No SONAME found for ${name} among the libraries of ${target}")
+endfunction()
