@@ -1,8 +1,6 @@
 #include "program_windows.h"
 
-#include <QElapsedTimer>
 #include <QWindow>
-#include <cstdio>
 
 #include "backup/restore.h"
 #include "store/data_folder_lock.h"
@@ -169,11 +167,6 @@ private:
 int runProgram(const std::filesystem::path& executable, MessageSink& messages,
                const std::function<void(ProgramWindows&)>& onShown,
                const std::filesystem::path& dataFolder) {
-    QElapsedTimer probe;
-    probe.start();
-    auto mark = [&](const char* what) {
-        std::fprintf(stderr, "%6.2f ms %s\n", probe.nsecsElapsed() / 1e6, what);
-    };
     auto store = std::make_unique<DataStore>();
     store->ProgramFolder = dataFolderFromExecutable(executable);
     store->DataFolder =
@@ -204,9 +197,7 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
     AppContext context{*store, messages};
     // The main window is shown first; the windows it opens are built once it is on the screen,
     // or at once when one of them is asked for before.
-    mark("tables");
     const auto windows = createMainWindow(context);
-    mark("main created");
     TFormMain* main = windows->FormMain.get();
     bool built = false;
     const std::function<void()> buildTheRest = [&] {
@@ -214,16 +205,13 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
             return;
         }
         built = true;
-        mark("exposed");
         createOtherWindows(*windows, context);
-        mark("others");
         if (onShown) {
             QTimer::singleShot(0, main, [&] { onShown(*windows); });
         }
     };
     main->setWindowBuilder(buildTheRest);
     main->show();
-    mark("show");
     if (QWindow* window = main->windowHandle()) {
         new FirstExposure(*window, buildTheRest);
     }
