@@ -14,11 +14,12 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::array<const char*, 21> kDataFiles = {
-    files::kFirms,      files::kFirmsDeleted, files::kClients,        files::kClientsDeleted,
-    files::kAgent,      files::kWindowState,  files::kColumnWidths,   files::kFunctions,
-    files::kLogo,       files::kGlobe,        files::kMailFolder,     files::kPdfFolder,
-    files::kSyncFolder, files::kEdoFolder,    files::kPaymentFolder,  files::kPaymentNumber,
-    files::kPrincipal,  files::kEdo,          files::kRegisterFolder, files::kSummaryFolder, files::kBackupFolder};
+    files::kFirms,       files::kFirmsDeleted, files::kClients,        files::kClientsDeleted,
+    files::kAgent,       files::kWindowState,  files::kColumnWidths,   files::kFunctions,
+    files::kLogo,        files::kGlobe,        files::kMailFolder,     files::kPdfFolder,
+    files::kSyncFolder,  files::kEdoFolder,    files::kPaymentFolder,  files::kPaymentNumber,
+    files::kPrincipal,   files::kEdo,          files::kRegisterFolder, files::kSummaryFolder,
+    files::kBackupFolder};
 
 // The file a path names, as far as it can be found: links and ".." resolved.
 fs::path resolved(const std::string& path) {
