@@ -19,6 +19,7 @@ program_packages=(
     fonts-liberation2 fontconfig
     fp-utils
     libgsf-1-dev libxml2-dev zlib1g-dev libxlsxwriter-dev libzip-dev
+    libminizip-dev libssl-dev
 )
 suite_packages=(
     xvfb xauth
