@@ -5,6 +5,7 @@
 #include "ui/support/firm_windows.h"
 #include "ui/support/modal_driver.h"
 #include "ui/widgets/catalogue_grid.h"
+#include "ui/widgets/find_named.h"
 #include "ui/widgets/grid_find_field.h"
 
 #include <QApplication>
@@ -60,14 +61,15 @@ TEST_F(FindFieldTest, TheOrganizationsAreToldApartByPhoneAddressAndTheirTip) {
 TEST_F(FindFieldTest, TheOrganizationsNarrowByNameOrInnAndComeBackOnEscape) {
     createWindows();
     firm->show();
-    QApplication::setActiveWindow(firm.get());
+    firm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(firm.get()));
     CatalogueGrid& grid = *firm->grid();
     grid.setFocus();
     QTest::keyClick(&grid, Qt::Key_Down); // Бета, by the keyboard
     ASSERT_EQ(context.catalogues.firms.SelectedFirm, 1);
 
     QTest::keyClick(&grid, Qt::Key_F, Qt::ControlModifier);
-    auto* find = firm->findChild<GridFindField*>(QStringLiteral("FindField"));
+    auto* find = findNamed<GridFindField>(*firm, QStringLiteral("FindField"));
     ASSERT_TRUE(find);
     ASSERT_TRUE(find->hasFocus()) << "Ctrl+F moves to the find field";
     EXPECT_EQ(find->accessibleName(), "Найти организацию");
@@ -110,11 +112,12 @@ TEST_F(FindFieldTest, TheClientsNarrowByContractOrganizationOrInn) {
     store->rebuildClientFirmNames();
     TFormClient clients(context, nullptr);
     clients.show();
-    QApplication::setActiveWindow(&clients);
-    auto* grid = clients.findChild<CatalogueGrid*>();
+    clients.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&clients));
+    auto* grid = findNamed<CatalogueGrid>(clients, QStringLiteral("StringGrid1"));
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_F, Qt::ControlModifier);
-    auto* find = clients.findChild<GridFindField*>(QStringLiteral("FindField"));
+    auto* find = findNamed<GridFindField>(clients, QStringLiteral("FindField"));
     ASSERT_TRUE(find->hasFocus());
     EXPECT_EQ(find->accessibleName(), "Найти договор");
 

@@ -24,6 +24,7 @@
 #include "ui/tariff/tform1.h"
 #include "ui/tariff/tform2.h"
 #include "ui/tariff/tform_func.h"
+#include "ui/widgets/find_named.h"
 #include "ui/widgets/message_sink.h"
 #include "ui/widgets/qt_text.h"
 
@@ -249,7 +250,7 @@ int main(int argc, char** argv) {
     }
     test::writeSummaryReport(folder, "40", 2, 2012, "5000.00", "762.71", "100.00", "4900.00");
     folder.writeFile("копия отчета.rep", std::string(1000, 'x'));
-    auto* year = windows->FormReportList->findChild<TFormYear*>();
+    auto* year = findNamed<TFormYear>(*windows->FormReportList, QStringLiteral("FormYear"));
     year->loadYear(2012);
     shoot(*year, out, QStringLiteral("year"));
     year->hide();
