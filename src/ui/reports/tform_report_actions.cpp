@@ -70,6 +70,9 @@ bool TFormReport::saveSecondReport(const Utf8Text& question) {
 }
 
 bool TFormReport::keepTypedVat(const VatQuestion& question) {
+    // The question is asked in the middle of a computation: the totals it has already dropped
+    // are not to stay on view behind it.
+    showFields();
     return vatQuestion_ != nullptr && vatQuestion_->ask(question);
 }
 
