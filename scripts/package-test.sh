@@ -64,9 +64,13 @@ diff -u "$work/before" "$work/after" >&2 || fail "the program wrote into its ins
 
 data=$home/.local/share/kestrelon
 [ -d "$data" ] || fail "the per-user folder $data was not created"
+# Its backups go beside the data folder, in the folder named after it with ".backups".
 outside=$(cd "$home" && find . -mindepth 1 \! -path ./.local \! -path ./.local/share \
-    \! -path './.local/share/kestrelon' \! -path './.local/share/kestrelon/*')
-[ -z "$outside" ] || fail "the program wrote outside its data folder: $outside"
+    \! -path './.local/share/kestrelon' \! -path './.local/share/kestrelon/*' \
+    \! -path './.local/share/kestrelon.backups' \! -path './.local/share/kestrelon.backups/*')
+[ -z "$outside" ] || fail "the program wrote outside its data folder and its backups: $outside"
+ls "$home"/.local/share/kestrelon.backups/kestrelon-*.zip >/dev/null 2>&1 ||
+    fail "closing the installed program made no backup of its new data folder"
 # Closing the main window saves the window sizes, so the data folder must not stay empty.
 [ -n "$(ls -A "$data")" ] || fail "nothing was written into $data"
 
