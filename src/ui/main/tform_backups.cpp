@@ -5,6 +5,7 @@
 #include "store/io_error.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_error.h"
+#include "ui/widgets/first_focus.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -107,6 +108,7 @@ TFormBackups::TFormBackups(AppContext& context, QWidget* parent)
     layout->addLayout(folderRow);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
+    startEachShowingOn(*this, [this] { return static_cast<QWidget*>(table_); });
     resize(680, 420);
 }
 
@@ -116,7 +118,6 @@ QString TFormBackups::backupFolder() const {
 
 int TFormBackups::exec() {
     showBackups();
-    table_->setFocus();
     return QDialog::exec();
 }
 

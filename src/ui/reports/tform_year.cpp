@@ -9,6 +9,7 @@
 #include "store/io_error.h"
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_error.h"
+#include "ui/widgets/first_focus.h"
 #include "year_chart.h"
 
 #include <QDir>
@@ -113,6 +114,8 @@ TFormYear::TFormYear(AppContext& context, QWidget* parent)
     layout->addWidget(chart_, 2);
     layout->addWidget(unread_);
     layout->addLayout(buttons);
+    // Each opening starts in the table, whatever had the focus last time.
+    startEachShowingOn(*this, [this] { return static_cast<QWidget*>(table_); });
     resize(720, 640);
 }
 
@@ -129,7 +132,6 @@ int TFormYear::monthOfRow(int row) {
 
 void TFormYear::showYear(std::optional<int> year) {
     if (loadYear(year)) {
-        table_->setFocus();
         exec();
     }
 }
