@@ -25,11 +25,7 @@ QByteArray renderPdf(DocumentKind kind, const DocumentInput& input, OutputResult
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setResolution(kPdfResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    writer.setTitle(QString::fromUtf8(documentTitle(kind)));
-    writer.setCreator(QStringLiteral("Kestrelon"));
+    setUpA4Pdf(writer, QString::fromUtf8(documentTitle(kind)));
 
     const PageGeometry geometry = pagedDeviceGeometry(writer);
     const QtTextMetrics metrics(&writer);
@@ -42,9 +38,21 @@ QByteArray renderPdf(DocumentKind kind, const DocumentInput& input, OutputResult
     return bytes;
 }
 
+void setUpA4Pdf(QPdfWriter& writer, const QString& title) {
+    writer.setResolution(kPdfResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Kestrelon"));
+}
+
 OutputResult exportPdf(DocumentKind kind, const DocumentInput& input, const QString& path) {
     OutputResult result;
     const QByteArray bytes = renderPdf(kind, input, result);
+    return saveRenderedPdf(bytes, result, path);
+}
+
+OutputResult saveRenderedPdf(const QByteArray& bytes, OutputResult result, const QString& path) {
     if (!result.ok()) {
         result.error += QStringLiteral(" into %1").arg(path);
         return result;

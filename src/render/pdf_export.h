@@ -8,7 +8,16 @@
 #include <QByteArray>
 #include <QString>
 
+class QPdfWriter;
+
 namespace kestrelon {
+
+// An A4 PDF at the exports' resolution, without margins, with its title, on `writer`.
+void setUpA4Pdf(QPdfWriter& writer, const QString& title);
+
+// Writes the rendered bytes (a rendering failure is passed on, naming the path): whole or not at
+// all, as exportPdf does.
+OutputResult saveRenderedPdf(const QByteArray& bytes, OutputResult rendered, const QString& path);
 
 // The whole PDF in memory; `error` says why there is none.
 QByteArray renderPdf(DocumentKind kind, const DocumentInput& input, OutputResult& error);

@@ -1,15 +1,12 @@
 #include "summary_page.h"
 
+#include "pdf_export.h"
 #include "reports/summary/summary_files.h"
 #include "reports/values/money.h"
 #include "store/cp1251.h"
-#include "store/file_set.h"
 
 #include <QBuffer>
 #include <QFont>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -17,7 +14,6 @@
 namespace kestrelon {
 namespace {
 
-constexpr int kPdfResolution = 600;
 // Millimetres on the sheet.
 constexpr double kLeft = 20;
 constexpr double kTop = 20;
@@ -159,11 +155,7 @@ QByteArray renderSummaryPdf(const YearSummary& summary, OutputResult& error) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setResolution(kPdfResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    writer.setTitle(utf8(summaryTitle(summary)));
-    writer.setCreator(QStringLiteral("Kestrelon"));
+    setUpA4Pdf(writer, utf8(summaryTitle(summary)));
     if (!paintSummaryPage(writer, summary)) {
         error.error = QStringLiteral("cannot draw the summary");
         return {};
@@ -174,17 +166,7 @@ QByteArray renderSummaryPdf(const YearSummary& summary, OutputResult& error) {
 OutputResult exportSummaryPdf(const YearSummary& summary, const QString& path) {
     OutputResult result;
     const QByteArray bytes = renderSummaryPdf(summary, result);
-    if (!result.ok()) {
-        result.error += QStringLiteral(" into %1").arg(path);
-        return result;
-    }
-    try {
-        saveFilesTogether({{path.toStdString(), bytes.toStdString()}});
-    } catch (const IoError& error) {
-        return {QStringLiteral("cannot write %1: %2")
-                    .arg(path, QString::fromStdString(error.message()))};
-    }
-    return result;
+    return saveRenderedPdf(bytes, result, path);
 }
 
 OutputResult printSummary(const YearSummary& summary, const PrinterChoice& choose) {

@@ -4,6 +4,7 @@
 
 #include "backup/backup_zip.h"
 #include "backup/restore.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,27 @@ TEST_F(BackupTest, ADamagedBackupIsRefusedWithItsReasonAndNothingChanges) {
         EXPECT_EQ(data.readFile("Firms"), "now") << "nothing changed";
         EXPECT_EQ(listBackups(backups()).size(), 1u) << "not even a backup of the state before";
     }
+}
+
+TEST_F(BackupTest, ABackupCutShortByAFullDiskIsSaidAndNeverListed) {
+    // Bytes that do not pack, so that the zip is as large as they are.
+    std::string noise(200000, '\0');
+    unsigned seed = 20261210;
+    for (char& c : noise) {
+        seed = seed * 1103515245u + 12345u;
+        c = static_cast<char>(seed >> 24);
+    }
+    data.writeFile("2_0413_12345678.rep", noise);
+    {
+        const test::FileSizeLimit fullDisk(4096);
+        EXPECT_ANY_THROW(makeBackup(folder(), backups(), at(2026, 12, 10)));
+    }
+    EXPECT_TRUE(listBackups(backups()).empty());
+    for (const auto& entry : std::filesystem::directory_iterator(backups())) {
+        EXPECT_EQ(entry.path().extension(), "") << "a leftover: " << entry.path();
+    }
+    EXPECT_TRUE(makeBackup(folder(), backups(), at(2026, 12, 11)).made)
+        << "made once there is room";
 }
 
 TEST(BackupPrune, TheTwentyNewestAndEachMonthsNewestForTwoYearsAreKept) {

@@ -47,9 +47,7 @@ TEST_F(ExporterYear, WritesTheSummaryAsAWorkbookATextAndAPage) {
     EXPECT_NE(csv.find("I квартал;3;3001,00;457,77;300,19;2700,81\r\n"), std::string::npos);
     EXPECT_EQ(out.readFile("year.xlsx").substr(0, 2), "PK");
 
-    if (!test::havePdfTools()) {
-        GTEST_SKIP() << "poppler-utils is missing; scripts/setup.sh installs it";
-    }
+    ASSERT_TRUE(test::havePdfTools()) << "poppler-utils is missing; scripts/setup.sh installs it";
     const std::optional<test::PdfText> text = test::readPdfText(path("year.pdf"));
     ASSERT_TRUE(text);
     EXPECT_EQ(text->pageCount, 1) << "one A4 page";

@@ -6,6 +6,7 @@
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/first_focus.h"
+#include "ui/widgets/read_only_table.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -79,13 +80,7 @@ TFormBackups::TFormBackups(AppContext& context, QWidget* parent)
     table_->setAccessibleName(QStringLiteral("Резервные копии"));
     table_->setHorizontalHeaderLabels(
         {QStringLiteral("Дата"), QStringLiteral("Размер"), QStringLiteral("Что в копии")});
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setTabKeyNavigation(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    makeReadOnlyTable(*table_);
 
     QPushButton* makeNow = makeButton(this, QStringLiteral("Сделать копию"), "ButtonMake",
                                       &TFormBackups::makeNowClicked);

@@ -10,6 +10,7 @@
 #include "ui/widgets/dialog_parts.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/first_focus.h"
+#include "ui/widgets/read_only_table.h"
 #include "year_chart.h"
 
 #include <QDir>
@@ -63,15 +64,9 @@ TFormYear::TFormYear(AppContext& context, QWidget* parent)
         headers << QString::fromUtf8(column);
     }
     table_->setHorizontalHeaderLabels(headers);
-    table_->verticalHeader()->hide();
+    // Tab goes on to the picture.
+    makeReadOnlyTable(*table_);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Nothing is typed in it: Tab goes on to the picture.
-    table_->setTabKeyNavigation(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableWidget::currentCellChanged, this,
             [this](int row) { chart_->selectMonth(monthOfRow(row)); });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
