@@ -2,6 +2,7 @@
 // only, part of a name or of an INN typed into the find field.
 
 #include "ui/catalogues/tform_client.h"
+#include "ui/support/active_window.h"
 #include "ui/support/firm_windows.h"
 #include "ui/support/modal_driver.h"
 #include "ui/widgets/catalogue_grid.h"
@@ -62,7 +63,7 @@ TEST_F(FindFieldTest, TheOrganizationsNarrowByNameOrInnAndComeBackOnEscape) {
     createWindows();
     firm->show();
     firm->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(firm.get()));
+    ASSERT_TRUE(test::waitActive(firm.get()));
     CatalogueGrid& grid = *firm->grid();
     grid.setFocus();
     QTest::keyClick(&grid, Qt::Key_Down); // Бета, by the keyboard
@@ -113,7 +114,7 @@ TEST_F(FindFieldTest, TheClientsNarrowByContractOrganizationOrInn) {
     TFormClient clients(context, nullptr);
     clients.show();
     clients.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&clients));
+    ASSERT_TRUE(test::waitActive(&clients));
     auto* grid = findNamed<CatalogueGrid>(clients, QStringLiteral("StringGrid1"));
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_F, Qt::ControlModifier);

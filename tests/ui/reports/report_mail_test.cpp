@@ -5,6 +5,7 @@
 #include "report_windows.h"
 #include "store/folder_choice.h"
 #include "support/mail_stand_in.h"
+#include "ui/support/active_window.h"
 #include "ui/support/modal_driver.h"
 #include "ui/support/scripted_report_dialogs.h"
 
@@ -210,7 +211,7 @@ TEST_F(ReportMailTest, OfferedExactlyWhenPdfIsAndReachedByTheKeyboard) {
         return QString();
     });
     report->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+    ASSERT_TRUE(test::waitActive(report));
     button("SpeedButton10")->setFocus(Qt::TabFocusReason);
     test::pressKey(*report, Qt::Key_Tab);
     EXPECT_EQ(test::focusName(*report), QStringLiteral("SpeedButton11")) << "Tab goes on from PDF";

@@ -4,6 +4,7 @@
 // on paper and in the PDF alike.
 
 #include "report_outputs.h"
+#include "ui/support/active_window.h"
 #include "ui/support/modal_driver.h"
 #include "ui/support/scripted_report_dialogs.h"
 
@@ -143,7 +144,7 @@ TEST_F(ReportPrintTest, PrintIsNamedForScreenReadersAndPressedFromTheKeyboard) {
 
     answerPrintDialog(false);
     report->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+    ASSERT_TRUE(test::waitActive(report));
     button("SpeedButton5")->setFocus(Qt::TabFocusReason);
     test::pressKey(*report, Qt::Key_Tab);
     EXPECT_EQ(test::focusName(*report), QStringLiteral("SpeedButton7")) << "Tab goes on from Slk";

@@ -4,6 +4,7 @@
 
 #include "report_windows.h"
 #include "ui/reports/document_view.h"
+#include "ui/support/active_window.h"
 #include "ui/support/modal_driver.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ protected:
         view = const_cast<DocumentView*>(report->documentView(TFormReport::ActTab));
         // The import's dialog has come and gone: the window is the user's again.
         report->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+        ASSERT_TRUE(test::waitActive(report));
         view->setFocus();
     }
     QTabWidget* tabs() const {

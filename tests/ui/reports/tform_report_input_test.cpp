@@ -6,6 +6,7 @@
 #include "report_windows.h"
 #include "reports/files/report_files.h"
 #include "ui/reports/tform_slk.h"
+#include "ui/support/active_window.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -35,7 +36,7 @@ protected:
         createWindows();
         report->show();
         report->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+        ASSERT_TRUE(test::waitActive(report));
     }
     void manualMode() {
         showWindow();

@@ -7,6 +7,7 @@
 #include "reports/files/report_scan.h"
 #include "ui/reports/document_view.h"
 #include "ui/reports/tform_slk.h"
+#include "ui/support/active_window.h"
 #include "ui/support/scripted_report_dialogs.h"
 
 #include <QCheckBox>
@@ -128,7 +129,7 @@ TEST_F(ReportWindowTest, TheRemunerationFieldTakesTenCharactersOfAnAmount) {
 TEST_F(ReportWindowTest, ZoneDigitRunsThroughTenValuesAndNumbersCopyAcrossTheGroups) {
     manualMode();
     report->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(report));
+    ASSERT_TRUE(test::waitActive(report));
     for (int k = 0; k < 10; ++k) {
         click(*report, QStringLiteral("Panel1"));
     }

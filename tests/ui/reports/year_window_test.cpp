@@ -7,6 +7,7 @@
 #include "ui/reports/tform_report_list.h"
 #include "ui/reports/tform_year.h"
 #include "ui/reports/year_chart.h"
+#include "ui/support/active_window.h"
 #include "ui/support/modal_driver.h"
 #include "ui/support/scripted_report_dialogs.h"
 
@@ -81,7 +82,7 @@ TEST_F(YearWindowTest, TheTableThePictureAndAnotherYearByTheKeyboard) {
 
         // Down the table: the picture follows; a quarter's line is no month.
         year.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&year));
+        ASSERT_TRUE(test::waitActive(&year));
         EXPECT_EQ(test::focusName(year), "YearTable") << "the window opens in its table";
         EXPECT_EQ(chart->selectedMonth(), 0);
         QTest::keyClick(table, Qt::Key_Down);

@@ -2,6 +2,8 @@
 // Drives the modal dialogs that a handler opens with exec(): the test queues what the user
 // does in the next one, then triggers the handler.
 
+#include "active_window.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -59,7 +61,7 @@ inline void pressKey(const QWidget& window, Qt::Key key) {
 // The object name of the control that has the keyboard focus once `window` is active (a
 // slow run, under the sanitizers, may catch a dialog before it is).
 inline QString focusName(QWidget& window) {
-    if (!QTest::qWaitForWindowActive(&window)) {
+    if (!test::waitActive(&window)) {
         return QStringLiteral("<not active>");
     }
     const QWidget* focus = QApplication::focusWidget();

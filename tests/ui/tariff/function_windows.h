@@ -4,6 +4,7 @@
 
 #include "store/startup_load.h"
 #include "tariff/function_samples.h"
+#include "ui/support/active_window.h"
 #include "ui/support/firm_windows.h"
 #include "ui/tariff/tform2.h"
 #include "ui/tariff/tform_del_func.h"
@@ -48,7 +49,7 @@ protected:
     void showEditor() {
         editor->show();
         editor->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+        ASSERT_TRUE(test::waitActive(editor.get()));
     }
 
     QLineEdit* field(int number) const { return edit(*editor, number); }
@@ -66,7 +67,7 @@ protected:
         // becomes active a moment later, later still on a busy machine.
         if (!editor->isActiveWindow()) {
             editor->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+            ASSERT_TRUE(test::waitActive(editor.get()));
         }
         QTest::mouseClick(field(number), Qt::LeftButton);
         ASSERT_TRUE(field(number)->hasFocus()) << number;

@@ -6,6 +6,7 @@
 #include "store/startup_load.h"
 #include "tariff/price_list.h"
 #include "ui/main/program_windows.h"
+#include "ui/support/active_window.h"
 #include "ui/support/firm_windows.h"
 #include "ui/tariff/tform1.h"
 #include "ui/tariff/tform2.h"
@@ -105,7 +106,7 @@ TEST_F(PriceListSessionTest, AListIsMarkedUpByHandAndByATariffFunctionSavedAndOp
         auto& editor = static_cast<TForm2&>(dialog);
         // Fields are entered by clicks, which give the focus only in the active window.
         editor.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+        ASSERT_TRUE(test::waitActive(&editor));
         typeAndWait(editor, 1, QStringLiteral("5"));
         typeAndWait(editor, 8, QStringLiteral("20"));
         addFunction(editor, QStringLiteral("Первая"));

@@ -1,5 +1,6 @@
 #include "store/cp1251.h"
 #include "support/temp_folder.h"
+#include "ui/support/active_window.h"
 #include "ui/support/recording_sink.h"
 #include "ui/tariff/tform1.h"
 #include "ui/widgets/find_named.h"
@@ -232,7 +233,7 @@ TEST_F(PriceListWindowTest, APercentageTypedIsTakenBeforeTheNextAction) {
          QStringList{rubles("37.5"), rubles("4.5"), rubles("0.15")}},
     };
     window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ASSERT_TRUE(test::waitActive(window.get()));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         folder.writeFile("list.txt", kList);
