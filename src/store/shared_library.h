@@ -35,3 +35,8 @@ private:
 };
 
 } // namespace kestrelon
+
+// A member of a library's struct of functions: `name` as the C library declares it, looked up
+// in `library` when the struct is made.
+#define KESTRELON_LIBRARY_FUNCTION(library, name)                                                  \
+    decltype(&::name) name = library.function<decltype(::name)>(#name)

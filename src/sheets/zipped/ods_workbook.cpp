@@ -1,6 +1,7 @@
 #include "ods_workbook.h"
 
 #include "ods_content.h"
+#include "xml_library.h"
 #include "zip_archive.h"
 
 #include "store/cp1251.h"
@@ -24,6 +25,8 @@ void readOdsWorkbook(std::string_view fileBytes, WorkbookCells& book) {
         readOpenDocumentContent(*content, book);
     } catch (const DamagedFile& e) {
         book.fail(damagedFileProblem(e.what()));
+    } catch (const MissingLibrary& missing) {
+        book.fail(xmlLibraryMissingProblem(missing));
     }
 }
 

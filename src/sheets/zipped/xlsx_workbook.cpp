@@ -4,6 +4,7 @@
 #include "xlsx_package.h"
 #include "xlsx_parts.h"
 #include "xlsx_sheet.h"
+#include "xml_library.h"
 #include "zip_archive.h"
 
 #include <optional>
@@ -64,6 +65,8 @@ void readXlsxWorkbook(std::string_view fileBytes, WorkbookCells& book) {
         book.fail(damagedFileProblem(e.what()));
     } catch (const NotARegister& e) {
         book.fail(e.what());
+    } catch (const MissingLibrary& missing) {
+        book.fail(xmlLibraryMissingProblem(missing));
     }
 }
 

@@ -1,9 +1,8 @@
 #include "xml_reader.h"
 
 #include "store/cp1251.h"
+#include "xml_library.h"
 #include "zip_archive.h"
-
-#include <libxml/xmlreader.h>
 
 #include <climits>
 #include <new>
@@ -36,20 +35,20 @@ XmlReader::XmlReader(std::string_view xml, std::string_view part) : part_(part) 
     }
     // Neither XML_PARSE_NOENT nor XML_PARSE_DTDLOAD: entities stay references and no DTD
     // is fetched; a workbook's parts have no use for either.
-    reader_ = xmlReaderForMemory(xml.data(), static_cast<int>(xml.size()), nullptr, nullptr,
-                                 XML_PARSE_NONET);
+    reader_ = libxml2().xmlReaderForMemory(xml.data(), static_cast<int>(xml.size()), nullptr,
+                                           nullptr, XML_PARSE_NONET);
     if (reader_ == nullptr) {
         throw std::bad_alloc();
     }
-    xmlTextReaderSetStructuredErrorHandler(reader_, keepFirstError, &error_);
+    libxml2().xmlTextReaderSetStructuredErrorHandler(reader_, keepFirstError, &error_);
 }
 
 XmlReader::~XmlReader() {
-    xmlFreeTextReader(reader_);
+    libxml2().xmlFreeTextReader(reader_);
 }
 
 bool XmlReader::read() {
-    const int result = xmlTextReaderRead(reader_);
+    const int result = libxml2().xmlTextReaderRead(reader_);
     if (result < 0 || !error_.empty()) {
         throw DamagedFile("часть «"_cp + utf8ToCp1251(part_) + "», "_cp +
                           (error_.empty() ? "XML не читается"_cp : error_));
@@ -58,7 +57,7 @@ bool XmlReader::read() {
 }
 
 XmlReader::Node XmlReader::node() const {
-    switch (xmlTextReaderNodeType(reader_)) {
+    switch (libxml2().xmlTextReaderNodeType(reader_)) {
     case XML_READER_TYPE_ELEMENT:
         return Node::Start;
     case XML_READER_TYPE_END_ELEMENT:
@@ -74,35 +73,35 @@ XmlReader::Node XmlReader::node() const {
 }
 
 bool XmlReader::emptyElement() const {
-    return xmlTextReaderIsEmptyElement(reader_) == 1;
+    return libxml2().xmlTextReaderIsEmptyElement(reader_) == 1;
 }
 
 int XmlReader::depth() const {
-    return xmlTextReaderDepth(reader_);
+    return libxml2().xmlTextReaderDepth(reader_);
 }
 
 std::string_view XmlReader::localName() const {
-    return view(xmlTextReaderConstLocalName(reader_));
+    return view(libxml2().xmlTextReaderConstLocalName(reader_));
 }
 
 std::string_view XmlReader::namespaceUri() const {
-    return view(xmlTextReaderConstNamespaceUri(reader_));
+    return view(libxml2().xmlTextReaderConstNamespaceUri(reader_));
 }
 
 std::string_view XmlReader::value() const {
-    return view(xmlTextReaderConstValue(reader_));
+    return view(libxml2().xmlTextReaderConstValue(reader_));
 }
 
 std::optional<std::string> XmlReader::attribute(std::string_view localName,
                                                 std::string_view namespaceUri) {
     std::optional<std::string> found;
-    for (int more = xmlTextReaderMoveToFirstAttribute(reader_); more == 1 && !found;
-         more = xmlTextReaderMoveToNextAttribute(reader_)) {
+    for (int more = libxml2().xmlTextReaderMoveToFirstAttribute(reader_); more == 1 && !found;
+         more = libxml2().xmlTextReaderMoveToNextAttribute(reader_)) {
         if (this->localName() == localName && this->namespaceUri() == namespaceUri) {
             found = std::string(value());
         }
     }
-    xmlTextReaderMoveToElement(reader_);
+    libxml2().xmlTextReaderMoveToElement(reader_);
     return found;
 }
 

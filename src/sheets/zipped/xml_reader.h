@@ -1,7 +1,7 @@
 #pragma once
 // The XML parts of a workbook read node by node with libxml2, from memory: no network, no DTD
 // loaded, no entity expanded, so a hostile part can neither reach out nor grow without bound.
-// Only this file's source knows the library.
+// Only this file's source and xml_library.h know the library, loaded at the first use.
 
 #include <optional>
 #include <string>
@@ -16,6 +16,7 @@ public:
     enum class Node { Start, End, Text, Other };
 
     // `xml` must outlive the reader; `part` names it in messages (the entry's name, UTF-8).
+    // Throws MissingLibrary when libxml2 cannot be loaded.
     XmlReader(std::string_view xml, std::string_view part);
     ~XmlReader();
     XmlReader(const XmlReader&) = delete;

@@ -2,6 +2,7 @@
 
 #include "xlsx_package.h"
 #include "xlsx_parts.h"
+#include "xml_library.h"
 #include "xml_reader.h"
 #include "zip_archive.h"
 
@@ -80,6 +81,9 @@ ZipWorkbook zipWorkbookKind(std::string_view fileBytes) {
         return isOfficeOpenXmlWorkbook(zip) ? ZipWorkbook::OfficeOpenXml : ZipWorkbook::None;
     } catch (const DamagedFile&) {
         return ZipWorkbook::Damaged;
+    } catch (const MissingLibrary&) {
+        // Which workbook it is cannot be read without libxml2; its reader says what is missing.
+        return ZipWorkbook::OfficeOpenXml;
     }
 }
 
@@ -87,6 +91,8 @@ bool isEncryptedOpenDocument(std::string_view fileBytes) {
     try {
         return readManifest(ZipArchive(fileBytes)).encrypted;
     } catch (const DamagedFile&) {
+        return false;
+    } catch (const MissingLibrary&) {
         return false;
     }
 }
