@@ -22,6 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kJournal = ".kestrelon-restore";
+// Made when a restore begins and replaced by the journal before it is committed: a start that
+// finds it clears what the restore left, and a start that finds neither has nothing to clear.
 constexpr const char* kJournalUnfinished = ".kestrelon-restore.new";
 constexpr const char* kTemporaryPrefix = ".kestrelon-restore-";
 
@@ -49,14 +51,19 @@ void writeSynced(const std::string& path, const std::string& bytes) {
     }
 }
 
+// The unfinished journal goes last: while it is there the next start clears again.
 void clearUnfinished(const std::string& dataFolder) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(dataFolder, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind(kTemporaryPrefix, 0) == 0 || name == kJournalUnfinished) {
+        if (entry.path().filename().string().rfind(kTemporaryPrefix, 0) == 0) {
             fs::remove(entry.path(), ec);
         }
     }
+    fs::remove(dataFolder + kJournalUnfinished, ec);
+}
+
+bool exists(const std::string& path) {
+    return ::access(path.c_str(), F_OK) == 0;
 }
 
 // Puts the journal's files in place: each step may be done again after a kill.
@@ -95,8 +102,17 @@ void applyJournal(const std::string& dataFolder, const std::string& journal) {
 } // namespace
 
 void finishInterruptedRestore(const std::string& dataFolder) {
-    std::ifstream in(dataFolder + kJournal, std::ios::binary);
-    if (in) {
+    // At every start: two lookups when no restore was cut short.
+    const bool committed = exists(dataFolder + kJournal);
+    if (!committed && !exists(dataFolder + kJournalUnfinished)) {
+        return;
+    }
+    if (committed) {
+        errno = 0;
+        std::ifstream in(dataFolder + kJournal, std::ios::binary);
+        if (!in) {
+            throw IoError::fromErrno(errno != 0 ? errno : EIO, kJournal, dataFolder + kJournal);
+        }
         const std::string journal((std::istreambuf_iterator<char>(in)),
                                   std::istreambuf_iterator<char>());
         applyJournal(dataFolder, journal);
@@ -113,6 +129,8 @@ RestoreOutcome restoreBackup(const std::string& dataFolder, const std::string& b
     outcome.files = backup.files.size();
 
     finishInterruptedRestore(dataFolder);
+    writeSynced(dataFolder + kJournalUnfinished, std::string());
+    syncFolder(dataFolder);
     std::set<std::string> restored;
     std::string journal;
     for (const NamedBytes& file : backup.files) {

@@ -49,17 +49,11 @@ bool loadAgentOnCreate(AppContext& context) {
 
 } // namespace
 
-bool tidyDataFolder(const DataStore& store, bool lockHeld, MessageSink& messages) {
-    if (!dataFolderTakesSaves(store.DataFolder)) {
-        return false;
+void removeLeftoversOfKilledSaves(const DataStore& store, MessageSink& messages) {
+    const std::vector<IoError> failures = removeLeftoverTemporaries(store.DataFolder);
+    if (!failures.empty()) {
+        messages.showMessage(QString::fromStdString(leftoverRemovalMessage(failures)));
     }
-    if (lockHeld) {
-        const std::vector<IoError> failures = removeLeftoverTemporaries(store.DataFolder);
-        if (!failures.empty()) {
-            messages.showMessage(QString::fromStdString(leftoverRemovalMessage(failures)));
-        }
-    }
-    return true;
 }
 
 bool loadTablesAtStartup(DataStore& store, MessageSink& messages) {
@@ -185,7 +179,7 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
             return 1;
         }
     }
-    const bool writable = tidyDataFolder(*store, folderLock.held(), messages);
+    const bool writable = dataFolderTakesSaves(store->DataFolder);
     if (!loadTablesAtStartup(*store, messages)) {
         return 1;
     }
@@ -211,12 +205,20 @@ int runProgram(const std::filesystem::path& executable, MessageSink& messages,
         }
     };
     main->setWindowBuilder(buildTheRest);
+    bool tidied = !writable || !folderLock.held();
+    const std::function<void()> afterShown = [&] {
+        if (!tidied) {
+            tidied = true;
+            removeLeftoversOfKilledSaves(*store, messages);
+        }
+        buildTheRest();
+    };
     main->show();
     if (QWindow* window = main->windowHandle()) {
-        new FirstExposure(*window, buildTheRest);
+        new FirstExposure(*window, afterShown);
     }
     // A platform that never says the window is exposed still gets its windows.
-    QTimer::singleShot(250, main, buildTheRest);
+    QTimer::singleShot(250, main, afterShown);
     const int status = QApplication::exec();
     return windows->FormMain->restartRequested() ? kRestartProgram : status;
 }

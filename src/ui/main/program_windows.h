@@ -33,10 +33,10 @@ class TFormReport;
 class TFormReportList;
 class TFormSlk;
 
-// Before the tables are read: whether the data folder takes saves, and, when it does and this
-// copy holds its lock, the removal of the temporary files that killed saves left there (said
-// only when a removal fails). Returns whether the folder takes saves.
-bool tidyDataFolder(const DataStore& store, bool lockHeld, MessageSink& messages);
+// Once the main window is on the screen, in a folder that takes saves and whose lock this copy
+// holds: the removal of the temporary files that killed saves left there (said only when a
+// removal fails). Nothing reads them, and the folder's listing can wait for the first paint.
+void removeLeftoversOfKilledSaves(const DataStore& store, MessageSink& messages);
 
 // Loads the tables read before any window exists. On a file error shows the error with
 // the file's full name and returns false: the program must stop before any window.
