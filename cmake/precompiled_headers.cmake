@@ -41,12 +41,12 @@ endfunction()
 
 function(kestrelon_make_pch_donors)
     kestrelon_pch_donor(kestrelon_pch_qt HEADERS ${KESTRELON_PCH_STD} ${KESTRELON_PCH_QT}
-                        LINK Qt6::Widgets Qt6::PrintSupport)
+                        LINK Qt6::Widgets)
     if(TARGET GTest::gtest)
         kestrelon_pch_donor(kestrelon_pch_core_tests HEADERS ${KESTRELON_PCH_STD}
                             ${KESTRELON_PCH_GTEST} LINK GTest::gtest)
         kestrelon_pch_donor(kestrelon_pch_qt_tests HEADERS ${KESTRELON_PCH_STD} ${KESTRELON_PCH_QT}
-                            ${KESTRELON_PCH_GTEST} LINK Qt6::Widgets Qt6::PrintSupport GTest::gtest)
+                            ${KESTRELON_PCH_GTEST} LINK Qt6::Widgets GTest::gtest)
         target_compile_options(kestrelon_pch_core_tests PRIVATE ${KESTRELON_TEST_OPTIMIZATION})
         target_compile_options(kestrelon_pch_qt_tests PRIVATE ${KESTRELON_TEST_OPTIMIZATION})
     endif()

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 # What each folder of src/ui may include of src/ui besides its own files.
 declare -A allowed=(
     [widgets]="widgets"
+    [printer]="printer"
     [catalogues]="catalogues widgets"
     [tariff]="tariff widgets"
     [reports]="reports widgets"

@@ -3,7 +3,8 @@
 // print dialog (or whatever stands in for it), which starts on the default printer. Always A4,
 // measured from the sheet's edge. The texts are those the document tab built for the screen;
 // printing lays them out again for the printer at real size without wrapping them anew, so the
-// sheets break where the tab shows them break.
+// sheets break where the tab shows them break. Qt's printing module is loaded at the first
+// print (printer_library.h).
 
 #include "document_texts.h"
 #include "output_result.h"
@@ -12,6 +13,7 @@
 #include <functional>
 
 class QPrinter;
+class QWidget;
 
 namespace kestrelon {
 
@@ -30,6 +32,10 @@ OutputResult printDocument(DocumentKind kind, const DocumentTexts& texts, const 
 OutputResult printAfterChoice(const QString& jobName, const std::function<int(QPrinter&)>& sheets,
                               const PrinterChoice& choose,
                               const std::function<OutputResult(QPrinter&)>& print);
+
+// The system's print dialog for a job of `sheets` sheets on a printer printAfterChoice made;
+// true when the user prints (and at once when there is no printer to choose from).
+bool choosePrinterInDialog(QWidget* parent, QPrinter& printer, int sheets);
 
 // The same on a printer set up by the caller: the sheets and copies it has chosen.
 OutputResult printOnPrinter(QPrinter& printer, DocumentKind kind, const DocumentTexts& texts);

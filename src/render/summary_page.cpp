@@ -1,6 +1,7 @@
 #include "summary_page.h"
 
 #include "pdf_export.h"
+#include "printer_library.h"
 #include "reports/summary/summary_files.h"
 #include "reports/values/money.h"
 #include "store/cp1251.h"
@@ -9,7 +10,6 @@
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 namespace kestrelon {
 namespace {
@@ -174,12 +174,16 @@ OutputResult printSummary(const YearSummary& summary, const PrinterChoice& choos
     return printAfterChoice(
         job, [](QPrinter&) { return 1; }, choose,
         [&](QPrinter& printer) -> OutputResult {
-            if (!printer.isValid()) {
-                return {QStringLiteral("Принтер «%1» недоступен.").arg(printer.printerName())};
+            // printAfterChoice has loaded the library.
+            const PrinterLibrary& library = printerLibrary();
+            const PrinterSettings chosen = library.settings(printer);
+            if (!chosen.valid) {
+                return {QStringLiteral("Принтер «%1» недоступен.").arg(chosen.name)};
             }
-            if (!paintSummaryPage(printer, summary) || printer.printerState() == QPrinter::Error) {
+            if (!paintSummaryPage(library.device(printer), summary) ||
+                library.settings(printer).failed) {
                 return {QStringLiteral("Не удалось напечатать итоги года на принтере «%1».")
-                            .arg(printer.printerName())};
+                            .arg(chosen.name)};
             }
             return {};
         });

@@ -1,6 +1,7 @@
 #include "tform_save.h"
 
 #include "catalogues/firm_text_card.h"
+#include "render/printer_library.h"
 #include "store/file_set.h"
 #include "ui/widgets/file_error.h"
 #include "ui/widgets/first_focus.h"
@@ -9,49 +10,24 @@
 
 #include <QFile>
 #include <QFileDialog>
-#include <QFontMetricsF>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kestrelon {
 namespace {
 
-// The plain text device: every line at the left edge of the printable area, one line per
-// baseline step of the font, a new page when the next line would not fit.
+// On the default printer, through the printer library loaded at the first print.
 QString printOnDefaultPrinter(const QStringList& lines, const QFont& font) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        return QStringLiteral("Принтер по умолчанию не установлен.");
+    try {
+        const QString job = QStringLiteral("Реквизиты");
+        QString error;
+        printerLibrary().kestrelon_print_lines(&lines, &font, &job, &error);
+        return error;
+    } catch (const MissingLibrary& missing) {
+        return printerLibraryMissingText(missing);
     }
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Реквизиты"));
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return QStringLiteral("Не удалось начать печать на принтере %1.").arg(info.printerName());
-    }
-    const QFont printerFont(font, painter.device());
-    painter.setFont(printerFont);
-    const QFontMetricsF metrics(printerFont, painter.device());
-    const qreal pageHeight = painter.viewport().height();
-    const qreal pageWidth = painter.viewport().width();
-    qreal top = 0;
-    for (const QString& line : lines) {
-        if (top > 0 && top + metrics.height() > pageHeight) {
-            printer.newPage();
-            top = 0;
-        }
-        painter.drawText(QRectF(0, top, pageWidth, metrics.height()),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs,
-                         line);
-        top += metrics.lineSpacing();
-    }
-    painter.end();
-    return {};
 }
 
 QString askSaveFileName(QWidget* parent) {

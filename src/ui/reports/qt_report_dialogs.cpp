@@ -1,9 +1,9 @@
 #include "report_dialogs.h"
 
+#include "render/printing.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QUrl>
 #include <algorithm>
 
@@ -58,17 +58,7 @@ std::optional<PaymentDetails> QtReportDialogs::askPaymentDetails(QWidget* parent
 }
 
 bool QtReportDialogs::askPrinter(QWidget* parent, QPrinter& printer, int sheets) {
-    if (printer.printerName().isEmpty()) {
-        // No printer at all: nothing to choose from, and printing says so. "PDF" saves a file.
-        return true;
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Печать"));
-    dialog.setOptions(QAbstractPrintDialog::PrintPageRange |
-                      QAbstractPrintDialog::PrintCollateCopies |
-                      QAbstractPrintDialog::PrintShowPageSize);
-    dialog.setMinMax(1, std::max(1, sheets));
-    return dialog.exec() == QDialog::Accepted;
+    return choosePrinterInDialog(parent, printer, sheets);
 }
 
 void QtReportDialogs::showFolder(const QString& folder) {

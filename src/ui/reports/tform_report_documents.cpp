@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QTabWidget>
 #include <QToolButton>
 
