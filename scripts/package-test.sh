@@ -29,9 +29,12 @@ for dependency in libqt6widgets6 libqt6printsupport6 libqt6gui6 qt6-translations
 done
 
 lib=$root/usr/lib/kestrelon
-for file in kestrelon kestrelon-export Tel Pixels help/index.html; do
+for file in kestrelon kestrelon-export libkestrelon-printer.so Tel Pixels help/index.html; do
     [ -s "$lib/$file" ] || fail "missing /usr/lib/kestrelon/$file"
 done
+# Loaded at the first print: what it links must be there too.
+! ldd "$lib/libkestrelon-printer.so" | grep -q 'not found' ||
+    fail "the printer library lacks a library: $(ldd "$lib/libkestrelon-printer.so")"
 [ -x "$root/usr/bin/kestrelon" ] || fail "missing launcher /usr/bin/kestrelon"
 "$root/usr/bin/kestrelon-export" --help >/dev/null || fail "kestrelon-export does not run"
 
