@@ -183,6 +183,10 @@ ReadingChild::Reply ReadingChild::exchange(std::string_view input, std::string& 
 }
 
 IsolatedRead ReadingChild::read(std::string_view input) {
+    return readOnce(input, true);
+}
+
+IsolatedRead ReadingChild::readOnce(std::string_view input, bool mayRetry) {
     if (child_ < 0 && !start()) {
         return {{}, "не удалось начать чтение"_cp};
     }
@@ -202,6 +206,15 @@ IsolatedRead ReadingChild::read(std::string_view input) {
         bool late = false;
         const bool own =
             receiveAll(socket_, &kind, 1, Clock::now() + kHungReplyTime, late) && kind == kOwnFault;
+        if (own && mayRetry) {
+            // A child forked while another thread of this process held a lock of the
+            // sanitizer's allocator waits on it for ever, wherever it next allocates. A loop of
+            // ours hangs a fresh child on the same input too; that wait does not.
+            stopChild(child_, socket_, true);
+            child_ = -1;
+            socket_ = -1;
+            return readOnce(input, false);
+        }
         require(!own, "the reading child hung in the program's own code (its stack is above)");
     }
     const int status = stopChild(child_, socket_, true);

@@ -37,6 +37,8 @@ private:
     void stop();
     [[noreturn]] void serve(int socket);
     Reply exchange(std::string_view input, std::string& reply);
+    // A hang in the program's own code is a finding only when a fresh child hangs as well.
+    IsolatedRead readOnce(std::string_view input, bool mayRetry);
 
     Read read_;
     std::chrono::milliseconds timeout_;

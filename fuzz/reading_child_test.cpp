@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdint>
+#include <fcntl.h>
 #include <stdexcept>
 #include <thread>
 #include <unistd.h>
@@ -99,6 +100,31 @@ TEST(ReadingChildDeathTest, ACrashInTheProgramsOwnCodeEndsTheRun) {
         },
         500ms);
     EXPECT_DEATH(loops.read("x"), "hung in the program's own code");
+}
+
+// A child that waits in our code once (as on a lock a fork left held) is not a finding when a
+// fresh child reads the same input.
+TEST(ReadingChild, AHangThatAFreshChildDoesNotRepeatIsReadAgain) {
+    char marker[] = "/tmp/kestrelon-hung-once-XXXXXX";
+    const int fd = ::mkstemp(marker);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ::unlink(marker);
+    ReadingChild once(
+        [&](std::string_view) -> SheetText {
+            if (::access(marker, F_OK) != 0) {
+                ::close(::open(marker, O_CREAT | O_WRONLY, 0600));
+                for (;;) {
+                    std::this_thread::sleep_for(10ms);
+                }
+            }
+            return {"read", {}};
+        },
+        500ms);
+    const IsolatedRead result = once.read("x");
+    ::unlink(marker);
+    EXPECT_TRUE(result.stopped.empty()) << result.stopped;
+    EXPECT_EQ(result.result.text, "read");
 }
 
 } // namespace
