@@ -1,6 +1,7 @@
 #include "logo_painter.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -105,7 +106,7 @@ void drawCircleWithName(QPainter& p, const LogoLayout& L) {
     p.setBrush(kCircle);
     p.drawEllipse(toRect(L.circle));
 
-    QFont font(QStringLiteral("Arial"));
+    QFont font(logoLetteringFamily());
     font.setPointSize(16);
     p.setFont(font);
     p.setPen(Qt::white);
@@ -117,6 +118,19 @@ void drawCircleWithName(QPainter& p, const LogoLayout& L) {
 }
 
 } // namespace
+
+QString logoLetteringFamily() {
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        const auto has = [&](const QString& name) {
+            return installed.contains(name, Qt::CaseInsensitive);
+        };
+        const QString arial = QStringLiteral("Arial");
+        const QString twin = QStringLiteral("Liberation Sans");
+        return has(arial) || !has(twin) ? arial : twin;
+    }();
+    return family;
+}
 
 void paintLogo(QPainter& p, const LogoLayout& L) {
     p.setRenderHint(QPainter::Antialiasing, true);
