@@ -16,3 +16,15 @@ function(kestrelon_library_soname target name out)
     endforeach()
     message(FATAL_ERROR "No SONAME found for ${name} among the libraries of ${target}")
 endfunction()
+
+# kestrelon_load_at_first_use(TARGET IMPORTED NAME DEFINE): TARGET compiles against the headers of
+# the library NAME that the imported IMPORTED links, and loads it at its first use by the SONAME
+# given to it as the macro DEFINE (store/shared_library.h); it does not link it.
+function(kestrelon_load_at_first_use target imported name define)
+    kestrelon_library_soname(${imported} ${name} soname)
+    target_compile_definitions(${target} PRIVATE ${define}="${soname}")
+    target_include_directories(${target} SYSTEM PRIVATE
+                               $<TARGET_PROPERTY:${imported},INTERFACE_INCLUDE_DIRECTORIES>)
+    target_compile_options(${target} PRIVATE
+                           $<TARGET_PROPERTY:${imported},INTERFACE_COMPILE_OPTIONS>)
+endfunction()

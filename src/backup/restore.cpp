@@ -62,10 +62,6 @@ void clearUnfinished(const std::string& dataFolder) {
     fs::remove(dataFolder + kJournalUnfinished, ec);
 }
 
-bool exists(const std::string& path) {
-    return ::access(path.c_str(), F_OK) == 0;
-}
-
 // Puts the journal's files in place: each step may be done again after a kill.
 void applyJournal(const std::string& dataFolder, const std::string& journal) {
     std::istringstream lines(journal);
@@ -103,8 +99,9 @@ void applyJournal(const std::string& dataFolder, const std::string& journal) {
 
 void finishInterruptedRestore(const std::string& dataFolder) {
     // At every start: two lookups when no restore was cut short.
-    const bool committed = exists(dataFolder + kJournal);
-    if (!committed && !exists(dataFolder + kJournalUnfinished)) {
+    std::error_code ec;
+    const bool committed = fs::exists(dataFolder + kJournal, ec);
+    if (!committed && !fs::exists(dataFolder + kJournalUnfinished, ec)) {
         return;
     }
     if (committed) {

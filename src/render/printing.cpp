@@ -78,29 +78,33 @@ OutputResult printDocument(DocumentKind kind, const DocumentTexts& texts, const 
     });
 }
 
-OutputResult printOnPrinter(QPrinter& printer, DocumentKind kind, const DocumentTexts& texts) {
+OutputResult paintOnPrinter(QPrinter& printer, const QString& failure,
+                            const PrinterPainting& paint) {
     try {
         const PrinterLibrary& library = printerLibrary();
         const PrinterSettings chosen = library.settings(printer);
         if (!chosen.valid) {
             return {QStringLiteral("Принтер «%1» недоступен.").arg(chosen.name)};
         }
-        QPagedPaintDevice& device = library.device(printer);
-        const PageGeometry geometry = pagedDeviceGeometry(device);
-        const QtTextMetrics metrics(&device);
-        const PlacedDocument placed =
-            chosenSheets(chosen, layoutDocument(kind, texts, geometry, metrics));
-        if (placed.pages.empty()) {
-            return {};
-        }
-        if (!paintSheets(device, placed, metrics) || library.settings(printer).failed) {
-            return {QStringLiteral("Не удалось напечатать документ на принтере «%1».")
-                        .arg(chosen.name)};
+        if (!paint(library.device(printer), chosen) || library.settings(printer).failed) {
+            return {failure.arg(chosen.name)};
         }
         return {};
     } catch (const MissingLibrary& missing) {
         return {printerLibraryMissingText(missing)};
     }
+}
+
+OutputResult printOnPrinter(QPrinter& printer, DocumentKind kind, const DocumentTexts& texts) {
+    return paintOnPrinter(
+        printer, QStringLiteral("Не удалось напечатать документ на принтере «%1»."),
+        [&](QPagedPaintDevice& device, const PrinterSettings& chosen) {
+            const QtTextMetrics metrics(&device);
+            const PlacedDocument placed = chosenSheets(
+                chosen, layoutDocument(kind, texts, pagedDeviceGeometry(device), metrics));
+            // No sheet chosen prints nothing, and is no error.
+            return placed.pages.empty() || paintSheets(device, placed, metrics);
+        });
 }
 
 } // namespace kestrelon

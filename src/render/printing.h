@@ -8,10 +8,12 @@
 
 #include "document_texts.h"
 #include "output_result.h"
+#include "printer_functions.h"
 
 #include <QString>
 #include <functional>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -36,6 +38,12 @@ OutputResult printAfterChoice(const QString& jobName, const std::function<int(QP
 // The system's print dialog for a job of `sheets` sheets on a printer printAfterChoice made;
 // true when the user prints (and at once when there is no printer to choose from).
 bool choosePrinterInDialog(QWidget* parent, QPrinter& printer, int sheets);
+
+// `paint` on the printer chosen when it is there; `failure` (its %1 the printer's name) when
+// painting or the printer fails, and what printDocument says when the printer is not there.
+using PrinterPainting = std::function<bool(QPagedPaintDevice& device, const PrinterSettings&)>;
+OutputResult paintOnPrinter(QPrinter& printer, const QString& failure,
+                            const PrinterPainting& paint);
 
 // The same on a printer set up by the caller: the sheets and copies it has chosen.
 OutputResult printOnPrinter(QPrinter& printer, DocumentKind kind, const DocumentTexts& texts);

@@ -1,7 +1,6 @@
 #include "summary_page.h"
 
 #include "pdf_export.h"
-#include "printer_library.h"
 #include "reports/summary/summary_files.h"
 #include "reports/values/money.h"
 #include "store/cp1251.h"
@@ -173,19 +172,12 @@ OutputResult printSummary(const YearSummary& summary, const PrinterChoice& choos
     const QString job = utf8(summaryTitle(summary));
     return printAfterChoice(
         job, [](QPrinter&) { return 1; }, choose,
-        [&](QPrinter& printer) -> OutputResult {
-            // printAfterChoice has loaded the library.
-            const PrinterLibrary& library = printerLibrary();
-            const PrinterSettings chosen = library.settings(printer);
-            if (!chosen.valid) {
-                return {QStringLiteral("Принтер «%1» недоступен.").arg(chosen.name)};
-            }
-            if (!paintSummaryPage(library.device(printer), summary) ||
-                library.settings(printer).failed) {
-                return {QStringLiteral("Не удалось напечатать итоги года на принтере «%1».")
-                            .arg(chosen.name)};
-            }
-            return {};
+        [&](QPrinter& printer) {
+            return paintOnPrinter(
+                printer, QStringLiteral("Не удалось напечатать итоги года на принтере «%1»."),
+                [&](QPagedPaintDevice& device, const PrinterSettings&) {
+                    return paintSummaryPage(device, summary);
+                });
         });
 }
 
